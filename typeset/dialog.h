@@ -1,0 +1,33 @@
+// What the typesetting run needs of the main dialog. Every value is read from
+// its control at the moment the run uses it; nothing is collected up front.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace typeset {
+
+enum class Edit { ymszLeft, ymszRight, ymszTop, ymszBottom, zwLine, zwDuanQianDuanHou, btDuanQianDuanHou };
+enum class SizeCombo { zwFontSize, btFontSize };
+enum class FontCombo { zwFontName, btFontName };
+enum class CheckBox { wbkh, tshr, zhyh, DuanQian };
+enum class Icon { error, information };
+
+class Dialog {
+public:
+    virtual ~Dialog() = default;
+
+    virtual std::string edit_text(Edit edit) = 0;
+    // The size value: the point size behind a size name, or the text itself.
+    virtual std::string size_value(SizeCombo combo) = 0;
+    // The selected font's name, or "" when nothing is selected.
+    virtual std::string font_name(FontCombo combo) = 0;
+    virtual bool checked(CheckBox box) = 0;
+
+    virtual void set_button_enabled(bool enabled) = 0;
+    virtual void set_progress(std::int16_t percent) = 0;
+    // Modal; returns when the user has closed the box.
+    virtual void show_message(const std::string& text, const std::string& caption, Icon icon) = 0;
+};
+
+}  // namespace typeset

@@ -1,0 +1,134 @@
+// The part of Word's automation object model that Tidyset uses.
+//
+// Each member maps to exactly one automation call on Word's object of the
+// same name. Objects are returned fresh by every getter and are never cached
+// by the callers: Word's paragraphs, ranges and selection change under us as
+// the document is edited, so every use asks Word again.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace word {
+
+// Word's enumeration values, passed as plain integers.
+inline constexpr std::int32_t wdAlignParagraphLeft = 0;
+inline constexpr std::int32_t wdAlignParagraphCenter = 1;
+inline constexpr std::int32_t wdAlignParagraphRight = 2;
+inline constexpr std::int32_t wdLineSpaceExactly = 4;
+inline constexpr std::int32_t wdCharacter = 1;
+inline constexpr std::int32_t wdLine = 5;
+inline constexpr std::int32_t wdStory = 6;
+inline constexpr std::int32_t wdMove = 0;
+inline constexpr std::int32_t wdExtend = 1;
+
+// Measures are points or lines as single-precision floats; enumerations and
+// integer-valued flags are 32-bit integers; texts are UTF-8.
+
+class Font {
+public:
+    virtual ~Font() = default;
+    virtual void set_size(float points) = 0;
+    virtual void set_name(const std::string& name) = 0;
+    virtual void set_bold(std::int32_t bold) = 0;
+};
+
+class ParagraphFormat {
+public:
+    virtual ~ParagraphFormat() = default;
+    virtual void set_alignment(std::int32_t alignment) = 0;
+    virtual void set_line_spacing_rule(std::int32_t rule) = 0;
+    virtual void set_line_spacing(float points) = 0;
+    virtual void set_space_after(float points) = 0;
+    virtual void set_first_line_indent(float points) = 0;
+    virtual void set_right_indent(float points) = 0;
+    virtual void set_line_unit_before(float lines) = 0;
+    virtual void set_line_unit_after(float lines) = 0;
+    virtual void set_space_before_auto(std::int32_t flag) = 0;
+    virtual void set_space_after_auto(std::int32_t flag) = 0;
+};
+
+class Characters {
+public:
+    virtual ~Characters() = default;
+    virtual std::int32_t count() = 0;
+};
+
+class Range {
+public:
+    virtual ~Range() = default;
+    virtual std::int32_t start() = 0;
+    virtual std::int32_t end() = 0;
+    // The text with Word's paragraph marks ("\r") included.
+    virtual std::string text() = 0;
+    virtual std::unique_ptr<Characters> characters() = 0;
+    virtual std::unique_ptr<ParagraphFormat> paragraph_format() = 0;
+    virtual void delete_text(std::int32_t unit, std::int32_t count) = 0;  // Range.Delete
+    virtual void insert_paragraph_after() = 0;
+    virtual void insert_after(const std::string& text) = 0;
+};
+
+class Paragraph {
+public:
+    virtual ~Paragraph() = default;
+    virtual std::unique_ptr<Range> range() = 0;
+    virtual void set_alignment(std::int32_t alignment) = 0;
+    virtual void set_line_unit_before(float lines) = 0;
+    virtual void set_line_unit_after(float lines) = 0;
+};
+
+class Paragraphs {
+public:
+    virtual ~Paragraphs() = default;
+    virtual std::int32_t count() = 0;
+    virtual std::unique_ptr<Paragraph> item(std::int32_t index) = 0;  // 1-based
+};
+
+class PageSetup {
+public:
+    virtual ~PageSetup() = default;
+    virtual void set_top_margin(float points) = 0;
+    virtual void set_bottom_margin(float points) = 0;
+    virtual void set_left_margin(float points) = 0;
+    virtual void set_right_margin(float points) = 0;
+};
+
+class Selection {
+public:
+    virtual ~Selection() = default;
+    virtual void set_range(std::int32_t start, std::int32_t end) = 0;
+    virtual std::unique_ptr<Font> font() = 0;
+    virtual std::unique_ptr<ParagraphFormat> paragraph_format() = 0;
+    virtual void home_key(std::int32_t unit, std::int32_t extend) = 0;
+    virtual void end_key(std::int32_t unit, std::int32_t extend) = 0;
+};
+
+class Documents {
+public:
+    virtual ~Documents() = default;
+    virtual std::int32_t count() = 0;
+};
+
+class Document {
+public:
+    virtual ~Document() = default;
+    virtual void set_user_control(bool user_control) = 0;
+    virtual std::unique_ptr<Range> content() = 0;
+    virtual std::unique_ptr<PageSetup> page_setup() = 0;
+    virtual std::unique_ptr<Paragraphs> paragraphs() = 0;
+    // Document.Range with Start and End omitted: the whole main story.
+    virtual std::unique_ptr<Range> range() = 0;
+};
+
+class Application {
+public:
+    virtual ~Application() = default;
+    virtual void set_visible(bool visible) = 0;
+    virtual std::unique_ptr<Documents> documents() = 0;
+    virtual std::unique_ptr<Document> active_document() = 0;
+    virtual std::unique_ptr<Selection> selection() = 0;
+    virtual void screen_refresh() = 0;
+};
+
+}  // namespace word
