@@ -1,0 +1,57 @@
+#include "typeset/stages.h"
+
+namespace typeset {
+
+void format_document(RunContext& run)
+{
+    auto& application = run.word.WordApplication1;
+    auto& document = run.word.WordDocument1;
+
+    // Select the whole main text.
+    {
+        const auto content = document->content();
+        const auto end = content->end();
+        const auto start = content->start();
+        application->selection()->set_range(start, end);
+    }
+
+    auto& format = run.word.WordParagraphFormat1;
+    format.connect_to(application->selection()->paragraph_format());
+    format->set_alignment(word::wdAlignParagraphLeft);
+    format->set_space_before_auto(0);
+    format->set_space_after_auto(0);
+
+    auto& font = run.word.WordFont1;
+    font.connect_to(application->selection()->font());
+
+    format->set_line_spacing_rule(word::wdLineSpaceExactly);
+    format->set_line_spacing(run.number(Edit::zwLine));
+    format->set_line_unit_before(run.number(Edit::zwDuanQianDuanHou));
+    format->set_space_after(run.number(Edit::zwDuanQianDuanHou));
+
+    document->page_setup()->set_top_margin(run.centimetres_in_points(Edit::ymszTop));
+    document->page_setup()->set_left_margin(run.centimetres_in_points(Edit::ymszLeft));
+    document->page_setup()->set_bottom_margin(run.centimetres_in_points(Edit::ymszBottom));
+    document->page_setup()->set_right_margin(run.centimetres_in_points(Edit::ymszRight));
+
+    font->set_size(run.size(SizeCombo::zwFontSize));
+    font->set_name(run.dialog.font_name(FontCombo::zwFontName));
+
+    // The spacing is set once more after the font: it is the second write of
+    // the spacing after a paragraph that stands.
+    format->set_line_unit_before(run.number(Edit::zwDuanQianDuanHou));
+    format->set_line_unit_after(run.number(Edit::zwDuanQianDuanHou));
+    format->set_space_before_auto(0);
+    format->set_space_after_auto(0);
+
+    // The title font goes on the first line as Word lays it out, not on the
+    // whole first paragraph.
+    application->selection()->home_key(word::wdStory, word::wdMove);
+    application->selection()->home_key(word::wdLine, word::wdMove);
+    application->selection()->end_key(word::wdLine, word::wdExtend);
+    application->selection()->font()->set_name(run.dialog.font_name(FontCombo::btFontName));
+    application->selection()->font()->set_size(run.size(SizeCombo::btFontSize));
+    application->selection()->font()->set_bold(1);
+}
+
+}  // namespace typeset

@@ -1,0 +1,43 @@
+// The stages of a typesetting run. Each reads the dialog at the moment it
+// needs a value and fetches every Word object afresh.
+#pragma once
+
+#include <string>
+
+#include "typeset/dialog.h"
+#include "typeset/platform.h"
+#include "word/components.h"
+
+namespace typeset {
+
+struct RunContext {
+    Dialog& dialog;
+    word::WordServers& word;
+    Platform& platform;
+
+    // Dialog values as numbers, parsed when they are read.
+    float number(Edit edit);
+    float size(SizeCombo combo);
+    float centimetres_in_points(Edit edit);
+};
+
+// Selects the whole document and gives it the body's paragraph format and
+// font and the page margins, then the first line the title font.
+void format_document(RunContext& run);
+
+// Deletes the empty paragraphs at the end of the document.
+void remove_trailing_blanks(RunContext& run);
+
+// Centres the title paragraph with its spacing, indents the paragraphs from
+// the third on, and moves the progress bar.
+void paragraph_pass(RunContext& run);
+
+// Appends the reviewer, drafter and date lines unless the document already
+// ends with them.
+void append_sign_off(RunContext& run);
+
+// Right-aligns the last two paragraphs (the last one, in a one-paragraph
+// document).
+void align_closing_lines(RunContext& run);
+
+}  // namespace typeset
