@@ -1,0 +1,132 @@
+// A scripted dialog and platform for driving the typesetting run in tests.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/size_table.h"
+#include "typeset/dialog.h"
+#include "typeset/platform.h"
+
+namespace testing_support {
+
+struct ShownMessage {
+    std::string text;
+    std::string caption;
+    typeset::Icon icon;
+};
+
+// Holds the dialog's built-in values; records what the run reads and does.
+class FakeDialog : public typeset::Dialog {
+public:
+    std::map<typeset::Edit, std::string> edits{
+        {typeset::Edit::ymszLeft, "2.5"},  {typeset::Edit::ymszRight, "2.5"},
+        {typeset::Edit::ymszTop, "2.5"},   {typeset::Edit::ymszBottom, "2.5"},
+        {typeset::Edit::zwLine, "25"},     {typeset::Edit::zwDuanQianDuanHou, "0"},
+        {typeset::Edit::btDuanQianDuanHou, "0.5"},
+    };
+    std::map<typeset::SizeCombo, std::string> size_texts{
+        {typeset::SizeCombo::zwFontSize, "四号(14)"},
+        {typeset::SizeCombo::btFontSize, "小二(18)"},
+    };
+    std::map<typeset::FontCombo, std::string> fonts{
+        {typeset::FontCombo::zwFontName, "宋体"},
+        {typeset::FontCombo::btFontName, "宋体"},
+    };
+    std::map<typeset::CheckBox, bool> boxes{
+        {typeset::CheckBox::wbkh, true},
+        {typeset::CheckBox::tshr, true},
+        {typeset::CheckBox::zhyh, true},
+        {typeset::CheckBox::DuanQian, true},
+    };
+
+    bool button_enabled = true;
+    std::vector<bool> button_history;
+    std::int16_t progress = 0;
+    std::vector<std::int16_t> progress_history;
+    std::vector<ShownMessage> messages;
+    std::vector<std::string> reads;  // control names, in the order read
+
+    std::string edit_text(typeset::Edit edit) override
+    {
+        reads.push_back(name(edit));
+        return edits.at(edit);
+    }
+    std::string size_value(typeset::SizeCombo combo) override
+    {
+        reads.push_back(combo == typeset::SizeCombo::zwFontSize ? "zwFontSize" : "btFontSize");
+        return app::size_value(size_texts.at(combo));
+    }
+    std::string font_name(typeset::FontCombo combo) override
+    {
+        reads.push_back(combo == typeset::FontCombo::zwFontName ? "zwFontName" : "btFontName");
+        return fonts.at(combo);
+    }
+    bool checked(typeset::CheckBox box) override
+    {
+        reads.push_back(name(box));
+        return boxes.at(box);
+    }
+    void set_button_enabled(bool enabled) override
+    {
+        button_enabled = enabled;
+        button_history.push_back(enabled);
+    }
+    void set_progress(std::int16_t percent) override
+    {
+        if (percent == progress) return;
+        progress = percent;
+        progress_history.push_back(percent);
+    }
+    void show_message(const std::string& text, const std::string& caption, typeset::Icon icon) override
+    {
+        messages.push_back({text, caption, icon});
+    }
+
+    static std::string name(typeset::Edit edit)
+    {
+        switch (edit) {
+        case typeset::Edit::ymszLeft: return "ymszLeft";
+        case typeset::Edit::ymszRight: return "ymszRight";
+        case typeset::Edit::ymszTop: return "ymszTop";
+        case typeset::Edit::ymszBottom: return "ymszBottom";
+        case typeset::Edit::zwLine: return "zwLine";
+        case typeset::Edit::zwDuanQianDuanHou: return "zwDuanQianDuanHou";
+        case typeset::Edit::btDuanQianDuanHou: return "btDuanQianDuanHou";
+        }
+        return "?";
+    }
+    static std::string name(typeset::CheckBox box)
+    {
+        switch (box) {
+        case typeset::CheckBox::wbkh: return "wbkh";
+        case typeset::CheckBox::tshr: return "tshr";
+        case typeset::CheckBox::zhyh: return "zhyh";
+        case typeset::CheckBox::DuanQian: return "DuanQian";
+        }
+        return "?";
+    }
+};
+
+// A clock that advances by a fixed step at every reading.
+class FakePlatform : public typeset::Platform {
+public:
+    std::string separator = ".";
+    typeset::CivilDate date{2027, 1, 5};
+    std::chrono::milliseconds step{2531};
+    std::chrono::steady_clock::time_point clock{};
+
+    std::string decimal_separator() override { return separator; }
+    std::chrono::steady_clock::time_point now() override
+    {
+        const auto reading = clock;
+        clock += step;
+        return reading;
+    }
+    typeset::CivilDate today() override { return date; }
+};
+
+}  // namespace testing_support
