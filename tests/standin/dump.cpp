@@ -1,0 +1,194 @@
+#include "tests/standin/dump.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "tests/standin/model.h"
+#include "tests/standin/story.h"
+#include "tests/standin/utf8.h"
+
+namespace standin {
+
+namespace {
+
+std::string number(float value)
+{
+    if (!std::isfinite(value)) return "null";
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+const char* alignment_name(std::int32_t alignment)
+{
+    switch (alignment) {
+    case 0: return "left";
+    case 1: return "center";
+    case 2: return "right";
+    case 3: return "justify";
+    case 4: return "distribute";
+    case 5: return "justify-medium";
+    case 7: return "justify-high";
+    case 8: return "justify-low";
+    case 9: return "thai-justify";
+    default: return "?";
+    }
+}
+
+const char* line_spacing_rule_name(std::int32_t rule)
+{
+    switch (rule) {
+    case 0: return "single";
+    case 1: return "1.5 lines";
+    case 2: return "double";
+    case 3: return "at least";
+    case 4: return "exactly";
+    case 5: return "multiple";
+    default: return "?";
+    }
+}
+
+struct Run {
+    std::size_t begin;
+    std::size_t end;
+};
+
+// Consecutive characters of the paragraph's text with equal formats.
+std::vector<Run> runs_of(const ParagraphState& paragraph)
+{
+    std::vector<Run> runs;
+    for (std::size_t i = 0; i < paragraph.text.size(); ++i) {
+        if (runs.empty() || !(paragraph.chars[i] == paragraph.chars[runs.back().begin]))
+            runs.push_back({i, i + 1});
+        else
+            runs.back().end = i + 1;
+    }
+    return runs;
+}
+
+std::string format_label(const CharFormat& format)
+{
+    std::string label = "[" + format.font_name + " " + number(format.size);
+    if (format.bold != 0) label += " bold";
+    return label + "]";
+}
+
+void append_json_string(std::string& out, std::string_view text)
+{
+    out.push_back('"');
+    for (const char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escape[8];
+                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+                out += escape;
+            } else {
+                out.push_back(c);
+            }
+        }
+    }
+    out.push_back('"');
+}
+
+void append_json_format(std::string& out, const CharFormat& format)
+{
+    out += "\"font_name\":";
+    append_json_string(out, format.font_name);
+    out += ",\"size\":" + number(format.size) + ",\"bold\":" + std::to_string(format.bold);
+}
+
+void append_json_paragraph(std::string& out, const ParagraphState& paragraph)
+{
+    const ParagraphFormatState& f = paragraph.format;
+    out += "{\"text\":";
+    append_json_string(out, encode_utf8(paragraph.text));
+    out += ",\"alignment\":" + std::to_string(f.alignment);
+    out += ",\"line_spacing_rule\":" + std::to_string(f.line_spacing_rule);
+    out += ",\"line_spacing\":" + number(f.line_spacing);
+    out += ",\"space_after\":" + number(f.space_after);
+    out += ",\"first_line_indent\":" + number(f.first_line_indent);
+    out += ",\"right_indent\":" + number(f.right_indent);
+    out += ",\"line_unit_before\":" + number(f.line_unit_before);
+    out += ",\"line_unit_after\":" + number(f.line_unit_after);
+    out += ",\"space_before_auto\":" + std::to_string(f.space_before_auto);
+    out += ",\"space_after_auto\":" + std::to_string(f.space_after_auto);
+    out += ",\"runs\":[";
+    bool first = true;
+    for (const Run& run : runs_of(paragraph)) {
+        if (!first) out += ",";
+        first = false;
+        out += "{\"text\":";
+        append_json_string(out, encode_utf8(std::u32string_view(paragraph.text).substr(run.begin, run.end - run.begin)));
+        out += ",";
+        append_json_format(out, paragraph.chars[run.begin]);
+        out += "}";
+    }
+    out += "],\"mark\":{";
+    append_json_format(out, paragraph.chars.back());
+    out += "}}";
+}
+
+}  // namespace
+
+std::string render(const DocumentState& shown)
+{
+    DocumentState document = shown;
+    normalize(document);
+    const PageSetupState& page = document.page_setup;
+    std::string out = "page margins: top " + number(page.top) + ", bottom " + number(page.bottom) + ", left " +
+                      number(page.left) + ", right " + number(page.right) + "\n";
+    for (std::size_t i = 0; i < document.paragraphs.size(); ++i) {
+        const ParagraphState& paragraph = document.paragraphs[i];
+        const ParagraphFormatState& f = paragraph.format;
+        out += "paragraph " + std::to_string(i + 1) + ": " + alignment_name(f.alignment) + ", first-line indent " +
+               number(f.first_line_indent) + ", right indent " + number(f.right_indent) + ", line spacing " +
+               line_spacing_rule_name(f.line_spacing_rule) + " " + number(f.line_spacing) + ", lines before " +
+               number(f.line_unit_before) + " after " + number(f.line_unit_after) + ", space after " +
+               number(f.space_after) + ", auto before " + std::to_string(f.space_before_auto) + " after " +
+               std::to_string(f.space_after_auto) + "\n  ";
+        for (const Run& run : runs_of(paragraph)) {
+            out += format_label(paragraph.chars[run.begin]);
+            out += encode_utf8(std::u32string_view(paragraph.text).substr(run.begin, run.end - run.begin));
+        }
+        out += "¶" + format_label(paragraph.chars.back()) + "\n";
+    }
+    return out;
+}
+
+std::string to_json(const WordModel& model)
+{
+    std::string out = "{\"visible\":";
+    out += model.visible ? "true" : "false";
+    out += ",\"documents\":[";
+    for (std::size_t d = 0; d < model.documents.size(); ++d) {
+        DocumentState document = model.documents[d];
+        normalize(document);
+        if (d > 0) out += ",";
+        out += "{\"user_control\":";
+        out += document.user_control ? "true" : "false";
+        out += ",\"selection\":{\"start\":" + std::to_string(document.selection_start) +
+               ",\"end\":" + std::to_string(document.selection_end) + "}";
+        const PageSetupState& page = document.page_setup;
+        out += ",\"page_setup\":{\"top\":" + number(page.top) + ",\"bottom\":" + number(page.bottom) +
+               ",\"left\":" + number(page.left) + ",\"right\":" + number(page.right) + "}";
+        out += ",\"paragraphs\":[";
+        for (std::size_t i = 0; i < document.paragraphs.size(); ++i) {
+            if (i > 0) out += ",";
+            append_json_paragraph(out, document.paragraphs[i]);
+        }
+        out += "]}";
+    }
+    out += "]}";
+    return out;
+}
+
+}  // namespace standin

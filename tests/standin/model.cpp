@@ -1,0 +1,408 @@
+#include "tests/standin/model.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "tests/standin/layout.h"
+#include "tests/standin/story.h"
+#include "tests/standin/utf8.h"
+#include "word/object_model.h"
+
+namespace standin {
+
+namespace {
+
+[[noreturn]] void out_of_range() { throw WordError(out_of_range_text, hresult_out_of_range); }
+
+void require_measure(float value, float lowest, float highest)
+{
+    if (!std::isfinite(value) || value < lowest || value > highest) out_of_range();
+}
+
+std::int32_t clamp_position(const DocumentState& document, std::int32_t position)
+{
+    return std::clamp(position, 0, story_length(document));
+}
+
+struct Span {
+    std::int32_t start;
+    std::int32_t end;
+};
+
+Span clamp_span(const DocumentState& document, const RangeRef& range)
+{
+    const std::int32_t start = clamp_position(document, range.start);
+    return {start, std::max(start, clamp_position(document, range.end))};
+}
+
+struct Line {
+    std::int32_t start;  // story positions
+    std::int32_t end;    // before the next line, or at the paragraph mark
+};
+
+// The layout line holding a position. At_line_end prefers the line that ends
+// at a soft line break over the one starting there, as Word does for an
+// extended selection that reaches the end of a line.
+Line line_at(const DocumentState& document, std::int32_t position, bool at_line_end)
+{
+    const StoryPosition at = locate(document, position);
+    const ParagraphState& paragraph = document.paragraphs[at.paragraph];
+    const std::int32_t base = paragraph_start(document, at.paragraph);
+    const std::vector<std::int32_t> starts = line_starts(paragraph, document.page_setup);
+    std::size_t line = 0;
+    while (line + 1 < starts.size() && starts[line + 1] <= at.offset) ++line;
+    if (at_line_end && line > 0 && starts[line] == at.offset) --line;
+    const std::int32_t end =
+        line + 1 < starts.size() ? starts[line + 1] : static_cast<std::int32_t>(paragraph.text.size());
+    return {base + starts[line], base + end};
+}
+
+void require_unit(std::int32_t unit, std::int32_t extend)
+{
+    if (unit != word::wdStory && unit != word::wdLine) out_of_range();
+    if (extend != word::wdMove && extend != word::wdExtend) out_of_range();
+}
+
+}  // namespace
+
+DocumentState& WordModel::active()
+{
+    return document(active_document());
+}
+
+void WordModel::open(DocumentState opened)
+{
+    normalize(opened);
+    documents.push_back(std::move(opened));
+}
+
+void WordModel::call(const char* member)
+{
+    calls.emplace_back(member);
+    ++total_calls_;
+    const auto fault = std::find_if(faults_.begin(), faults_.end(),
+                                    [&](const Fault& f) { return f.call_number == total_calls_; });
+    if (fault == faults_.end()) return;
+    WordError error(std::move(fault->description), fault->hresult);
+    faults_.erase(fault);
+    throw error;
+}
+
+std::size_t WordModel::count(std::string_view member) const
+{
+    return static_cast<std::size_t>(std::count(calls.begin(), calls.end(), member));
+}
+
+void WordModel::fail_call(std::size_t k, std::string description, std::int32_t hresult)
+{
+    faults_.push_back({total_calls_ + k, std::move(description), hresult});
+}
+
+std::int32_t WordModel::document_count() const
+{
+    return static_cast<std::int32_t>(documents.size());
+}
+
+DocumentId WordModel::active_document() const
+{
+    if (documents.empty()) throw WordError(no_document_text, hresult_no_document);
+    return documents.size() - 1;
+}
+
+DocumentState& WordModel::document(DocumentId id)
+{
+    // Tests may replace the documents under objects that still refer to them.
+    if (id >= documents.size()) throw WordError(object_deleted_text, hresult_object_deleted);
+    DocumentState& found = documents[id];
+    normalize(found);
+    return found;
+}
+
+void WordModel::set_user_control(DocumentId id, bool user_control)
+{
+    document(id).user_control = user_control;
+}
+
+RangeRef WordModel::whole_story(DocumentId id)
+{
+    return {id, 0, story_length(document(id))};
+}
+
+void WordModel::set_margin(DocumentId id, Margin margin, float points)
+{
+    PageSetupState& page = document(id).page_setup;
+    switch (margin) {
+    case Margin::top:
+        require_measure(points, -1584, 1584);
+        page.top = points;
+        break;
+    case Margin::bottom:
+        require_measure(points, -1584, 1584);
+        page.bottom = points;
+        break;
+    case Margin::left:
+        require_measure(points, 0, 1584);
+        page.left = points;
+        break;
+    case Margin::right:
+        require_measure(points, 0, 1584);
+        page.right = points;
+        break;
+    }
+}
+
+std::int32_t WordModel::paragraph_count(DocumentId id)
+{
+    return static_cast<std::int32_t>(document(id).paragraphs.size());
+}
+
+ParagraphRef WordModel::paragraph(DocumentId id, std::int32_t index)
+{
+    if (index < 1 || index > paragraph_count(id)) throw WordError(no_such_member_text, hresult_no_such_member);
+    return {id, index};
+}
+
+RangeRef WordModel::paragraph_range(const ParagraphRef& ref)
+{
+    paragraph(ref.document, ref.index);
+    const DocumentState& found = document(ref.document);
+    const auto index = static_cast<std::size_t>(ref.index - 1);
+    const std::int32_t start = paragraph_start(found, index);
+    return {ref.document, start, start + paragraph_length(found.paragraphs[index])};
+}
+
+std::int32_t WordModel::range_start(const RangeRef& range)
+{
+    return clamp_span(document(range.document), range).start;
+}
+
+std::int32_t WordModel::range_end(const RangeRef& range)
+{
+    return clamp_span(document(range.document), range).end;
+}
+
+std::string WordModel::range_text(const RangeRef& range)
+{
+    const DocumentState& found = document(range.document);
+    const Span span = clamp_span(found, range);
+    std::string text;
+    std::int32_t position = 0;
+    for (const ParagraphState& paragraph : found.paragraphs) {
+        for (std::size_t i = 0; i <= paragraph.text.size(); ++i, ++position) {
+            if (position < span.start || position >= span.end) continue;
+            append_utf8(text, i < paragraph.text.size() ? paragraph.text[i] : U'\r');
+        }
+    }
+    return text;
+}
+
+std::int32_t WordModel::character_count(const RangeRef& range)
+{
+    // A collapsed range still has the character after it.
+    const Span span = clamp_span(document(range.document), range);
+    return std::max(span.end - span.start, 1);
+}
+
+std::int32_t WordModel::delete_range(const RangeRef& range, std::int32_t unit, std::int32_t count)
+{
+    if (unit != word::wdCharacter) out_of_range();
+    DocumentState& found = document(range.document);
+    const std::int32_t length = story_length(found);
+    const Span span = clamp_span(found, range);
+    if (span.start == length - 1 && span.end == length) {
+        // The final mark cannot be deleted; under an empty last paragraph
+        // Word removes the mark before it instead.
+        if (!found.paragraphs.back().text.empty() || found.paragraphs.size() < 2) return 0;
+        erase(found, length - 2, length - 1);
+        return 1;
+    }
+    std::int64_t from = span.start;
+    std::int64_t to = span.end;
+    // A collapsed range deletes count characters after it (before it when
+    // count is negative); a range that holds text deletes just that text.
+    if (from == to) {
+        if (count >= 0)
+            to = from + count;
+        else
+            from = from + count;
+    }
+    from = std::max<std::int64_t>(from, 0);
+    to = std::min<std::int64_t>(to, length - 1);
+    if (from >= to) return 0;
+    erase(found, static_cast<std::int32_t>(from), static_cast<std::int32_t>(to));
+    return static_cast<std::int32_t>(to - from);
+}
+
+void WordModel::insert_paragraph_after(const RangeRef& range)
+{
+    DocumentState& found = document(range.document);
+    const std::int32_t end = clamp_span(found, range).end;
+    // After a paragraph's mark (or the story's end) the new paragraph follows
+    // that paragraph, with its format; elsewhere the paragraph is split.
+    const StoryPosition at = locate(found, end);
+    const bool after_a_mark = end > 0 && (end == story_length(found) || at.offset == 0);
+    insert(found, after_a_mark ? end - 1 : end, U"\r");
+}
+
+void WordModel::insert_after(const RangeRef& range, std::string_view utf8)
+{
+    DocumentState& found = document(range.document);
+    // Text cannot follow the final mark; it goes in front of it.
+    const std::int32_t end = std::min(clamp_span(found, range).end, story_length(found) - 1);
+    insert(found, end, decode_utf8(utf8));
+}
+
+template <class Change>
+void WordModel::format_paragraphs(const RangeRef& range, Change change)
+{
+    DocumentState& found = document(range.document);
+    const Span span = clamp_span(found, range);
+    const std::size_t first = locate(found, span.start).paragraph;
+    const std::size_t last = span.end > span.start ? locate(found, span.end - 1).paragraph : first;
+    for (std::size_t i = first; i <= last; ++i) change(found.paragraphs[i].format);
+}
+
+template <class Change>
+void WordModel::format_characters(const RangeRef& range, Change change)
+{
+    DocumentState& found = document(range.document);
+    const Span span = clamp_span(found, range);
+    if (span.start == span.end) {
+        ParagraphState& paragraph = found.paragraphs[locate(found, span.start).paragraph];
+        if (paragraph.text.empty()) change(paragraph.chars.back());
+        return;
+    }
+    std::int32_t position = 0;
+    for (ParagraphState& paragraph : found.paragraphs) {
+        const std::int32_t length = paragraph_length(paragraph);
+        if (position >= span.end) break;
+        for (std::int32_t i = std::max(span.start - position, 0); i < length && position + i < span.end; ++i)
+            change(paragraph.chars[static_cast<std::size_t>(i)]);
+        position += length;
+    }
+}
+
+void WordModel::set_paragraph_setting(const RangeRef& range, ParagraphSetting setting, std::int32_t value)
+{
+    switch (setting) {
+    case ParagraphSetting::alignment:
+        // Left, centre, right, justify, distribute and the justify variants.
+        if (value < 0 || value > 9 || value == 6) out_of_range();
+        format_paragraphs(range, [&](ParagraphFormatState& f) { f.alignment = value; });
+        break;
+    case ParagraphSetting::line_spacing_rule:
+        if (value < 0 || value > 5) out_of_range();
+        format_paragraphs(range, [&](ParagraphFormatState& f) { f.line_spacing_rule = value; });
+        break;
+    case ParagraphSetting::space_before_auto:
+        format_paragraphs(range, [&](ParagraphFormatState& f) { f.space_before_auto = value; });
+        break;
+    case ParagraphSetting::space_after_auto:
+        format_paragraphs(range, [&](ParagraphFormatState& f) { f.space_after_auto = value; });
+        break;
+    }
+}
+
+void WordModel::set_paragraph_measure(const RangeRef& range, ParagraphMeasure measure, float value)
+{
+    switch (measure) {
+    case ParagraphMeasure::line_spacing:
+        require_measure(value, 0, 1584);
+        format_paragraphs(range, [&](ParagraphFormatState& f) { f.line_spacing = value; });
+        break;
+    case ParagraphMeasure::space_after:
+        require_measure(value, 0, 1584);
+        format_paragraphs(range, [&](ParagraphFormatState& f) { f.space_after = value; });
+        break;
+    case ParagraphMeasure::first_line_indent:
+        require_measure(value, -1584, 1584);
+        format_paragraphs(range, [&](ParagraphFormatState& f) { f.first_line_indent = value; });
+        break;
+    case ParagraphMeasure::right_indent:
+        require_measure(value, -1584, 1584);
+        format_paragraphs(range, [&](ParagraphFormatState& f) { f.right_indent = value; });
+        break;
+    case ParagraphMeasure::line_unit_before:
+        require_measure(value, 0, 1584);
+        format_paragraphs(range, [&](ParagraphFormatState& f) { f.line_unit_before = value; });
+        break;
+    case ParagraphMeasure::line_unit_after:
+        require_measure(value, 0, 1584);
+        format_paragraphs(range, [&](ParagraphFormatState& f) { f.line_unit_after = value; });
+        break;
+    }
+}
+
+void WordModel::set_font_name(const RangeRef& range, const std::string& name)
+{
+    // Word ignores an empty name.
+    if (name.empty()) return;
+    format_characters(range, [&](CharFormat& f) { f.font_name = name; });
+}
+
+void WordModel::set_font_size(const RangeRef& range, float points)
+{
+    require_measure(points, 1, 1638);
+    format_characters(range, [&](CharFormat& f) { f.size = points; });
+}
+
+void WordModel::set_font_bold(const RangeRef& range, std::int32_t bold)
+{
+    format_characters(range, [&](CharFormat& f) { f.bold = bold; });
+}
+
+RangeRef WordModel::selection(DocumentId id)
+{
+    DocumentState& found = document(id);
+    const RangeRef stored{id, found.selection_start, found.selection_end};
+    const Span span = clamp_span(found, stored);
+    return {id, span.start, span.end};
+}
+
+void WordModel::set_selection(DocumentId id, std::int32_t start, std::int32_t end)
+{
+    DocumentState& found = document(id);
+    start = clamp_position(found, start);
+    end = clamp_position(found, end);
+    found.selection_start = std::min(start, end);
+    found.selection_end = std::max(start, end);
+}
+
+// The selection's anchor is its start, and its end is the end that moves.
+void WordModel::home_key(DocumentId id, std::int32_t unit, std::int32_t extend)
+{
+    require_unit(unit, extend);
+    const RangeRef current = selection(id);
+    const DocumentState& found = document(id);
+    if (extend == word::wdMove) {
+        const std::int32_t to = unit == word::wdStory ? 0 : line_at(found, current.start, false).start;
+        set_selection(id, to, to);
+        return;
+    }
+    const std::int32_t to = unit == word::wdStory ? 0 : line_at(found, current.end, false).start;
+    set_selection(id, std::min(current.start, to), std::max(current.start, to));
+}
+
+void WordModel::end_key(DocumentId id, std::int32_t unit, std::int32_t extend)
+{
+    require_unit(unit, extend);
+    const RangeRef current = selection(id);
+    const DocumentState& found = document(id);
+    const std::int32_t length = story_length(found);
+    if (unit == word::wdStory) {
+        // Moving stops in front of the final mark; extending takes it in.
+        if (extend == word::wdMove)
+            set_selection(id, length - 1, length - 1);
+        else
+            set_selection(id, current.start, length);
+        return;
+    }
+    const std::int32_t to = line_at(found, current.end, current.end > current.start).end;
+    if (extend == word::wdMove)
+        set_selection(id, to, to);
+    else
+        set_selection(id, current.start, std::max(current.end, to));
+}
+
+}  // namespace standin

@@ -1,0 +1,134 @@
+// The stand-in Word: an in-memory application with Word-like effects for the
+// members Tidyset calls. Tests build and inspect it directly; the adapter of
+// in_memory_word.h (and a COM server) expose it as Word's object model, each
+// member call first going through call() and then through one operation here.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tests/standin/dump.h"
+#include "tests/standin/state.h"
+#include "tests/standin/text_load.h"
+
+namespace standin {
+
+// Word's own failures, as Word describes them.
+inline constexpr std::int32_t hresult_no_document = static_cast<std::int32_t>(0x800A1098u);
+inline constexpr std::int32_t hresult_no_such_member = static_cast<std::int32_t>(0x800A1745u);
+inline constexpr std::int32_t hresult_out_of_range = static_cast<std::int32_t>(0x800A17ECu);
+inline constexpr std::int32_t hresult_object_deleted = static_cast<std::int32_t>(0x800A16C1u);
+inline constexpr const char* no_document_text = "This command is not available because no document is open.";
+inline constexpr const char* no_such_member_text = "The requested member of the collection does not exist.";
+inline constexpr const char* out_of_range_text = "Value out of range.";
+inline constexpr const char* object_deleted_text = "Object has been deleted.";
+
+class WordError : public std::runtime_error {
+public:
+    WordError(std::string description_text, std::int32_t code)
+        : std::runtime_error(description_text), description(std::move(description_text)), hresult(code) {}
+
+    std::string description;
+    std::int32_t hresult;
+    std::string source = "Microsoft Word";
+};
+
+using DocumentId = std::size_t;  // index into WordModel::documents
+
+// A range as fetched: Word's objects are snapshots, and edits made after the
+// fetch do not move it. Stale bounds are clamped to the story when used.
+struct RangeRef {
+    DocumentId document;
+    std::int32_t start;
+    std::int32_t end;
+};
+
+struct ParagraphRef {
+    DocumentId document;
+    std::int32_t index;  // 1-based, resolved again at each use
+};
+
+enum class Margin { top, bottom, left, right };
+enum class ParagraphSetting { alignment, line_spacing_rule, space_before_auto, space_after_auto };
+enum class ParagraphMeasure { line_spacing, space_after, first_line_indent, right_indent, line_unit_before, line_unit_after };
+
+class WordModel {
+public:
+    bool visible = false;
+    // The active document is the last one: the most recently opened.
+    std::vector<DocumentState> documents;
+    std::vector<std::string> calls;
+
+    DocumentState& active();
+    void open(DocumentState document);
+
+    // Call recording and fault injection. Every member call of the object
+    // model passes through call() first, named like "Paragraphs.Item".
+    void call(const char* member);
+    std::size_t call_count() const { return total_calls_; }
+    std::size_t count(std::string_view member) const;
+    // The k-th member call from now (1 = the next) throws this error instead
+    // of acting; it is still recorded.
+    void fail_call(std::size_t k, std::string description, std::int32_t hresult);
+
+    // Application
+    std::int32_t document_count() const;
+    DocumentId active_document() const;
+
+    // Document
+    void set_user_control(DocumentId document, bool user_control);
+    RangeRef whole_story(DocumentId document);  // Content, and Range() without bounds
+    void set_margin(DocumentId document, Margin margin, float points);
+    std::int32_t paragraph_count(DocumentId document);
+    ParagraphRef paragraph(DocumentId document, std::int32_t index);
+    RangeRef paragraph_range(const ParagraphRef& paragraph);  // with its mark
+
+    // Range
+    std::int32_t range_start(const RangeRef& range);
+    std::int32_t range_end(const RangeRef& range);
+    std::string range_text(const RangeRef& range);  // marks as "\r"
+    std::int32_t character_count(const RangeRef& range);
+    // Returns the number of characters deleted, as Word does.
+    std::int32_t delete_range(const RangeRef& range, std::int32_t unit, std::int32_t count);
+    void insert_paragraph_after(const RangeRef& range);
+    void insert_after(const RangeRef& range, std::string_view utf8);
+
+    // ParagraphFormat of a range or the selection: every paragraph the range
+    // touches (a collapsed range: the paragraph it is in).
+    void set_paragraph_setting(const RangeRef& range, ParagraphSetting setting, std::int32_t value);
+    void set_paragraph_measure(const RangeRef& range, ParagraphMeasure measure, float value);
+
+    // Font of the selection: every character of the range, marks included; a
+    // collapsed range in an empty paragraph formats that paragraph's mark.
+    void set_font_name(const RangeRef& range, const std::string& name);
+    void set_font_size(const RangeRef& range, float points);
+    void set_font_bold(const RangeRef& range, std::int32_t bold);
+
+    // Selection, one per document.
+    RangeRef selection(DocumentId document);
+    void set_selection(DocumentId document, std::int32_t start, std::int32_t end);
+    void home_key(DocumentId document, std::int32_t unit, std::int32_t extend);
+    void end_key(DocumentId document, std::int32_t unit, std::int32_t extend);
+
+private:
+    struct Fault {
+        std::size_t call_number;
+        std::string description;
+        std::int32_t hresult;
+    };
+
+    DocumentState& document(DocumentId id);
+    template <class Change>
+    void format_paragraphs(const RangeRef& range, Change change);
+    template <class Change>
+    void format_characters(const RangeRef& range, Change change);
+
+    std::size_t total_calls_ = 0;
+    std::vector<Fault> faults_;
+};
+
+}  // namespace standin

@@ -1,0 +1,14 @@
+// UTF-8 at the edges of the stand-in; UTF-32 inside its documents.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace standin {
+
+// Malformed sequences become U+FFFD, one per offending byte.
+std::u32string decode_utf8(std::string_view text);
+std::string encode_utf8(std::u32string_view text);
+void append_utf8(std::string& out, char32_t c);
+
+}  // namespace standin
