@@ -1,0 +1,614 @@
+// The stand-in Word behaves as Word does where the typesetting run relies on it.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "tests/standin/in_memory_word.h"
+#include "tests/standin/model.h"
+#include "tests/standin/utf8.h"
+#include "word/errors.h"
+
+namespace {
+
+using standin::CharFormat;
+using standin::DocumentState;
+using standin::WordModel;
+
+struct OpenWord {
+    explicit OpenWord(std::string_view text) : model(std::make_shared<WordModel>())
+    {
+        model->open(standin::load_text(text));
+        app = standin::connect(model);
+    }
+
+    DocumentState& document() { return model->active(); }
+    std::string text_of(std::size_t paragraph) { return standin::encode_utf8(document().paragraphs[paragraph].text); }
+    std::int32_t characters_of(std::int32_t index)
+    {
+        return app->active_document()->paragraphs()->item(index)->range()->characters()->count();
+    }
+    void delete_paragraph(std::int32_t index)
+    {
+        app->active_document()->paragraphs()->item(index)->range()->delete_text(word::wdCharacter, 1);
+    }
+
+    std::shared_ptr<WordModel> model;
+    std::unique_ptr<word::Application> app;
+};
+
+std::string repeat(const std::string& piece, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i) out += piece;
+    return out;
+}
+
+TEST(CharactersCount, OfAnEmptyParagraphIsOneForItsMark)
+{
+    OpenWord word("Title\n\nText\n");
+    EXPECT_EQ(word.characters_of(2), 1);
+}
+
+TEST(CharactersCount, OfAParagraphHoldingOneSpaceIsTwo)
+{
+    OpenWord word("Title\n \n");
+    EXPECT_EQ(word.characters_of(2), 2);
+}
+
+TEST(CharactersCount, OfAWholeParagraphIncludesItsMark)
+{
+    OpenWord word("标题\nabc\n");
+    EXPECT_EQ(word.characters_of(1), 3);
+    EXPECT_EQ(word.characters_of(2), 4);
+}
+
+TEST(RangeText, ShowsParagraphMarksAsCarriageReturns)
+{
+    OpenWord word("标题\nabc\n");
+    EXPECT_EQ(word.app->active_document()->content()->text(), "标题\rabc\r");
+    EXPECT_EQ(word.app->active_document()->paragraphs()->item(2)->range()->text(), "abc\r");
+}
+
+TEST(RangeBounds, OfContentSpanTheStoryWithTheFinalMark)
+{
+    OpenWord word("标题\nabc\n");
+    auto content = word.app->active_document()->content();
+    EXPECT_EQ(content->start(), 0);
+    EXPECT_EQ(content->end(), 7);
+    auto second = word.app->active_document()->paragraphs()->item(2)->range();
+    EXPECT_EQ(second->start(), 3);
+    EXPECT_EQ(second->end(), 7);
+}
+
+TEST(DeletingAParagraphMark, RemovesAnEmptyParagraphInTheMiddle)
+{
+    OpenWord word("one\n\ntwo\n");
+    word.delete_paragraph(2);
+    ASSERT_EQ(word.document().paragraphs.size(), 2u);
+    EXPECT_EQ(word.text_of(0), "one");
+    EXPECT_EQ(word.text_of(1), "two");
+}
+
+TEST(DeletingAParagraphMark, OfAnEmptyLastParagraphRemovesTheMarkBeforeIt)
+{
+    OpenWord word("one\ntwo\n\n");
+    word.document().paragraphs[2].format.alignment = 2;
+    word.document().paragraphs[2].chars[0].font_name = "黑体";
+    word.delete_paragraph(3);
+    ASSERT_EQ(word.document().paragraphs.size(), 2u);
+    EXPECT_EQ(word.text_of(1), "two");
+    // What is left at the end carries the final mark and its paragraph format.
+    EXPECT_EQ(word.document().paragraphs[1].format.alignment, 2);
+    EXPECT_EQ(word.document().paragraphs[1].chars.back().font_name, "黑体");
+    EXPECT_EQ(word.document().paragraphs[1].chars[0].font_name, "Times New Roman");
+}
+
+TEST(DeletingAParagraphMark, RemovesThreeTrailingEmptyParagraphsOneByOne)
+{
+    OpenWord word("Title\nText\n\n\n\n");
+    word.delete_paragraph(5);
+    word.delete_paragraph(4);
+    word.delete_paragraph(3);
+    ASSERT_EQ(word.document().paragraphs.size(), 2u);
+    EXPECT_EQ(word.app->active_document()->content()->text(), "Title\rText\r");
+    EXPECT_EQ(word.characters_of(2), 5);
+}
+
+TEST(DeletingAParagraphMark, LeavesADocumentOfOneEmptyParagraphAsItIs)
+{
+    OpenWord word("");
+    word.delete_paragraph(1);
+    ASSERT_EQ(word.document().paragraphs.size(), 1u);
+    EXPECT_EQ(word.text_of(0), "");
+    EXPECT_EQ(word.document().paragraphs[0].chars.size(), 1u);
+}
+
+TEST(DeletingARange, OfAWholeLastParagraphDeletesItsTextButNotTheFinalMark)
+{
+    OpenWord word("one\ntwo\n");
+    word.delete_paragraph(2);
+    ASSERT_EQ(word.document().paragraphs.size(), 2u);
+    EXPECT_EQ(word.app->active_document()->content()->text(), "one\r\r");
+}
+
+TEST(DeletingARange, OfAParagraphWithTextJoinsWhatFollowsOntoThePreviousMarkPosition)
+{
+    OpenWord word("one\ntwo\nthree\n");
+    word.delete_paragraph(2);
+    EXPECT_EQ(word.app->active_document()->content()->text(), "one\rthree\r");
+}
+
+TEST(DeletingARange, ThatIsCollapsedDeletesTheCharactersAfterIt)
+{
+    auto model = std::make_shared<WordModel>();
+    model->open(standin::load_text("abc\ndef\n"));
+    const standin::RangeRef at_c{0, 2, 2};
+    EXPECT_EQ(model->delete_range(at_c, word::wdCharacter, 2), 2);  // "c" and the first mark
+    EXPECT_EQ(model->range_text(model->whole_story(0)), "abdef\r");
+    const standin::RangeRef before_final_mark{0, 5, 5};
+    EXPECT_EQ(model->delete_range(before_final_mark, word::wdCharacter, 1), 0);
+    EXPECT_EQ(model->range_text(model->whole_story(0)), "abdef\r");
+}
+
+TEST(DeletingARange, WithAStaleRangePastTheStoryDoesNotCrash)
+{
+    OpenWord word("one\ntwo\nthree\n");
+    auto last = word.app->active_document()->paragraphs()->item(3)->range();
+    word.delete_paragraph(1);
+    word.delete_paragraph(1);
+    last->delete_text(word::wdCharacter, 1);
+    EXPECT_EQ(word.app->active_document()->content()->text(), "three\r");
+}
+
+TEST(AppendingAtTheEnd, InsertParagraphAfterAddsAnEmptyParagraphWithTheLastOnesFormat)
+{
+    OpenWord word("Title\nText\n");
+    word.document().paragraphs[1].format.right_indent = 7;
+    word.document().paragraphs[1].chars.back().font_name = "宋体";
+    word.app->active_document()->range()->insert_paragraph_after();
+    ASSERT_EQ(word.document().paragraphs.size(), 3u);
+    EXPECT_EQ(word.text_of(1), "Text");
+    EXPECT_EQ(word.text_of(2), "");
+    EXPECT_EQ(word.document().paragraphs[2].format.right_indent, 7);
+    EXPECT_EQ(word.document().paragraphs[2].chars.back().font_name, "宋体");
+}
+
+TEST(AppendingAtTheEnd, InsertAfterPutsTheTextIntoTheLastParagraphInTheMarksFormat)
+{
+    OpenWord word("Title\n\n");
+    word.document().paragraphs[1].chars.back() = CharFormat{"宋体", 14, 0};
+    word.app->active_document()->range()->insert_after("审核人：  起草人：");
+    ASSERT_EQ(word.document().paragraphs.size(), 2u);
+    EXPECT_EQ(word.text_of(1), "审核人：  起草人：");
+    EXPECT_EQ(word.document().paragraphs[1].chars.size(), 11u);
+    EXPECT_EQ(word.document().paragraphs[1].chars[0], (CharFormat{"宋体", 14, 0}));
+    EXPECT_EQ(word.document().paragraphs[1].chars[9], (CharFormat{"宋体", 14, 0}));
+}
+
+TEST(AppendingAtTheEnd, InsertAfterBreaksParagraphsAtLineEnds)
+{
+    OpenWord word("Title\n");
+    word.app->active_document()->range()->insert_after("a\rb\nc");
+    ASSERT_EQ(word.document().paragraphs.size(), 3u);
+    EXPECT_EQ(word.app->active_document()->content()->text(), "Titlea\rb\rc\r");
+}
+
+TEST(AppendingAtTheEnd, TheSignOffSequenceBuildsThreeEmptyParagraphsAndThreeLines)
+{
+    OpenWord word("Title\nText\n");
+    auto append_paragraph = [&] { word.app->active_document()->range()->insert_paragraph_after(); };
+    auto append_text = [&](const std::string& text) { word.app->active_document()->range()->insert_after(text); };
+    for (int i = 0; i < 4; ++i) append_paragraph();
+    append_text("审核人：起草人：");
+    append_paragraph();
+    append_text("此处写部门名称");
+    append_paragraph();
+    append_text("2024年1月5日");
+    EXPECT_EQ(word.app->active_document()->content()->text(),
+              "Title\rText\r\r\r\r审核人：起草人：\r此处写部门名称\r2024年1月5日\r");
+}
+
+// 2.5 cm margins leave 595.3 - 2 x 70.865 = 453.57 points: 32 ideographs at 14 points.
+struct WrappedTitle : OpenWord {
+    WrappedTitle() : OpenWord(repeat("字", 40) + "\n正文\n")
+    {
+        auto page = app->active_document()->page_setup();
+        page->set_left_margin(70.865f);
+        page->set_right_margin(70.865f);
+        auto content = app->active_document()->content();
+        app->selection()->set_range(content->start(), content->end());
+        auto font = app->selection()->font();
+        font->set_size(14);
+        font->set_name("宋体");
+    }
+};
+
+TEST(LineLayout, WrapsA40IdeographParagraphAfter32AtTwoAndAHalfCentimetreMargins)
+{
+    WrappedTitle word;
+    auto selection = word.app->selection();
+    selection->home_key(word::wdStory, word::wdMove);
+    selection->home_key(word::wdLine, word::wdMove);
+    selection->end_key(word::wdLine, word::wdExtend);
+    EXPECT_EQ(word.document().selection_start, 0);
+    EXPECT_EQ(word.document().selection_end, 32);
+}
+
+TEST(LineLayout, TitleFontOnTheFirstLineLeavesTheRestOfTheParagraphInTheBodyFont)
+{
+    WrappedTitle word;
+    auto selection = word.app->selection();
+    selection->home_key(word::wdStory, word::wdMove);
+    selection->home_key(word::wdLine, word::wdMove);
+    selection->end_key(word::wdLine, word::wdExtend);
+    auto font = word.app->selection()->font();
+    font->set_name("黑体");
+    font->set_size(18);
+    font->set_bold(1);
+    const auto& title = word.document().paragraphs[0];
+    EXPECT_EQ(title.chars[0], (CharFormat{"黑体", 18, 1}));
+    EXPECT_EQ(title.chars[31], (CharFormat{"黑体", 18, 1}));
+    EXPECT_EQ(title.chars[32], (CharFormat{"宋体", 14, 0}));
+    EXPECT_EQ(title.chars[40], (CharFormat{"宋体", 14, 0}));
+}
+
+TEST(LineLayout, NarrowerMarginsHoldMoreCharactersPerLine)
+{
+    WrappedTitle word;
+    auto page = word.app->active_document()->page_setup();
+    page->set_left_margin(50);
+    page->set_right_margin(50);  // 495.3 points: 35 ideographs
+    auto selection = word.app->selection();
+    selection->home_key(word::wdStory, word::wdMove);
+    selection->end_key(word::wdLine, word::wdExtend);
+    EXPECT_EQ(word.document().selection_end, 35);
+}
+
+TEST(LineLayout, FirstLineIndentShortensOnlyTheFirstLine)
+{
+    WrappedTitle word;
+    word.document().paragraphs[0].format.first_line_indent = 28;  // two ideographs
+    auto selection = word.app->selection();
+    selection->home_key(word::wdStory, word::wdMove);
+    selection->end_key(word::wdLine, word::wdExtend);
+    EXPECT_EQ(word.document().selection_end, 30);
+    selection->set_range(35, 35);
+    selection->home_key(word::wdLine, word::wdMove);
+    EXPECT_EQ(word.document().selection_start, 30);
+}
+
+TEST(LineLayout, HalfWidthCharactersTakeHalfTheirSize)
+{
+    OpenWord word(repeat("a", 100) + "\n");
+    // 595.3 - 180 = 415.3 points at 10.5 / 2 = 5.25 points each: 79 characters.
+    auto selection = word.app->selection();
+    selection->home_key(word::wdStory, word::wdMove);
+    selection->end_key(word::wdLine, word::wdExtend);
+    EXPECT_EQ(word.document().selection_end, 79);
+}
+
+TEST(LineLayout, EndKeyOnAOneLineParagraphSelectsItsTextWithoutTheMark)
+{
+    OpenWord word("标题\n正文\n");
+    auto selection = word.app->selection();
+    selection->home_key(word::wdStory, word::wdMove);
+    selection->home_key(word::wdLine, word::wdMove);
+    selection->end_key(word::wdLine, word::wdExtend);
+    EXPECT_EQ(word.document().selection_start, 0);
+    EXPECT_EQ(word.document().selection_end, 2);
+}
+
+TEST(LineLayout, EndKeyExtendingAgainAtASoftLineEndStaysOnThatLine)
+{
+    WrappedTitle word;
+    auto selection = word.app->selection();
+    selection->home_key(word::wdStory, word::wdMove);
+    selection->end_key(word::wdLine, word::wdExtend);
+    selection->end_key(word::wdLine, word::wdExtend);
+    EXPECT_EQ(word.document().selection_end, 32);
+}
+
+TEST(SelectionKeys, EndKeyStoryMovesInFrontOfTheFinalMark)
+{
+    OpenWord word("one\ntwo\n");
+    word.app->selection()->end_key(word::wdStory, word::wdMove);
+    EXPECT_EQ(word.document().selection_start, 7);
+    EXPECT_EQ(word.document().selection_end, 7);
+}
+
+TEST(SelectionKeys, HomeKeyStoryCollapsesAtTheStart)
+{
+    OpenWord word("one\ntwo\n");
+    word.app->selection()->set_range(2, 6);
+    word.app->selection()->home_key(word::wdStory, word::wdMove);
+    EXPECT_EQ(word.document().selection_start, 0);
+    EXPECT_EQ(word.document().selection_end, 0);
+}
+
+TEST(SelectionKeys, SetRangeIsClampedToTheStory)
+{
+    OpenWord word("one\n");
+    word.app->selection()->set_range(-3, 99);
+    EXPECT_EQ(word.document().selection_start, 0);
+    EXPECT_EQ(word.document().selection_end, 4);
+}
+
+TEST(SelectionKeys, AnUnknownUnitIsRejectedAsWordDoes)
+{
+    OpenWord word("one\n");
+    EXPECT_THROW(word.app->selection()->home_key(word::wdCharacter, word::wdMove), word::EOleException);
+}
+
+TEST(SelectionFont, OfTheWholeDocumentFormatsEveryMark)
+{
+    OpenWord word("one\n\ntwo\n");
+    auto content = word.app->active_document()->content();
+    word.app->selection()->set_range(content->start(), content->end());
+    word.app->selection()->font()->set_name("宋体");
+    for (const auto& paragraph : word.document().paragraphs)
+        for (const CharFormat& format : paragraph.chars) EXPECT_EQ(format.font_name, "宋体");
+}
+
+TEST(SelectionFont, OfACollapsedSelectionInAnEmptyFirstParagraphFormatsItsMark)
+{
+    OpenWord word("\nText\n");
+    auto selection = word.app->selection();
+    selection->home_key(word::wdStory, word::wdMove);
+    selection->home_key(word::wdLine, word::wdMove);
+    selection->end_key(word::wdLine, word::wdExtend);
+    EXPECT_EQ(word.document().selection_end, 0);
+    word.app->selection()->font()->set_size(18);
+    EXPECT_EQ(word.document().paragraphs[0].chars[0].size, 18.0f);
+    EXPECT_EQ(word.document().paragraphs[1].chars[0].size, 10.5f);
+}
+
+TEST(SelectionFont, OfACollapsedSelectionInsideTextChangesNothing)
+{
+    OpenWord word("Text\n");
+    word.app->selection()->set_range(2, 2);
+    word.app->selection()->font()->set_bold(1);
+    for (const CharFormat& format : word.document().paragraphs[0].chars) EXPECT_EQ(format.bold, 0);
+}
+
+TEST(SelectionFont, IsBoundToTheSelectionAsItWasWhenFetched)
+{
+    OpenWord word("ab\ncd\n");
+    word.app->selection()->set_range(0, 1);
+    auto font = word.app->selection()->font();
+    word.app->selection()->set_range(3, 5);
+    font->set_bold(1);
+    EXPECT_EQ(word.document().paragraphs[0].chars[0].bold, 1);
+    EXPECT_EQ(word.document().paragraphs[1].chars[0].bold, 0);
+}
+
+TEST(ParagraphFormats, OfASelectionApplyToEveryParagraphItTouches)
+{
+    OpenWord word("one\ntwo\nthree\n");
+    word.app->selection()->set_range(2, 5);
+    word.app->selection()->paragraph_format()->set_alignment(word::wdAlignParagraphRight);
+    EXPECT_EQ(word.document().paragraphs[0].format.alignment, 2);
+    EXPECT_EQ(word.document().paragraphs[1].format.alignment, 2);
+    EXPECT_EQ(word.document().paragraphs[2].format.alignment, 0);
+}
+
+TEST(ParagraphFormats, OfAParagraphsRangeStayWithinThatParagraph)
+{
+    OpenWord word("one\ntwo\nthree\n");
+    word.app->active_document()->paragraphs()->item(2)->range()->paragraph_format()->set_first_line_indent(28.346f);
+    EXPECT_EQ(word.document().paragraphs[0].format.first_line_indent, 0.0f);
+    EXPECT_EQ(word.document().paragraphs[1].format.first_line_indent, 28.346f);
+    EXPECT_EQ(word.document().paragraphs[2].format.first_line_indent, 0.0f);
+}
+
+TEST(ParagraphFormats, SetThroughTheParagraphReachItsFields)
+{
+    OpenWord word("Title\nText\n");
+    auto title = word.app->active_document()->paragraphs()->item(1);
+    title->set_alignment(word::wdAlignParagraphCenter);
+    title->set_line_unit_before(0.5f);
+    title->set_line_unit_after(1);
+    const auto& format = word.document().paragraphs[0].format;
+    EXPECT_EQ(format.alignment, 1);
+    EXPECT_EQ(format.line_unit_before, 0.5f);
+    EXPECT_EQ(format.line_unit_after, 1.0f);
+    EXPECT_EQ(word.document().paragraphs[1].format.alignment, 0);
+}
+
+TEST(ParagraphFormats, AreKeptAsPutWithoutEffectsOnEachOther)
+{
+    OpenWord word("Text\n");
+    auto content = word.app->active_document()->content();
+    word.app->selection()->set_range(content->start(), content->end());
+    auto format = word.app->selection()->paragraph_format();
+    format->set_line_spacing_rule(word::wdLineSpaceExactly);
+    format->set_line_spacing(25);
+    format->set_space_after(0);
+    format->set_space_before_auto(0);
+    format->set_space_after_auto(0);
+    const standin::ParagraphFormatState expected{0, 4, 25, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(word.document().paragraphs[0].format, expected);
+}
+
+TEST(PageSetup, MarginsAreStoredInPoints)
+{
+    OpenWord word("Text\n");
+    auto page = word.app->active_document()->page_setup();
+    page->set_top_margin(70.865f);
+    page->set_bottom_margin(1);
+    page->set_left_margin(2);
+    page->set_right_margin(3);
+    EXPECT_EQ(word.document().page_setup.top, 70.865f);
+    EXPECT_EQ(word.document().page_setup.bottom, 1.0f);
+    EXPECT_EQ(word.document().page_setup.left, 2.0f);
+    EXPECT_EQ(word.document().page_setup.right, 3.0f);
+}
+
+TEST(PageSetup, ANegativeLeftMarginIsRejected)
+{
+    OpenWord word("Text\n");
+    try {
+        word.app->active_document()->page_setup()->set_left_margin(-1);
+        FAIL() << "no error";
+    } catch (const word::EOleException& error) {
+        EXPECT_STREQ(error.what(), "Value out of range");
+        EXPECT_EQ(error.error_code(), static_cast<std::int32_t>(0x800A17ECu));
+    }
+}
+
+TEST(WordErrors, ItemOutOfRangeIsTheCollectionError)
+{
+    OpenWord word("one\ntwo\n");
+    for (const std::int32_t index : {0, 3}) {
+        try {
+            word.app->active_document()->paragraphs()->item(index);
+            FAIL() << "no error for " << index;
+        } catch (const word::EOleException& error) {
+            EXPECT_STREQ(error.what(), "The requested member of the collection does not exist");
+            EXPECT_EQ(error.error_code(), static_cast<std::int32_t>(0x800A1745u));
+            EXPECT_EQ(error.source(), "Microsoft Word");
+            EXPECT_EQ(error.help_file(), "");
+            EXPECT_EQ(error.help_context(), 0);
+        }
+    }
+}
+
+TEST(WordErrors, AParagraphWhoseIndexNoLongerExistsFailsWhenUsed)
+{
+    OpenWord word("one\n\n\n");
+    auto third = word.app->active_document()->paragraphs()->item(3);
+    word.delete_paragraph(2);
+    EXPECT_THROW(third->set_alignment(word::wdAlignParagraphRight), word::EOleException);
+    EXPECT_THROW(third->range(), word::EOleException);
+}
+
+TEST(WordErrors, ActiveDocumentWithoutADocumentIsNotAvailable)
+{
+    auto model = std::make_shared<WordModel>();
+    auto app = standin::connect(model);
+    EXPECT_EQ(app->documents()->count(), 0);
+    try {
+        app->active_document();
+        FAIL() << "no error";
+    } catch (const word::EOleException& error) {
+        EXPECT_STREQ(error.what(), "This command is not available because no document is open");
+        EXPECT_EQ(error.error_code(), static_cast<std::int32_t>(0x800A1098u));
+    }
+    EXPECT_THROW(app->selection(), word::EOleException);
+}
+
+TEST(ActiveDocument, IsTheMostRecentlyOpened)
+{
+    auto model = std::make_shared<WordModel>();
+    model->open(standin::load_text("first\n"));
+    model->open(standin::load_text("second\n"));
+    auto app = standin::connect(model);
+    EXPECT_EQ(app->documents()->count(), 2);
+    EXPECT_EQ(app->active_document()->content()->text(), "second\r");
+    app->active_document()->set_user_control(false);
+    EXPECT_TRUE(model->documents[0].user_control);
+    EXPECT_FALSE(model->documents[1].user_control);
+}
+
+TEST(CallRecording, NamesEachMemberByInterfaceAndMember)
+{
+    OpenWord word("one\n");
+    word.app->set_visible(true);
+    word.app->active_document()->paragraphs()->item(1)->range()->characters()->count();
+    word.app->screen_refresh();
+    const std::vector<std::string> expected{
+        "Application.Visible",  "Application.ActiveDocument", "Document.Paragraphs",        "Paragraphs.Item",
+        "Paragraph.Range",      "Range.Characters",           "Characters.Count",           "Application.ScreenRefresh"};
+    EXPECT_EQ(word.model->calls, expected);
+    EXPECT_EQ(word.model->call_count(), 8u);
+    EXPECT_EQ(word.model->count("Paragraphs.Item"), 1u);
+    EXPECT_TRUE(word.model->visible);
+}
+
+TEST(FaultInjection, TheKthCallFromNowFailsWithTheGivenErrorAndStillCounts)
+{
+    OpenWord word("one\n");
+    word.model->fail_call(3, "The server threw an exception. ", static_cast<std::int32_t>(0x80010105u));
+    auto document = word.app->active_document();
+    auto page = document->page_setup();
+    try {
+        page->set_top_margin(10);
+        FAIL() << "no error";
+    } catch (const word::EOleException& error) {
+        EXPECT_STREQ(error.what(), "The server threw an exception");
+        EXPECT_EQ(error.error_code(), static_cast<std::int32_t>(0x80010105u));
+        EXPECT_EQ(error.source(), "Microsoft Word");
+    }
+    EXPECT_EQ(word.document().page_setup.top, 72.0f);  // the failed call did not act
+    EXPECT_EQ(word.model->call_count(), 3u);
+    EXPECT_EQ(word.model->count("PageSetup.TopMargin"), 1u);
+    page->set_top_margin(10);
+    EXPECT_EQ(word.document().page_setup.top, 10.0f);
+}
+
+TEST(LoadText, MakesOneParagraphPerLine)
+{
+    const DocumentState document = standin::load_text("标题\r\n\nend");
+    ASSERT_EQ(document.paragraphs.size(), 3u);
+    EXPECT_EQ(standin::encode_utf8(document.paragraphs[0].text), "标题");
+    EXPECT_EQ(document.paragraphs[0].chars.size(), 3u);
+    EXPECT_EQ(standin::encode_utf8(document.paragraphs[1].text), "");
+    EXPECT_EQ(standin::encode_utf8(document.paragraphs[2].text), "end");
+}
+
+TEST(LoadText, AFinalLineEndAddsNoEmptyParagraph)
+{
+    EXPECT_EQ(standin::load_text("a\n").paragraphs.size(), 1u);
+    EXPECT_EQ(standin::load_text("a\r\n").paragraphs.size(), 1u);
+    EXPECT_EQ(standin::load_text("a\n\n").paragraphs.size(), 2u);
+}
+
+TEST(LoadText, AnEmptyTextIsOneEmptyParagraph)
+{
+    const DocumentState document = standin::load_text("");
+    ASSERT_EQ(document.paragraphs.size(), 1u);
+    EXPECT_TRUE(document.paragraphs[0].text.empty());
+    EXPECT_EQ(document.paragraphs[0].chars.size(), 1u);
+    EXPECT_EQ(standin::load_text("\n").paragraphs.size(), 1u);
+}
+
+TEST(Render, ShowsFormatsAndCharacterRuns)
+{
+    DocumentState document = standin::load_text("标题正文\n");
+    auto& paragraph = document.paragraphs[0];
+    for (auto& format : paragraph.chars) format = CharFormat{"宋体", 14, 0};
+    paragraph.chars[0] = paragraph.chars[1] = CharFormat{"宋体", 18, 1};
+    paragraph.format.alignment = 1;
+    EXPECT_EQ(standin::render(document),
+              "page margins: top 72, bottom 72, left 90, right 90\n"
+              "paragraph 1: center, first-line indent 0, right indent 0, line spacing single 12, "
+              "lines before 0 after 0, space after 0, auto before 0 after 0\n"
+              "  [宋体 18 bold]标题[宋体 14]正文¶[宋体 14]\n");
+}
+
+TEST(Json, EscapesQuotesBackslashesAndControlCharacters)
+{
+    auto model = std::make_shared<WordModel>();
+    DocumentState document = standin::load_text("say \"hi\"\\\t\x01 中");
+    document.paragraphs[0].chars.back().font_name = "A\"B";
+    model->open(document);
+    const std::string json = standin::to_json(*model);
+    EXPECT_NE(json.find(R"("text":"say \"hi\"\\\t\u0001 中")"), std::string::npos) << json;
+    EXPECT_NE(json.find(R"("mark":{"font_name":"A\"B","size":10.5,"bold":0})"), std::string::npos) << json;
+}
+
+TEST(Json, ListsTheApplicationDocumentsAndParagraphs)
+{
+    auto model = std::make_shared<WordModel>();
+    model->open(standin::load_text("ab\n"));
+    model->documents[0].page_setup.top = 70.865f;
+    EXPECT_EQ(standin::to_json(*model),
+              R"({"visible":false,"documents":[{"user_control":true,"selection":{"start":0,"end":0},)"
+              R"("page_setup":{"top":70.865,"bottom":72,"left":90,"right":90},"paragraphs":[{"text":"ab",)"
+              R"("alignment":0,"line_spacing_rule":0,"line_spacing":12,"space_after":0,"first_line_indent":0,)"
+              R"("right_indent":0,"line_unit_before":0,"line_unit_after":0,"space_before_auto":0,)"
+              R"("space_after_auto":0,"runs":[{"text":"ab","font_name":"Times New Roman","size":10.5,"bold":0}],)"
+              R"("mark":{"font_name":"Times New Roman","size":10.5,"bold":0}}]}]})");
+}
+
+}  // namespace
