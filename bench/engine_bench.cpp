@@ -1,0 +1,180 @@
+// How much the typesetting run costs per paragraph, apart from Word.
+//
+// The run is timed twice on a report of 10,000 paragraphs: against the
+// in-memory stand-in Word (which also counts the member calls), and against
+// a Word that answers every call at once without doing anything, which
+// leaves the engine's own time.
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "tests/standin/in_memory_word.h"
+#include "tests/standin/model.h"
+#include "tests/support/fake_dialog.h"
+#include "typeset/run.h"
+
+namespace {
+
+constexpr int kParagraphs = 10000;
+
+// A document of a fixed number of one-character paragraphs that ignores every
+// change; its answers keep the run on its normal path.
+namespace null_word {
+
+struct Counter {
+    long calls = 0;
+};
+
+struct Font : word::Font {
+    Counter& c;
+    explicit Font(Counter& counter) : c(counter) {}
+    void set_size(float) override { ++c.calls; }
+    void set_name(const std::string&) override { ++c.calls; }
+    void set_bold(std::int32_t) override { ++c.calls; }
+};
+
+struct ParagraphFormat : word::ParagraphFormat {
+    Counter& c;
+    explicit ParagraphFormat(Counter& counter) : c(counter) {}
+    void set_alignment(std::int32_t) override { ++c.calls; }
+    void set_line_spacing_rule(std::int32_t) override { ++c.calls; }
+    void set_line_spacing(float) override { ++c.calls; }
+    void set_space_after(float) override { ++c.calls; }
+    void set_first_line_indent(float) override { ++c.calls; }
+    void set_right_indent(float) override { ++c.calls; }
+    void set_line_unit_before(float) override { ++c.calls; }
+    void set_line_unit_after(float) override { ++c.calls; }
+    void set_space_before_auto(std::int32_t) override { ++c.calls; }
+    void set_space_after_auto(std::int32_t) override { ++c.calls; }
+};
+
+struct Characters : word::Characters {
+    Counter& c;
+    explicit Characters(Counter& counter) : c(counter) {}
+    std::int32_t count() override { return ++c.calls, 2; }
+};
+
+struct Range : word::Range {
+    Counter& c;
+    explicit Range(Counter& counter) : c(counter) {}
+    std::int32_t start() override { return ++c.calls, 0; }
+    std::int32_t end() override { return ++c.calls, 2 * kParagraphs; }
+    std::string text() override { return ++c.calls, "x\r"; }
+    std::unique_ptr<word::Characters> characters() override { return ++c.calls, std::make_unique<Characters>(c); }
+    std::unique_ptr<word::ParagraphFormat> paragraph_format() override
+    {
+        return ++c.calls, std::make_unique<ParagraphFormat>(c);
+    }
+    void delete_text(std::int32_t, std::int32_t) override { ++c.calls; }
+    void insert_paragraph_after() override { ++c.calls; }
+    void insert_after(const std::string&) override { ++c.calls; }
+};
+
+struct Paragraph : word::Paragraph {
+    Counter& c;
+    explicit Paragraph(Counter& counter) : c(counter) {}
+    std::unique_ptr<word::Range> range() override { return ++c.calls, std::make_unique<Range>(c); }
+    void set_alignment(std::int32_t) override { ++c.calls; }
+    void set_line_unit_before(float) override { ++c.calls; }
+    void set_line_unit_after(float) override { ++c.calls; }
+};
+
+struct Paragraphs : word::Paragraphs {
+    Counter& c;
+    explicit Paragraphs(Counter& counter) : c(counter) {}
+    std::int32_t count() override { return ++c.calls, kParagraphs; }
+    std::unique_ptr<word::Paragraph> item(std::int32_t) override { return ++c.calls, std::make_unique<Paragraph>(c); }
+};
+
+struct PageSetup : word::PageSetup {
+    Counter& c;
+    explicit PageSetup(Counter& counter) : c(counter) {}
+    void set_top_margin(float) override { ++c.calls; }
+    void set_bottom_margin(float) override { ++c.calls; }
+    void set_left_margin(float) override { ++c.calls; }
+    void set_right_margin(float) override { ++c.calls; }
+};
+
+struct Selection : word::Selection {
+    Counter& c;
+    explicit Selection(Counter& counter) : c(counter) {}
+    void set_range(std::int32_t, std::int32_t) override { ++c.calls; }
+    std::unique_ptr<word::Font> font() override { return ++c.calls, std::make_unique<Font>(c); }
+    std::unique_ptr<word::ParagraphFormat> paragraph_format() override
+    {
+        return ++c.calls, std::make_unique<ParagraphFormat>(c);
+    }
+    void home_key(std::int32_t, std::int32_t) override { ++c.calls; }
+    void end_key(std::int32_t, std::int32_t) override { ++c.calls; }
+};
+
+struct Documents : word::Documents {
+    Counter& c;
+    explicit Documents(Counter& counter) : c(counter) {}
+    std::int32_t count() override { return ++c.calls, 1; }
+};
+
+struct Document : word::Document {
+    Counter& c;
+    explicit Document(Counter& counter) : c(counter) {}
+    void set_user_control(bool) override { ++c.calls; }
+    std::unique_ptr<word::Range> content() override { return ++c.calls, std::make_unique<Range>(c); }
+    std::unique_ptr<word::PageSetup> page_setup() override { return ++c.calls, std::make_unique<PageSetup>(c); }
+    std::unique_ptr<word::Paragraphs> paragraphs() override { return ++c.calls, std::make_unique<Paragraphs>(c); }
+    std::unique_ptr<word::Range> range() override { return ++c.calls, std::make_unique<Range>(c); }
+};
+
+struct Application : word::Application {
+    Counter& c;
+    explicit Application(Counter& counter) : c(counter) {}
+    void set_visible(bool) override { ++c.calls; }
+    std::unique_ptr<word::Documents> documents() override { return ++c.calls, std::make_unique<Documents>(c); }
+    std::unique_ptr<word::Document> active_document() override { return ++c.calls, std::make_unique<Document>(c); }
+    std::unique_ptr<word::Selection> selection() override { return ++c.calls, std::make_unique<Selection>(c); }
+    void screen_refresh() override { ++c.calls; }
+};
+
+}  // namespace null_word
+
+std::string report()
+{
+    std::string text = "关于年度工作情况的报告\n各科室：\n";
+    for (int i = 2; i < kParagraphs; ++i) text += "本段是报告的第" + std::to_string(i) + "段，记述有关情况。\n";
+    return text;
+}
+
+template <class Connector>
+double seconds_of_a_run(Connector connector)
+{
+    testing_support::FakeDialog dialog;
+    testing_support::FakePlatform platform;
+    word::WordServers servers{connector};
+    const auto start = std::chrono::steady_clock::now();
+    typeset::typeset_active_document(dialog, servers, platform);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+}  // namespace
+
+int main()
+{
+    auto model = std::make_shared<standin::WordModel>();
+    model->open(standin::load_text(report()));
+    const double with_standin = seconds_of_a_run([&] { return standin::connect(model); });
+    const auto calls = model->call_count();
+
+    null_word::Counter counter;
+    const double engine = seconds_of_a_run([&] { return std::make_unique<null_word::Application>(counter); });
+
+    std::printf("paragraphs:                    %d\n", kParagraphs);
+    std::printf("member calls (stand-in):       %zu, %.2f per paragraph\n", calls,
+                static_cast<double>(calls) / kParagraphs);
+    std::printf("member calls (null Word):      %ld, %.2f per paragraph\n", counter.calls,
+                static_cast<double>(counter.calls) / kParagraphs);
+    std::printf("run with the stand-in:         %.3f s, %.2f us per paragraph\n", with_standin,
+                with_standin * 1e6 / kParagraphs);
+    std::printf("engine alone (null Word):      %.3f s, %.3f us per paragraph\n", engine,
+                engine * 1e6 / kParagraphs);
+    return 0;
+}
