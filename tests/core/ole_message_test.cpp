@@ -1,0 +1,32 @@
+// The texts that COM failures are reported with.
+#include <gtest/gtest.h>
+
+#include "word/ole_message.h"
+
+using word::ole_error_text;
+using word::ole_failure_message;
+using word::trim_error_description;
+
+TEST(OleMessage, WordsDescriptionLosesItsTrailingStopsBlanksAndLineBreaks)
+{
+    EXPECT_EQ(trim_error_description("The requested member of the collection does not exist."),
+              "The requested member of the collection does not exist");
+    EXPECT_EQ(trim_error_description("Value out of range. \r\n"), "Value out of range");
+    EXPECT_EQ(trim_error_description("Wait... \t"), "Wait");
+    EXPECT_EQ(trim_error_description(" ..."), "");
+    EXPECT_EQ(trim_error_description("文档已锁定。"), "文档已锁定。");  // only ASCII stops are cut
+    EXPECT_EQ(trim_error_description(".Net error"), ".Net error");
+}
+
+TEST(OleMessage, FallsBackToTheSystemTextThenTheCode)
+{
+    EXPECT_EQ(ole_failure_message("Command failed.", "Unspecified error\r\n", -2147467259), "Command failed");
+    EXPECT_EQ(ole_failure_message("", "Unspecified error\r\n", -2147467259), "Unspecified error");
+    EXPECT_EQ(ole_failure_message(" ", "", static_cast<std::int32_t>(0x800A1745u)), "OLE error 800a1745");
+}
+
+TEST(OleMessage, TheCodeIsEightHexDigits)
+{
+    EXPECT_EQ(ole_error_text(0x1234), "OLE error 00001234");
+    EXPECT_EQ(ole_error_text(static_cast<std::int32_t>(0x80004005u)), "OLE error 80004005");
+}
