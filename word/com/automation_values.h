@@ -1,0 +1,59 @@
+// Owners of the automation runtime's values: BSTRs and VARIANTs are freed on
+// every path, exceptions included.
+#pragma once
+
+#include <windows.h>
+#include <oleauto.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace word::com {
+
+class Bstr {
+public:
+    Bstr() = default;
+    explicit Bstr(std::string_view utf8);
+    ~Bstr() { SysFreeString(value_); }
+    Bstr(const Bstr&) = delete;
+    Bstr& operator=(const Bstr&) = delete;
+    Bstr(Bstr&& other) noexcept : value_(other.release()) {}
+    Bstr& operator=(Bstr&& other) noexcept;
+
+    BSTR get() const { return value_; }
+    // For out-parameters: frees what was held.
+    BSTR* put();
+    BSTR release();
+    std::string utf8() const;
+
+private:
+    BSTR value_ = nullptr;
+};
+
+class Variant {
+public:
+    Variant() { VariantInit(&value_); }
+    ~Variant() { VariantClear(&value_); }
+    Variant(const Variant&) = delete;
+    Variant& operator=(const Variant&) = delete;
+    Variant(Variant&& other) noexcept;
+    Variant& operator=(Variant&& other) noexcept;
+
+    static Variant int32(std::int32_t value);
+    static Variant float32(float value);
+    static Variant boolean(bool value);  // VARIANT_TRUE is -1
+    static Variant text(std::string_view utf8);
+    // An omitted optional argument.
+    static Variant missing();
+
+    const VARIANT& get() const { return value_; }
+    VARIANT& get() { return value_; }
+    // For out-parameters: clears what was held.
+    VARIANT* put();
+
+private:
+    VARIANT value_;
+};
+
+}  // namespace word::com

@@ -1,0 +1,237 @@
+#include "word/com/com_objects.h"
+
+#include <utility>
+
+#include "word/com/dispatch.h"
+
+namespace word::com {
+
+namespace {
+
+using Microsoft::WRL::ComPtr;
+
+// One DISPID table per interface type of Word's.
+MemberIds application_ids{"_Application"};
+MemberIds documents_ids{"Documents"};
+MemberIds document_ids{"_Document"};
+MemberIds paragraphs_ids{"Paragraphs"};
+MemberIds paragraph_ids{"Paragraph"};
+MemberIds range_ids{"Range"};
+MemberIds characters_ids{"Characters"};
+MemberIds selection_ids{"Selection"};
+MemberIds font_ids{"_Font"};
+MemberIds paragraph_format_ids{"_ParagraphFormat"};
+MemberIds page_setup_ids{"PageSetup"};
+
+class ComFont : public Font {
+public:
+    explicit ComFont(ComPtr<IDispatch> object) : word_(std::move(object), font_ids) {}
+
+    void set_size(float points) override { word_.put("Size", Variant::float32(points)); }
+    void set_name(const std::string& name) override { word_.put("Name", Variant::text(name)); }
+    void set_bold(std::int32_t bold) override { word_.put("Bold", Variant::int32(bold)); }
+
+private:
+    Dispatch word_;
+};
+
+class ComParagraphFormat : public ParagraphFormat {
+public:
+    explicit ComParagraphFormat(ComPtr<IDispatch> object) : word_(std::move(object), paragraph_format_ids) {}
+
+    void set_alignment(std::int32_t alignment) override { word_.put("Alignment", Variant::int32(alignment)); }
+    void set_line_spacing_rule(std::int32_t rule) override { word_.put("LineSpacingRule", Variant::int32(rule)); }
+    void set_line_spacing(float points) override { word_.put("LineSpacing", Variant::float32(points)); }
+    void set_space_after(float points) override { word_.put("SpaceAfter", Variant::float32(points)); }
+    void set_first_line_indent(float points) override { word_.put("FirstLineIndent", Variant::float32(points)); }
+    void set_right_indent(float points) override { word_.put("RightIndent", Variant::float32(points)); }
+    void set_line_unit_before(float lines) override { word_.put("LineUnitBefore", Variant::float32(lines)); }
+    void set_line_unit_after(float lines) override { word_.put("LineUnitAfter", Variant::float32(lines)); }
+    void set_space_before_auto(std::int32_t flag) override { word_.put("SpaceBeforeAuto", Variant::int32(flag)); }
+    void set_space_after_auto(std::int32_t flag) override { word_.put("SpaceAfterAuto", Variant::int32(flag)); }
+
+private:
+    Dispatch word_;
+};
+
+class ComCharacters : public Characters {
+public:
+    explicit ComCharacters(ComPtr<IDispatch> object) : word_(std::move(object), characters_ids) {}
+
+    std::int32_t count() override { return word_.get_int32("Count"); }
+
+private:
+    Dispatch word_;
+};
+
+class ComRange : public Range {
+public:
+    explicit ComRange(ComPtr<IDispatch> object) : word_(std::move(object), range_ids) {}
+
+    std::int32_t start() override { return word_.get_int32("Start"); }
+    std::int32_t end() override { return word_.get_int32("End"); }
+    std::string text() override { return word_.get_text("Text"); }
+    std::unique_ptr<Characters> characters() override
+    {
+        return std::make_unique<ComCharacters>(word_.get_object("Characters"));
+    }
+    std::unique_ptr<ParagraphFormat> paragraph_format() override
+    {
+        return std::make_unique<ComParagraphFormat>(word_.get_object("ParagraphFormat"));
+    }
+    void delete_text(std::int32_t unit, std::int32_t count) override
+    {
+        const auto unit_argument = Variant::int32(unit);
+        const auto count_argument = Variant::int32(count);
+        word_.call("Delete", {&unit_argument, &count_argument});
+    }
+    void insert_paragraph_after() override { word_.call("InsertParagraphAfter"); }
+    void insert_after(const std::string& text) override
+    {
+        const auto text_argument = Variant::text(text);
+        word_.call("InsertAfter", {&text_argument});
+    }
+
+private:
+    Dispatch word_;
+};
+
+class ComParagraph : public Paragraph {
+public:
+    explicit ComParagraph(ComPtr<IDispatch> object) : word_(std::move(object), paragraph_ids) {}
+
+    std::unique_ptr<Range> range() override { return std::make_unique<ComRange>(word_.get_object("Range")); }
+    void set_alignment(std::int32_t alignment) override { word_.put("Alignment", Variant::int32(alignment)); }
+    void set_line_unit_before(float lines) override { word_.put("LineUnitBefore", Variant::float32(lines)); }
+    void set_line_unit_after(float lines) override { word_.put("LineUnitAfter", Variant::float32(lines)); }
+
+private:
+    Dispatch word_;
+};
+
+class ComParagraphs : public Paragraphs {
+public:
+    explicit ComParagraphs(ComPtr<IDispatch> object) : word_(std::move(object), paragraphs_ids) {}
+
+    std::int32_t count() override { return word_.get_int32("Count"); }
+    std::unique_ptr<Paragraph> item(std::int32_t index) override
+    {
+        const auto index_argument = Variant::int32(index);
+        return std::make_unique<ComParagraph>(word_.call_object("Item", {&index_argument}));
+    }
+
+private:
+    Dispatch word_;
+};
+
+class ComPageSetup : public PageSetup {
+public:
+    explicit ComPageSetup(ComPtr<IDispatch> object) : word_(std::move(object), page_setup_ids) {}
+
+    void set_top_margin(float points) override { word_.put("TopMargin", Variant::float32(points)); }
+    void set_bottom_margin(float points) override { word_.put("BottomMargin", Variant::float32(points)); }
+    void set_left_margin(float points) override { word_.put("LeftMargin", Variant::float32(points)); }
+    void set_right_margin(float points) override { word_.put("RightMargin", Variant::float32(points)); }
+
+private:
+    Dispatch word_;
+};
+
+class ComSelection : public Selection {
+public:
+    explicit ComSelection(ComPtr<IDispatch> object) : word_(std::move(object), selection_ids) {}
+
+    void set_range(std::int32_t start, std::int32_t end) override
+    {
+        const auto start_argument = Variant::int32(start);
+        const auto end_argument = Variant::int32(end);
+        word_.call("SetRange", {&start_argument, &end_argument});
+    }
+    std::unique_ptr<Font> font() override { return std::make_unique<ComFont>(word_.get_object("Font")); }
+    std::unique_ptr<ParagraphFormat> paragraph_format() override
+    {
+        return std::make_unique<ComParagraphFormat>(word_.get_object("ParagraphFormat"));
+    }
+    void home_key(std::int32_t unit, std::int32_t extend) override { key("HomeKey", unit, extend); }
+    void end_key(std::int32_t unit, std::int32_t extend) override { key("EndKey", unit, extend); }
+
+private:
+    void key(const char* member, std::int32_t unit, std::int32_t extend)
+    {
+        const auto unit_argument = Variant::int32(unit);
+        const auto extend_argument = Variant::int32(extend);
+        word_.call(member, {&unit_argument, &extend_argument});
+    }
+
+    Dispatch word_;
+};
+
+class ComDocuments : public Documents {
+public:
+    explicit ComDocuments(ComPtr<IDispatch> object) : word_(std::move(object), documents_ids) {}
+
+    std::int32_t count() override { return word_.get_int32("Count"); }
+
+private:
+    Dispatch word_;
+};
+
+class ComDocument : public Document {
+public:
+    explicit ComDocument(ComPtr<IDispatch> object) : word_(std::move(object), document_ids) {}
+
+    void set_user_control(bool user_control) override
+    {
+        word_.put("UserControl", Variant::boolean(user_control));
+    }
+    std::unique_ptr<Range> content() override { return std::make_unique<ComRange>(word_.get_object("Content")); }
+    std::unique_ptr<PageSetup> page_setup() override
+    {
+        return std::make_unique<ComPageSetup>(word_.get_object("PageSetup"));
+    }
+    std::unique_ptr<Paragraphs> paragraphs() override
+    {
+        return std::make_unique<ComParagraphs>(word_.get_object("Paragraphs"));
+    }
+    std::unique_ptr<Range> range() override
+    {
+        const auto start = Variant::missing();
+        const auto end = Variant::missing();
+        return std::make_unique<ComRange>(word_.call_object("Range", {&start, &end}));
+    }
+
+private:
+    Dispatch word_;
+};
+
+class ComApplication : public Application {
+public:
+    explicit ComApplication(ComPtr<IDispatch> object) : word_(std::move(object), application_ids) {}
+
+    void set_visible(bool visible) override { word_.put("Visible", Variant::boolean(visible)); }
+    std::unique_ptr<Documents> documents() override
+    {
+        return std::make_unique<ComDocuments>(word_.get_object("Documents"));
+    }
+    std::unique_ptr<Document> active_document() override
+    {
+        return std::make_unique<ComDocument>(word_.get_object("ActiveDocument"));
+    }
+    std::unique_ptr<Selection> selection() override
+    {
+        return std::make_unique<ComSelection>(word_.get_object("Selection"));
+    }
+    void screen_refresh() override { word_.call("ScreenRefresh"); }
+
+private:
+    Dispatch word_;
+};
+
+}  // namespace
+
+std::unique_ptr<Application> application_over(ComPtr<IDispatch> application)
+{
+    return std::make_unique<ComApplication>(std::move(application));
+}
+
+}  // namespace word::com

@@ -1,0 +1,101 @@
+#include "word/com/ole_failure.h"
+
+#include <wrl/client.h>
+
+#include <cstdint>
+#include <string>
+
+#include "word/com/automation_values.h"
+#include "word/com/utf16.h"
+#include "word/errors.h"
+#include "word/ole_message.h"
+
+namespace word::com {
+
+namespace {
+
+std::string text_of(BSTR text)
+{
+    if (!text) return {};
+    return to_utf8(std::wstring_view(text, SysStringLen(text)));
+}
+
+std::int32_t code_of(HRESULT result)
+{
+    return static_cast<std::int32_t>(result);
+}
+
+[[noreturn]] void raise_ole_exception(const std::string& description, HRESULT code, std::string source,
+                                      std::string help_file, std::int32_t help_context)
+{
+    throw EOleException(ole_failure_message(description, system_error_text(code), code_of(code)),
+                        code_of(code), std::move(source), std::move(help_file), help_context);
+}
+
+[[noreturn]] void raise_from_error_object(HRESULT result)
+{
+    Microsoft::WRL::ComPtr<IErrorInfo> error;
+    if (GetErrorInfo(0, error.GetAddressOf()) != S_OK || !error) raise_ole_exception({}, result, {}, {}, 0);
+    Bstr description, source, help_file;
+    DWORD help_context = 0;
+    error->GetDescription(description.put());
+    error->GetSource(source.put());
+    error->GetHelpFile(help_file.put());
+    error->GetHelpContext(&help_context);
+    raise_ole_exception(description.utf8(), result, source.utf8(), help_file.utf8(),
+                        static_cast<std::int32_t>(help_context));
+}
+
+}  // namespace
+
+ExceptionInfo::~ExceptionInfo()
+{
+    SysFreeString(info_.bstrSource);
+    SysFreeString(info_.bstrDescription);
+    SysFreeString(info_.bstrHelpFile);
+}
+
+const EXCEPINFO& ExceptionInfo::filled()
+{
+    if (info_.pfnDeferredFillIn) {
+        auto fill_in = info_.pfnDeferredFillIn;
+        info_.pfnDeferredFillIn = nullptr;
+        fill_in(&info_);
+    }
+    return info_;
+}
+
+std::string system_error_text(HRESULT code)
+{
+    constexpr DWORD kLongestText = 256;
+    wchar_t buffer[kLongestText];
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                        static_cast<DWORD>(code), 0, buffer, kLongestText, nullptr);
+    return trim_error_description(to_utf8(std::wstring_view(buffer, length)));
+}
+
+void check_call(HRESULT result, ExceptionInfo& info)
+{
+    if (SUCCEEDED(result)) return;
+    if (result != DISP_E_EXCEPTION) raise_from_error_object(result);
+    const EXCEPINFO& exception = info.filled();
+    // A server may describe its error by the 16-bit wCode alone.
+    const HRESULT code = exception.scode != 0 ? exception.scode
+                         : exception.wCode != 0 ? MAKE_HRESULT(SEVERITY_ERROR, FACILITY_DISPATCH, exception.wCode)
+                                                : DISP_E_EXCEPTION;
+    raise_ole_exception(text_of(exception.bstrDescription), code, text_of(exception.bstrSource),
+                        text_of(exception.bstrHelpFile), static_cast<std::int32_t>(exception.dwHelpContext));
+}
+
+void check_system(HRESULT result)
+{
+    if (SUCCEEDED(result)) return;
+    throw EOleSysError(ole_failure_message({}, system_error_text(result), code_of(result)), code_of(result));
+}
+
+void raise_unknown_member(std::string_view name)
+{
+    throw EOleError("Method '" + std::string(name) + "' not supported by automation object");
+}
+
+}  // namespace word::com

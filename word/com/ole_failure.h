@@ -1,0 +1,44 @@
+// The one place where a failed HRESULT becomes one of word/errors.h's
+// exceptions, with Word's exception information or error object.
+#pragma once
+
+#include <windows.h>
+#include <oaidl.h>
+
+#include <string>
+#include <string_view>
+
+namespace word::com {
+
+// Word's exception information from a failed Invoke; its strings are freed
+// whatever happens to the call.
+class ExceptionInfo {
+public:
+    ExceptionInfo() : info_{} {}
+    ~ExceptionInfo();
+    ExceptionInfo(const ExceptionInfo&) = delete;
+    ExceptionInfo& operator=(const ExceptionInfo&) = delete;
+
+    EXCEPINFO* put() { return &info_; }
+    // Fills in what a server left for later (pfnDeferredFillIn).
+    const EXCEPINFO& filled();
+
+private:
+    EXCEPINFO info_;
+};
+
+// The system's message for a code (at most 256 characters), with trailing
+// blanks, control characters and periods cut off; "" when it has none.
+std::string system_error_text(HRESULT code);
+
+// Failure of a member call: EOleException from the exception information
+// (DISP_E_EXCEPTION) or from the thread's error object.
+void check_call(HRESULT result, ExceptionInfo& info);
+
+// Failure of a call into the COM runtime itself: EOleSysError.
+void check_system(HRESULT result);
+
+// A member name the object does not know: EOleError.
+[[noreturn]] void raise_unknown_member(std::string_view name);
+
+}  // namespace word::com
