@@ -1,0 +1,78 @@
+#include "settings/ini_content.h"
+
+#include <algorithm>
+
+namespace settings {
+namespace {
+
+char fold_case(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+IniSection* last_section_named(IniContent& content, std::string_view name)
+{
+    const auto found = std::find_if(content.rbegin(), content.rend(),
+                                    [&](const IniSection& section) { return equal_ignoring_case(section.name, name); });
+    return found == content.rend() ? nullptr : &*found;
+}
+
+template <typename Lines>
+auto last_line_with_key(Lines& lines, std::string_view key)
+{
+    return std::find_if(lines.rbegin(), lines.rend(), [&](std::string_view line) {
+        const auto line_key = entry_key(line);
+        return line_key && equal_ignoring_case(*line_key, key);
+    });
+}
+
+std::string entry_line(std::string_view key, std::string_view value)
+{
+    std::string line(key);
+    line += '=';
+    line += value;
+    return line;
+}
+
+}  // namespace
+
+bool equal_ignoring_case(std::string_view left, std::string_view right)
+{
+    return std::equal(left.begin(), left.end(), right.begin(), right.end(),
+                      [](char a, char b) { return fold_case(a) == fold_case(b); });
+}
+
+std::optional<std::string_view> entry_key(std::string_view line)
+{
+    const auto equals = line.find('=');
+    if (equals == std::string_view::npos) return std::nullopt;
+    return line.substr(0, equals);
+}
+
+const IniSection* find_section(const IniContent& content, std::string_view name)
+{
+    return last_section_named(const_cast<IniContent&>(content), name);
+}
+
+std::optional<std::string> find_value(const IniContent& content, std::string_view section, std::string_view key)
+{
+    const IniSection* found_section = find_section(content, section);
+    if (!found_section) return std::nullopt;
+    const auto line = last_line_with_key(found_section->lines, key);
+    if (line == found_section->lines.rend()) return std::nullopt;
+    return line->substr(line->find('=') + 1);
+}
+
+void set_value(IniContent& content, std::string_view section, std::string_view key, std::string_view value)
+{
+    IniSection* found_section = last_section_named(content, section);
+    if (!found_section) {
+        content.push_back(IniSection{std::string(section), {entry_line(key, value)}});
+        return;
+    }
+    const auto line = last_line_with_key(found_section->lines, key);
+    if (line == found_section->lines.rend()) {
+        found_section->lines.push_back(entry_line(key, value));
+    } else {
+        *line = entry_line(key, value);
+    }
+}
+
+}  // namespace settings

@@ -1,0 +1,19 @@
+// The settings file on POSIX systems.
+#pragma once
+
+#include "settings/file_system.h"
+
+namespace settings {
+
+class PosixFileSystem : public FileSystem {
+public:
+    std::optional<std::string> read_file(const std::string& path) override;
+    void replace_file(const std::string& path, std::string_view content) override;
+
+protected:
+    // The last step of a replacement: the complete temporary file takes the
+    // place of the old one.
+    virtual void move_into_place(const std::string& temporary, const std::string& path);
+};
+
+}  // namespace settings

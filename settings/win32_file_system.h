@@ -1,0 +1,23 @@
+// The settings file on Windows, through the wide-character file API so that
+// any path works whatever the ANSI code page.
+#pragma once
+
+#include "settings/file_system.h"
+
+namespace settings {
+
+class Win32FileSystem : public FileSystem {
+public:
+    std::optional<std::string> read_file(const std::string& path) override;
+    void replace_file(const std::string& path, std::string_view content) override;
+
+protected:
+    // The last step of a replacement: the complete temporary file takes the
+    // place of the old one.
+    virtual void move_into_place(const std::string& temporary, const std::string& path);
+};
+
+// The system's text for a Win32 error code, in UTF-8.
+std::string win32_error_text(unsigned long error);
+
+}  // namespace settings
