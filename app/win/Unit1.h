@@ -1,0 +1,115 @@
+// The main dialog: every control of the window, the values they offer the
+// typesetting run and the settings file, and the handlers of its events.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/win/check_box.h"
+#include "app/win/flat_edit.h"
+#include "app/win/font_combo.h"
+#include "app/win/fonts.h"
+#include "app/win/group_box.h"
+#include "app/win/label.h"
+#include "app/win/page_control.h"
+#include "app/win/panel.h"
+#include "app/win/progress_bar.h"
+#include "app/win/push_button.h"
+#include "app/win/scaling.h"
+#include "app/win/size_combo.h"
+#include "app/win/slider.h"
+#include "app/win/win32_platform.h"
+#include "app/win/window.h"
+#include "app/win/window_opacity.h"
+#include "settings/dialog_settings.h"
+#include "settings/ini_store.h"
+#include "typeset/dialog.h"
+#include "word/components.h"
+
+namespace app::win {
+
+class TForm1 final : public Window, public typeset::Dialog, public settings::SettingsControls {
+public:
+    struct Setup {
+        HWND owner;                                    // the application's hidden window
+        word::ApplicationComponent::Connector connect;  // how WordApplication1 finds Word
+        std::string settings_path;                     // system.ini beside the executable
+    };
+
+    explicit TForm1(Setup setup);
+    ~TForm1() override;
+
+    // Event handlers.
+    void FormCreate();
+    void FormClose();
+    void RzButton2Click();
+    void RzTrackBar1Change();
+
+    // Values for the run.
+    std::string edit_text(typeset::Edit edit) override;
+    std::string size_value(typeset::SizeCombo combo) override;
+    std::string font_name(typeset::FontCombo combo) override;
+    bool checked(typeset::CheckBox box) override;
+    void set_button_enabled(bool enabled) override;
+    void set_progress(std::int16_t percent) override;
+    void show_message(const std::string& text, const std::string& caption, typeset::Icon icon) override;
+
+    // Values for the settings file.
+    void set_edit_text(typeset::Edit edit, const std::string& text) override;
+    std::string size_text(typeset::SizeCombo combo) override;
+    void set_size_text(typeset::SizeCombo combo, const std::string& text) override;
+    void set_font_name(typeset::FontCombo combo, const std::string& name) override;
+    void set_checked(typeset::CheckBox box, bool value) override;
+
+    // The window's current alpha, 255 when opaque.
+    BYTE alpha() const { return opacity_.alpha(); }
+    const Scaling& scaling() const { return scaling_; }
+
+    // Every control by its name, in the order of creation.
+    struct NamedControl {
+        std::string_view name;
+        HWND window;
+    };
+    const std::vector<NamedControl>& controls() const { return named_controls_; }
+    HWND control(std::string_view name) const;
+
+protected:
+    LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+private:
+    void create_window(HWND owner);
+    void create_controls();
+    void name(std::string_view control_name, HWND window) { named_controls_.push_back({control_name, window}); }
+    FlatEdit& edit(typeset::Edit which);
+    SizeComboBox& size_combo(typeset::SizeCombo which);
+    FontComboBox& font_combo(typeset::FontCombo which);
+    FlatCheckBox& check_box(typeset::CheckBox which);
+
+    Scaling scaling_;
+    DialogFonts fonts_;
+    WindowOpacity opacity_;
+    Win32Platform platform_;
+    std::vector<NamedControl> named_controls_;
+    HWND focus_before_deactivation_ = nullptr;
+
+public:
+    // The controls, under the names the rest of the program uses.
+    PageControl RzPageControl1;
+    Panel RzStatusBar1;
+    GradientProgressBar RzProgressStatus1;
+    FlatButton RzButton2;
+    FlatGroupBox RzGroupBox1, RzGroupBox2, RzGroupBox3, RzGroupBox4;
+    Label RzLabel1, RzLabel2, RzLabel3, RzLabel4, RzLabel5, RzLabel6, RzLabel7, RzLabel8, RzLabel10, RzLabel11;
+    FlatEdit ymszLeft, ymszRight, ymszTop, ymszBottom, zwLine, zwDuanQianDuanHou, btDuanQianDuanHou;
+    FontComboBox zwFontName, btFontName;
+    SizeComboBox zwFontSize, btFontSize;
+    FlatCheckBox wbkh, tshr, zhyh, DuanQian;
+    TransparencySlider RzTrackBar1;
+
+    word::WordServers WordServers_;
+    settings::IniStore RzRegIniFile1;
+};
+
+}  // namespace app::win

@@ -1,0 +1,82 @@
+#include "app/win/application.h"
+
+#include <vector>
+
+#include "app/error_text.h"
+#include "app/win/error_box.h"
+#include "app/win/wide_text.h"
+
+namespace app::win {
+
+namespace {
+
+constexpr const wchar_t* kApplicationClass = L"TidysetApplication";
+
+std::wstring executable_path()
+{
+    std::vector<wchar_t> path(MAX_PATH);
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) return std::wstring(path.data(), length);
+        path.resize(path.size() * 2);
+    }
+}
+
+}  // namespace
+
+std::wstring application_title_of(std::wstring_view executable_path)
+{
+    return widen(app::application_title(narrow(executable_path)));
+}
+
+Application::Application() : title_(application_title_of(executable_path()))
+{
+    // The taskbar button shows the program's icon, if the exe has one.
+    register_class(kApplicationClass, 0, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
+    // Zero-sized: never seen, but as an unowned window with a caption it gets
+    // the taskbar button, which therefore shows the application title.
+    const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
+    const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
+    create(0, kApplicationClass, title_.c_str(), WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+           RECT{x, y, x, y}, nullptr, nullptr);
+    set_error_box_owner(handle(), title_);
+}
+
+int Application::run(HWND main_window)
+{
+    main_window_ = main_window;
+    ShowWindow(handle(), SW_SHOWNOACTIVATE);
+    ShowWindow(main_window, SW_SHOWNORMAL);
+    UpdateWindow(main_window);
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Tab and the arrow keys move between the dialog's controls.
+        if (IsWindow(main_window_) && IsDialogMessageW(main_window_, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    main_window_ = nullptr;
+    return static_cast<int>(message.wParam);
+}
+
+LRESULT Application::on_message(UINT message, WPARAM wparam, LPARAM lparam)
+{
+    switch (message) {
+    case WM_ACTIVATE:
+        // The taskbar button activates this window: the dialog takes over.
+        if (LOWORD(wparam) != WA_INACTIVE && main_window_ && IsWindowEnabled(main_window_)) {
+            SetActiveWindow(main_window_);
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        if (main_window_) PostMessageW(main_window_, WM_CLOSE, 0, 0);
+        return 0;
+    default:
+        break;
+    }
+    return default_message(message, wparam, lparam);
+}
+
+}  // namespace app::win

@@ -1,0 +1,38 @@
+// The application object: the title taken from the executable's name, and
+// the hidden owner window that carries the taskbar entry under that title
+// and owns the message boxes.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "app/win/window.h"
+
+namespace app::win {
+
+// The executable's file name without its directory, cut at the first ".",
+// the rest after the first character in lower case.
+std::wstring application_title_of(std::wstring_view executable_path);
+
+class Application : public Window {
+public:
+    Application();
+
+    const std::wstring& title() const { return title_; }
+    HWND owner_window() const { return handle(); }
+
+    // Shows the main window and runs the message loop until it is destroyed;
+    // returns the exit code.
+    int run(HWND main_window);
+
+protected:
+    LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+private:
+    std::wstring title_;
+    HWND main_window_ = nullptr;
+};
+
+}  // namespace app::win

@@ -1,0 +1,40 @@
+// The error message box, and the guard that brings every exception escaping
+// a message handler to it.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <string>
+#include <string_view>
+
+namespace app::win {
+
+// The box belongs to the application's hidden owner window and carries the
+// application title; the application object sets both at start.
+void set_error_box_owner(HWND owner, std::wstring title);
+
+// Releases the mouse capture, then shows the message under the error rule
+// ("." appended unless it ends in "." or below) with the stop icon.
+void show_error_box(std::string_view message);
+
+// The message of whatever was thrown.
+std::string exception_message(std::exception_ptr thrown);
+
+// Runs a message handler; an exception ends the handling of the message at
+// this point, is shown in the error box, and never unwinds into Windows.
+template <class Handler>
+LRESULT guard_message(Handler&& handler, LRESULT result_after_error = 0) noexcept
+{
+    try {
+        return handler();
+    } catch (...) {
+        try {
+            show_error_box(exception_message(std::current_exception()));
+        } catch (...) {
+        }
+        return result_after_error;
+    }
+}
+
+}  // namespace app::win

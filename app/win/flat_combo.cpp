@@ -1,0 +1,125 @@
+#include "app/win/flat_combo.h"
+
+#include <commctrl.h>
+
+#include "app/win/colours.h"
+#include "app/win/unique_handle.h"
+
+namespace app::win {
+
+void FlatCombo::create_combo(HWND parent, const RECT& bounds, int id, DWORD kind_style, HFONT font, int entry_height,
+                             int visible_entries)
+{
+    font_ = font;
+    const int field_height = bounds.bottom - bounds.top;
+    // A combo's window height is that of the open list; the closed field
+    // takes its height from the item height set below.
+    RECT dropped = bounds;
+    dropped.bottom = bounds.top + field_height + visible_entries * entry_height + 2;
+    create(0, L"COMBOBOX", L"",
+           WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPCHILDREN | CBS_NOINTEGRALHEIGHT | kind_style,
+           dropped, parent, id);
+    SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(handle(), CB_SETITEMHEIGHT, 0, entry_height);
+    SendMessageW(handle(), CB_SETMINVISIBLE, static_cast<WPARAM>(visible_entries), 0);
+    set_field_height(field_height);
+}
+
+void FlatCombo::set_field_height(int height)
+{
+    // The frame around the field differs between systems: measure it.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        RECT bounds;
+        GetWindowRect(handle(), &bounds);
+        const int difference = height - (bounds.bottom - bounds.top);
+        if (difference == 0) return;
+        const auto item_height = static_cast<int>(SendMessageW(handle(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+        SendMessageW(handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item_height + difference);
+    }
+}
+
+int FlatCombo::selected_index() const { return static_cast<int>(SendMessageW(handle(), CB_GETCURSEL, 0, 0)); }
+
+void FlatCombo::select(int index) { SendMessageW(handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+
+int FlatCombo::entry_count() const { return static_cast<int>(SendMessageW(handle(), CB_GETCOUNT, 0, 0)); }
+
+std::wstring FlatCombo::entry_text(int index) const
+{
+    const auto length = SendMessageW(handle(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == CB_ERR) return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const auto copied = SendMessageW(handle(), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == CB_ERR ? 0 : static_cast<std::size_t>(copied));
+    return text;
+}
+
+void FlatCombo::paint(HDC dc)
+{
+    RECT client;
+    GetClientRect(handle(), &client);
+    FillRect(dc, &client, page_brush());
+
+    const int height = client.bottom - client.top;
+    const int arrow_width = height * 3 / 4;
+    const int arrow_centre = client.right - arrow_width / 2 - 1;
+    const int arrow_half = height / 5 > 2 ? height / 5 : 2;
+    const int arrow_top = (height - arrow_half) / 2;
+    const COLORREF arrow_colour = IsWindowEnabled(handle()) ? kTextColour : kDisabledTextColour;
+    unique_hbrush arrow_brush{CreateSolidBrush(arrow_colour)};
+    unique_hpen arrow_pen{CreatePen(PS_SOLID, 1, arrow_colour)};
+    {
+        selected_object brush_in_use{dc, arrow_brush.get()};
+        selected_object pen_in_use{dc, arrow_pen.get()};
+        POINT arrow[3] = {{arrow_centre - arrow_half, arrow_top},
+                          {arrow_centre + arrow_half, arrow_top},
+                          {arrow_centre, arrow_top + arrow_half}};
+        Polygon(dc, arrow, 3);
+    }
+
+    const std::wstring text = field_text();
+    if (!text.empty() || GetFocus() == handle()) {
+        RECT field{client.left + 1, client.top + 1, client.right - arrow_width - 2, client.bottom - 2};
+        const bool focused = GetFocus() == handle() && SendMessageW(handle(), CB_GETDROPPEDSTATE, 0, 0) == FALSE;
+        FillRect(dc, &field, focused ? GetSysColorBrush(COLOR_HIGHLIGHT) : page_brush());
+        selected_object font_in_use{dc, font_};
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, focused ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+                                 : (IsWindowEnabled(handle()) ? kTextColour : kDisabledTextColour));
+        RECT text_area = field;
+        text_area.left += 2;
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &text_area,
+                  DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
+    }
+
+    RECT line{client.left, client.bottom - 1, client.right, client.bottom};
+    unique_hbrush line_brush{CreateSolidBrush(kLineColour)};
+    FillRect(dc, &line, line_brush.get());
+}
+
+LRESULT FlatCombo::on_message(UINT message, WPARAM wparam, LPARAM lparam)
+{
+    switch (message) {
+    case WM_PAINT: {
+        paint_scope painting{handle()};
+        paint(painting.get());
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wparam));
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE: {
+        const LRESULT result = default_message(message, wparam, lparam);
+        InvalidateRect(handle(), nullptr, FALSE);
+        return result;
+    }
+    default:
+        return default_message(message, wparam, lparam);
+    }
+}
+
+}  // namespace app::win

@@ -1,0 +1,45 @@
+#include "app/win/fonts.h"
+
+#include <cwchar>
+
+namespace app::win {
+
+unique_hfont make_dialog_font(const Scaling& scaling, int pixel_height, bool bold)
+{
+    LOGFONTW description{};
+    // Negative: the character height, without the internal leading.
+    description.lfHeight = -scaling(pixel_height);
+    description.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    description.lfCharSet = DEFAULT_CHARSET;
+    description.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    description.lfQuality = DEFAULT_QUALITY;
+    description.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    wcsncpy(description.lfFaceName, kDialogFontFace, LF_FACESIZE - 1);
+    return unique_hfont{CreateFontIndirectW(&description)};
+}
+
+int character_height(HDC dc)
+{
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    return metrics.tmHeight - metrics.tmInternalLeading;
+}
+
+int text_top(HDC dc, int top, int height)
+{
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const int characters = metrics.tmHeight - metrics.tmInternalLeading;
+    return top + (height - characters) / 2 - metrics.tmInternalLeading;
+}
+
+DialogFonts::DialogFonts(const Scaling& scaling)
+    : window(make_dialog_font(scaling, 16, false)),
+      regular(make_dialog_font(scaling, 12, false)),
+      bold(make_dialog_font(scaling, 12, true)),
+      credits(make_dialog_font(scaling, 13, true))
+{
+}
+
+}  // namespace app::win

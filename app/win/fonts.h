@@ -1,0 +1,32 @@
+// The dialog's fonts: "宋体" in the few heights and weights the layout uses.
+#pragma once
+
+#include "app/win/scaling.h"
+#include "app/win/unique_handle.h"
+
+namespace app::win {
+
+inline constexpr const wchar_t* kDialogFontFace = L"\u5b8b\u4f53";  // 宋体
+
+// `pixel_height` is the character height at 96 dpi.
+unique_hfont make_dialog_font(const Scaling& scaling, int pixel_height, bool bold);
+
+// The character height of the font selected into `dc`: its cell without
+// the internal leading.
+int character_height(HDC dc);
+// Where to draw a line of text so that its characters, not its cell, are
+// centred in the `height` pixels from `top`. The layout's heights are
+// character heights; a font with a large internal leading would otherwise
+// lose the bottom of its characters.
+int text_top(HDC dc, int top, int height);
+
+struct DialogFonts {
+    explicit DialogFonts(const Scaling& scaling);
+
+    unique_hfont window;       // 16 px regular: the window and the typeset button
+    unique_hfont regular;      // 12 px regular: labels and check boxes
+    unique_hfont bold;         // 12 px bold: edits, combos, group captions
+    unique_hfont credits;      // 13 px bold
+};
+
+}  // namespace app::win

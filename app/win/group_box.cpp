@@ -1,0 +1,34 @@
+#include "app/win/group_box.h"
+
+#include <string>
+
+#include "app/win/colours.h"
+#include "app/win/unique_handle.h"
+#include "app/win/wide_text.h"
+
+namespace app::win {
+
+void FlatGroupBox::paint(HDC dc, const RECT& client)
+{
+    const std::wstring caption = window_text(handle());
+    selected_object font_in_use{dc, font()};
+    SIZE caption_size{};
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &caption_size);
+
+    // The frame runs through the middle of the caption's line.
+    RECT frame = client;
+    frame.top = caption_size.cy / 2;
+    unique_hbrush line{CreateSolidBrush(kLineColour)};
+    FrameRect(dc, &frame, line.get());
+
+    if (!caption.empty()) {
+        const int caption_left = caption_size.cy / 2 + 2;
+        RECT behind_caption{caption_left - 2, 0, caption_left + caption_size.cx + 2, caption_size.cy};
+        FillRect(dc, &behind_caption, page_brush());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, kTextColour);
+        TextOutW(dc, caption_left, 0, caption.c_str(), static_cast<int>(caption.size()));
+    }
+}
+
+}  // namespace app::win

@@ -1,0 +1,48 @@
+#include "app/win/owner_drawn_button.h"
+
+#include "app/win/message_reflection.h"
+
+namespace app::win {
+
+void OwnerDrawnButton::create_button(HWND parent, const RECT& bounds, int id, const wchar_t* caption, HFONT font)
+{
+    font_ = font;
+    create(0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, bounds, parent, id);
+    SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+LRESULT OwnerDrawnButton::on_message(UINT message, WPARAM wparam, LPARAM lparam)
+{
+    switch (message) {
+    case WM_MOUSEMOVE:
+        if (!hovered_) {
+            hovered_ = true;
+            TRACKMOUSEEVENT leave{sizeof(leave), TME_LEAVE, handle(), 0};
+            TrackMouseEvent(&leave);
+            InvalidateRect(handle(), nullptr, FALSE);
+        }
+        break;
+    case WM_MOUSELEAVE:
+        hovered_ = false;
+        InvalidateRect(handle(), nullptr, FALSE);
+        break;
+    case WM_LBUTTONDBLCLK:
+        // A quick second click is a click, not a double click.
+        return default_message(WM_LBUTTONDOWN, wparam, lparam);
+    case WM_ERASEBKGND:
+        return 1;
+    default:
+        if (message == reflected(WM_DRAWITEM)) {
+            draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+            return TRUE;
+        }
+        if (message == reflected(WM_COMMAND)) {
+            if (HIWORD(wparam) == BN_CLICKED) clicked();
+            return 0;
+        }
+        break;
+    }
+    return default_message(message, wparam, lparam);
+}
+
+}  // namespace app::win

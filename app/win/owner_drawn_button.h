@@ -1,0 +1,28 @@
+// What the typeset button and the check boxes share: drawn by us, flat, and
+// highlighted while the mouse is over them.
+#pragma once
+
+#include <windows.h>
+
+#include "app/win/window.h"
+
+namespace app::win {
+
+class OwnerDrawnButton : public SubclassedControl {
+public:
+    bool hovered() const { return hovered_; }
+
+protected:
+    void create_button(HWND parent, const RECT& bounds, int id, const wchar_t* caption, HFONT font);
+
+    LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+    virtual void draw(const DRAWITEMSTRUCT& item) = 0;
+    virtual void clicked() = 0;
+    HFONT font() const { return font_; }
+
+private:
+    HFONT font_ = nullptr;
+    bool hovered_ = false;
+};
+
+}  // namespace app::win

@@ -1,0 +1,51 @@
+#include "app/win/push_button.h"
+
+#include <string>
+#include <utility>
+
+#include "app/win/colours.h"
+#include "app/win/unique_handle.h"
+#include "app/win/wide_text.h"
+
+namespace app::win {
+
+void FlatButton::create_push_button(HWND parent, const RECT& bounds, int id, const wchar_t* caption, HFONT font,
+                                    std::function<void()> on_click)
+{
+    on_click_ = std::move(on_click);
+    create_button(parent, bounds, id, caption, font);
+}
+
+void FlatButton::clicked()
+{
+    if (on_click_) on_click_();
+}
+
+void FlatButton::draw(const DRAWITEMSTRUCT& item)
+{
+    const HDC dc = item.hDC;
+    RECT bounds = item.rcItem;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const COLORREF fill_colour = disabled ? kButtonColour : (pressed || hovered()) ? kHoverColour : kButtonColour;
+    unique_hbrush fill{CreateSolidBrush(fill_colour)};
+    FillRect(dc, &bounds, fill.get());
+    unique_hbrush line{CreateSolidBrush(disabled ? kDisabledTextColour : kLineColour)};
+    FrameRect(dc, &bounds, line.get());
+
+    const std::wstring caption = window_text(handle());
+    RECT text_area = bounds;
+    if (pressed) OffsetRect(&text_area, 1, 1);
+    selected_object font_in_use{dc, font()};
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, disabled ? kDisabledTextColour : kTextColour);
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text_area,
+              DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT focus = bounds;
+        InflateRect(&focus, -4, -4);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+}  // namespace app::win
