@@ -102,4 +102,11 @@ VARIANT* Variant::put()
     return &value_;
 }
 
+VARIANT Variant::release()
+{
+    VARIANT value = value_;
+    VariantInit(&value_);
+    return value;
+}
+
 }  // namespace word::com

@@ -51,6 +51,8 @@ public:
     VARIANT& get() { return value_; }
     // For out-parameters: clears what was held.
     VARIANT* put();
+    // Hands the value over to a caller that will clear it.
+    VARIANT release();
 
 private:
     VARIANT value_;

@@ -1,0 +1,93 @@
+#include "tests/standin_server/control_object.h"
+
+#include <cstdio>
+#include <string>
+
+#include "tests/standin/dump.h"
+#include "tests/standin/text_load.h"
+#include "tests/standin_server/server_state.h"
+#include "word/com/utf16.h"
+
+namespace standin_server {
+
+using word::com::Variant;
+
+namespace {
+
+class ControlObject : public DispatchObject {
+public:
+    explicit ControlObject(ServerState& state)
+        : DispatchObject(state, "Control",
+                         {L"State", L"RoundTrips", L"MemberCalls", L"NameLookups", L"CallsOf", L"ResetCounts",
+                          L"References", L"ObjectsAlive", L"FailCall", L"OpenText", L"CloseDocuments", L"Drop",
+                          L"Quit", L"ModelCalls", L"ApplicationConnections", L"ApplicationReferences"})
+    {
+    }
+
+    bool is_word_object() const override { return false; }
+
+protected:
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
+    {
+        switch (member) {
+        case 0: arguments.expect(0); return Variant::text(standin::to_json(*state_.model));
+        case 1: arguments.expect(0); return Variant::int32(state_.name_lookups + state_.member_calls);
+        case 2: arguments.expect(0); return Variant::int32(state_.member_calls);
+        case 3: arguments.expect(0); return Variant::int32(state_.name_lookups);
+        case 4: {
+            arguments.expect(1);
+            const auto found = state_.calls_by_member.find(arguments.text(0));
+            return Variant::int32(found == state_.calls_by_member.end() ? 0 : found->second);
+        }
+        case 5: arguments.expect(0); state_.reset_counts(); return {};
+        case 6: arguments.expect(0); return Variant::int32(state_.outstanding_references());
+        case 7: arguments.expect(0); return Variant::int32(static_cast<std::int32_t>(state_.word_objects_alive()));
+        case 8:
+            arguments.expect(7);
+            state_.fault = PendingFault{arguments.int32(0),
+                                        static_cast<FaultKind>(arguments.int32(3)),
+                                        arguments.text(1),
+                                        static_cast<HRESULT>(arguments.int32(2)),
+                                        arguments.text(4),
+                                        arguments.text(5),
+                                        static_cast<DWORD>(arguments.int32(6))};
+            return {};
+        case 9:
+            arguments.expect(1);
+            if (!open_text_file(state_, word::com::to_utf16(arguments.text(0))))
+                throw BadCall{STG_E_FILENOTFOUND};
+            return {};
+        case 10: arguments.expect(0); state_.model->documents.clear(); return {};
+        case 11: arguments.expect(0); PostThreadMessageW(state_.main_thread, kDropMessage, 0, 0); return {};
+        case 12: arguments.expect(0); PostThreadMessageW(state_.main_thread, kQuitMessage, 0, 0); return {};
+        case 13:
+            arguments.expect(0);
+            return Variant::int32(static_cast<std::int32_t>(state_.model->call_count()));
+        case 14: arguments.expect(0); return Variant::int32(state_.application->connections());
+        default: arguments.expect(0); return Variant::int32(state_.application->references());
+        }
+    }
+};
+
+}  // namespace
+
+DispatchObject* new_control(ServerState& state)
+{
+    return new ControlObject(state);
+}
+
+bool open_text_file(ServerState& state, const std::wstring& path)
+{
+    FILE* file = _wfopen(path.c_str(), L"rb");
+    if (!file) return false;
+    std::string text;
+    char buffer[4096];
+    for (std::size_t read; (read = std::fread(buffer, 1, sizeof buffer, file)) > 0;) text.append(buffer, read);
+    std::fclose(file);
+    if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
+    state.model->documents.clear();
+    state.model->open(standin::load_text(text));
+    return true;
+}
+
+}  // namespace standin_server

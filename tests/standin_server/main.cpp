@@ -1,0 +1,195 @@
+// standin_word.exe: the in-memory stand-in Word as a COM local server that
+// answers to Word's class id, for the Windows tests of the COM link. Test
+// tooling only, never shipped.
+//
+//   standin_word.exe [--document FILE.txt] [--without-application-interface]
+//                    [--idle-exit SECONDS] [/regserver | /unregserver]
+//
+// /regserver records the other options in the registration, so that a
+// server that COM starts gets them too (COM adds -Embedding).
+#include <windows.h>
+#include <objbase.h>
+#include <oleauto.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "tests/standin/in_memory_word.h"
+#include "tests/standin_server/control_object.h"
+#include "tests/standin_server/registration.h"
+#include "tests/standin_server/server_state.h"
+#include "tests/standin_server/word_objects.h"
+
+namespace standin_server {
+
+namespace {
+
+class ClassFactory : public IClassFactory {
+public:
+    explicit ClassFactory(DispatchObject& application) : application_(application) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
+    {
+        if (!object) return E_POINTER;
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
+            *object = static_cast<IClassFactory*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    // Lives as long as the server: a static object.
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+
+    // Like Word, one application for every caller.
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override
+    {
+        if (!object) return E_POINTER;
+        *object = nullptr;
+        if (outer) return CLASS_E_NOAGGREGATION;
+        return application_.QueryInterface(iid, object);
+    }
+    HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+
+private:
+    DispatchObject& application_;
+};
+
+struct Options {
+    std::wstring document;
+    bool register_only = false;
+    bool unregister_only = false;
+    bool without_application_interface = false;
+    long idle_exit_seconds = 600;
+    std::wstring recorded;  // what /regserver writes into the registration
+};
+
+std::wstring quoted(const std::wstring& text)
+{
+    return L"\"" + text + L"\"";
+}
+
+Options parse(int count, wchar_t** arguments)
+{
+    Options options;
+    auto record = [&](const std::wstring& text) {
+        if (!options.recorded.empty()) options.recorded += L" ";
+        options.recorded += text;
+    };
+    for (int i = 1; i < count; ++i) {
+        const std::wstring argument = arguments[i];
+        if (argument == L"--document" && i + 1 < count) {
+            options.document = arguments[++i];
+            record(L"--document " + quoted(options.document));
+        } else if (argument == L"--without-application-interface") {
+            options.without_application_interface = true;
+            record(argument);
+        } else if (argument == L"--idle-exit" && i + 1 < count) {
+            options.idle_exit_seconds = std::wcstol(arguments[++i], nullptr, 10);
+            record(L"--idle-exit " + std::to_wstring(options.idle_exit_seconds));
+        } else if (argument == L"/regserver" || argument == L"-regserver") {
+            options.register_only = true;
+        } else if (argument == L"/unregserver" || argument == L"-unregserver") {
+            options.unregister_only = true;
+        }
+        // -Embedding and anything else: nothing to do.
+    }
+    return options;
+}
+
+// Cuts every caller off, as a Word that was closed does, and ends.
+void drop_connections(ServerState& state)
+{
+    std::vector<DispatchObject*> objects(state.objects.begin(), state.objects.end());
+    for (DispatchObject* object : objects) object->AddRef();
+    for (DispatchObject* object : objects) CoDisconnectObject(static_cast<IDispatch*>(object), 0);
+    for (DispatchObject* object : objects) object->Release();
+}
+
+int serve(const Options& options)
+{
+    ServerState state;
+    state.main_thread = GetCurrentThreadId();
+    state.offers_application_interface = !options.without_application_interface;
+    state.idle_limit_seconds = options.idle_exit_seconds;
+    state.last_call_tick = GetTickCount64();
+    if (!options.document.empty() && !open_text_file(state, options.document)) {
+        std::fwprintf(stderr, L"standin_word: cannot read %ls\n", options.document.c_str());
+        return 1;
+    }
+
+    DispatchObject* application = new_application(state, standin::connect(state.model));
+    state.application = application;
+    DispatchObject* control = new_control(state);
+    ClassFactory factory{*application};
+
+    DWORD factory_cookie = 0, application_cookie = 0, control_cookie = 0;
+    HRESULT result = CoRegisterClassObject(kWordApplicationClass, &factory, CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE,
+                                           &factory_cookie);
+    // Weakly, as Word registers itself: the table's entry then holds no
+    // connection of its own, and the application's external connections are
+    // exactly its callers'.
+    if (SUCCEEDED(result))
+        result = RegisterActiveObject(application, kWordApplicationClass, ACTIVEOBJECT_WEAK, &application_cookie);
+    if (SUCCEEDED(result))
+        result = RegisterActiveObject(control, kControlClass, ACTIVEOBJECT_STRONG, &control_cookie);
+    if (FAILED(result)) {
+        std::fwprintf(stderr, L"standin_word: registration failed, %08lx\n", static_cast<unsigned long>(result));
+        return 1;
+    }
+    state.own_application_connections = application->connections();
+
+    SetTimer(nullptr, 0, 1000, nullptr);
+    bool dropped = false;
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (message.hwnd == nullptr && message.message == kQuitMessage) break;
+        if (message.hwnd == nullptr && message.message == kDropMessage) {
+            dropped = true;
+            break;
+        }
+        if (message.hwnd == nullptr && message.message == WM_TIMER &&
+            GetTickCount64() - state.last_call_tick > static_cast<ULONGLONG>(state.idle_limit_seconds) * 1000)
+            break;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+
+    RevokeActiveObject(control_cookie, nullptr);
+    RevokeActiveObject(application_cookie, nullptr);
+    CoRevokeClassObject(factory_cookie);
+    if (dropped) drop_connections(state);
+    CoDisconnectObject(control, 0);
+    CoDisconnectObject(application, 0);
+    control->Release();
+    application->Release();
+    return 0;
+}
+
+}  // namespace
+
+}  // namespace standin_server
+
+int main()
+{
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    const auto options = standin_server::parse(count, arguments);
+    LocalFree(arguments);
+
+    if (options.unregister_only) {
+        standin_server::unregister_server();
+        return 0;
+    }
+    if (options.register_only) return standin_server::register_server(options.recorded) ? 0 : 1;
+
+    if (FAILED(CoInitialize(nullptr))) return 1;
+    const int exit_code = standin_server::serve(options);
+    CoUninitialize();
+    return exit_code;
+}

@@ -1,0 +1,123 @@
+#include "tests/standin_server/registration.h"
+
+#include <windows.h>
+#include <oleauto.h>
+#include <wrl/client.h>
+
+namespace standin_server {
+
+namespace {
+
+constexpr const wchar_t* kClassKey = L"CLSID\\{000209FF-0000-0000-C000-000000000046}";
+constexpr const wchar_t* kProgIdKey = L"Word.Application";
+constexpr const wchar_t* kInterfaceKey = L"Interface\\{00020970-0000-0000-C000-000000000046}";
+// COM marshals an interface across processes only with a type library (or
+// a proxy DLL). Word's is not ours to have: a library of our own declares
+// _Application as a dispinterface, which COM marshals as IDispatch.
+constexpr GUID kTypeLibrary = {0x6d7a1c2e, 0x5b0f, 0x4c55, {0x9a, 0x3e, 0x21, 0x84, 0x7f, 0x60, 0x0b, 0xd3}};
+constexpr const wchar_t* kTypeLibraryKey = L"{6D7A1C2E-5B0F-4C55-9A3E-21847F600BD3}";
+constexpr const wchar_t* kDispatchProxy = L"{00020420-0000-0000-C000-000000000046}";
+constexpr IID kApplicationInterface = {0x00020970, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+#ifdef _WIN64
+constexpr SYSKIND kSystem = SYS_WIN64;
+#else
+constexpr SYSKIND kSystem = SYS_WIN32;
+#endif
+
+bool set_value(const std::wstring& key, const wchar_t* name, const std::wstring& value)
+{
+    HKEY handle = nullptr;
+    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+    const bool written =
+        RegSetValueExW(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), bytes) == ERROR_SUCCESS;
+    RegCloseKey(handle);
+    return written;
+}
+
+std::wstring executable_path()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::wstring type_library_path()
+{
+    std::wstring path = executable_path();
+    path.resize(path.find_last_of(L"\\/") + 1);
+    return path + L"standin_word_application.tlb";
+}
+
+bool write_type_library(const std::wstring& path)
+{
+    using Microsoft::WRL::ComPtr;
+    ComPtr<ITypeLib> standard_library;
+    ComPtr<ITypeInfo> dispatch;
+    if (FAILED(LoadRegTypeLib(IID_StdOle, STDOLE2_MAJORVERNUM, STDOLE2_MINORVERNUM, STDOLE2_LCID,
+                              standard_library.GetAddressOf())) ||
+        FAILED(standard_library->GetTypeInfoOfGuid(IID_IDispatch, dispatch.GetAddressOf())))
+        return false;
+
+    ComPtr<ICreateTypeLib2> library;
+    if (FAILED(CreateTypeLib2(kSystem, path.c_str(), library.GetAddressOf()))) return false;
+    library->SetGuid(kTypeLibrary);
+    library->SetName(const_cast<LPOLESTR>(L"TidysetStandinWord"));
+    library->SetVersion(1, 0);
+    library->SetLcid(LOCALE_NEUTRAL);
+
+    ComPtr<ICreateTypeInfo> application;
+    if (FAILED(library->CreateTypeInfo(const_cast<LPOLESTR>(L"_Application"), TKIND_DISPATCH,
+                                       application.GetAddressOf())))
+        return false;
+    HREFTYPE dispatch_reference = 0;
+    application->SetGuid(kApplicationInterface);
+    application->SetTypeFlags(TYPEFLAG_FDISPATCHABLE);
+    if (FAILED(application->AddRefTypeInfo(dispatch.Get(), &dispatch_reference)) ||
+        FAILED(application->AddImplType(0, dispatch_reference)) || FAILED(application->LayOut()))
+        return false;
+    return SUCCEEDED(library->SaveAllChanges());
+}
+
+}  // namespace
+
+bool register_server(const std::wstring& options)
+{
+    const std::wstring class_key = kClassKey;
+    const std::wstring interface_key = kInterfaceKey;
+    std::wstring command = L"\"" + executable_path() + L"\"";
+    if (!options.empty()) command += L" " + options;
+    const std::wstring library_path = type_library_path();
+    const std::wstring library_key = std::wstring(L"TypeLib\\") + kTypeLibraryKey + L"\\1.0";
+    const wchar_t* platform = kSystem == SYS_WIN64 ? L"\\0\\win64" : L"\\0\\win32";
+    return write_type_library(library_path) &&
+           set_value(library_key, nullptr, L"TidysetStandinWord") &&
+           set_value(library_key + platform, nullptr, library_path) &&
+           set_value(library_key + L"\\FLAGS", nullptr, L"0") &&
+           set_value(class_key, nullptr, L"Tidyset stand-in Word") &&
+           set_value(class_key + L"\\LocalServer32", nullptr, command) &&
+           set_value(class_key + L"\\ProgID", nullptr, kProgIdKey) &&
+           set_value(std::wstring(kProgIdKey) + L"\\CLSID", nullptr, L"{000209FF-0000-0000-C000-000000000046}") &&
+           set_value(interface_key, nullptr, L"_Application") &&
+           set_value(interface_key + L"\\ProxyStubClsid32", nullptr, kDispatchProxy) &&
+           set_value(interface_key + L"\\TypeLib", nullptr, kTypeLibraryKey) &&
+           set_value(interface_key + L"\\TypeLib", L"Version", L"1.0");
+}
+
+void unregister_server()
+{
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, kClassKey);
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, kProgIdKey);
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, kInterfaceKey);
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, (std::wstring(L"TypeLib\\") + kTypeLibraryKey).c_str());
+}
+
+}  // namespace standin_server

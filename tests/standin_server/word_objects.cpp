@@ -1,0 +1,309 @@
+#include "tests/standin_server/word_objects.h"
+
+#include <utility>
+
+#include "tests/standin_server/server_state.h"
+
+namespace standin_server {
+
+using word::com::Variant;
+
+namespace {
+
+// A property of Word's that the callers only set, or only read.
+void expect_put(const Arguments& arguments)
+{
+    if (!arguments.is_put()) throw BadCall{DISP_E_MEMBERNOTFOUND};
+}
+
+void expect_get(const Arguments& arguments)
+{
+    arguments.expect(0);
+}
+
+Variant int32_result(std::int32_t value)
+{
+    return Variant::int32(value);
+}
+
+template <class Interface>
+class WordObject : public DispatchObject {
+public:
+    WordObject(ServerState& state, const char* kind, std::initializer_list<const wchar_t*> members,
+               std::unique_ptr<Interface> word)
+        : DispatchObject(state, kind, members), word_(std::move(word))
+    {
+    }
+
+protected:
+    std::unique_ptr<Interface> word_;
+};
+
+class FontObject : public WordObject<word::Font> {
+public:
+    FontObject(ServerState& state, std::unique_ptr<word::Font> font)
+        : WordObject(state, "Font", {L"Size", L"Name", L"Bold"}, std::move(font))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
+    {
+        expect_put(arguments);
+        switch (member) {
+        case 0: word_->set_size(arguments.float32(0)); break;
+        case 1: word_->set_name(arguments.text(0)); break;
+        default: word_->set_bold(arguments.int32(0)); break;
+        }
+        return {};
+    }
+};
+
+class ParagraphFormatObject : public WordObject<word::ParagraphFormat> {
+public:
+    ParagraphFormatObject(ServerState& state, std::unique_ptr<word::ParagraphFormat> format)
+        : WordObject(state, "ParagraphFormat",
+                     {L"Alignment", L"LineSpacingRule", L"LineSpacing", L"SpaceAfter", L"FirstLineIndent",
+                      L"RightIndent", L"LineUnitBefore", L"LineUnitAfter", L"SpaceBeforeAuto", L"SpaceAfterAuto"},
+                     std::move(format))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
+    {
+        expect_put(arguments);
+        switch (member) {
+        case 0: word_->set_alignment(arguments.int32(0)); break;
+        case 1: word_->set_line_spacing_rule(arguments.int32(0)); break;
+        case 2: word_->set_line_spacing(arguments.float32(0)); break;
+        case 3: word_->set_space_after(arguments.float32(0)); break;
+        case 4: word_->set_first_line_indent(arguments.float32(0)); break;
+        case 5: word_->set_right_indent(arguments.float32(0)); break;
+        case 6: word_->set_line_unit_before(arguments.float32(0)); break;
+        case 7: word_->set_line_unit_after(arguments.float32(0)); break;
+        case 8: word_->set_space_before_auto(arguments.int32(0)); break;
+        default: word_->set_space_after_auto(arguments.int32(0)); break;
+        }
+        return {};
+    }
+};
+
+class CharactersObject : public WordObject<word::Characters> {
+public:
+    CharactersObject(ServerState& state, std::unique_ptr<word::Characters> characters)
+        : WordObject(state, "Characters", {L"Count"}, std::move(characters))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t, const Arguments& arguments) override
+    {
+        expect_get(arguments);
+        return int32_result(word_->count());
+    }
+};
+
+class RangeObject : public WordObject<word::Range> {
+public:
+    RangeObject(ServerState& state, std::unique_ptr<word::Range> range)
+        : WordObject(state, "Range",
+                     {L"Start", L"End", L"Text", L"Characters", L"ParagraphFormat", L"Delete",
+                      L"InsertParagraphAfter", L"InsertAfter"},
+                     std::move(range))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
+    {
+        switch (member) {
+        case 0: expect_get(arguments); return int32_result(word_->start());
+        case 1: expect_get(arguments); return int32_result(word_->end());
+        case 2: expect_get(arguments); return Variant::text(word_->text());
+        case 3:
+            expect_get(arguments);
+            return object_result(new CharactersObject(state_, word_->characters()));
+        case 4:
+            expect_get(arguments);
+            return object_result(new ParagraphFormatObject(state_, word_->paragraph_format()));
+        case 5:
+            arguments.expect(2);
+            word_->delete_text(arguments.int32(0), arguments.int32(1));
+            return {};
+        case 6: arguments.expect(0); word_->insert_paragraph_after(); return {};
+        default: arguments.expect(1); word_->insert_after(arguments.text(0)); return {};
+        }
+    }
+};
+
+class ParagraphObject : public WordObject<word::Paragraph> {
+public:
+    ParagraphObject(ServerState& state, std::unique_ptr<word::Paragraph> paragraph)
+        : WordObject(state, "Paragraph", {L"Range", L"Alignment", L"LineUnitBefore", L"LineUnitAfter"},
+                     std::move(paragraph))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
+    {
+        if (member == 0) {
+            expect_get(arguments);
+            return object_result(new RangeObject(state_, word_->range()));
+        }
+        expect_put(arguments);
+        switch (member) {
+        case 1: word_->set_alignment(arguments.int32(0)); break;
+        case 2: word_->set_line_unit_before(arguments.float32(0)); break;
+        default: word_->set_line_unit_after(arguments.float32(0)); break;
+        }
+        return {};
+    }
+};
+
+class ParagraphsObject : public WordObject<word::Paragraphs> {
+public:
+    ParagraphsObject(ServerState& state, std::unique_ptr<word::Paragraphs> paragraphs)
+        : WordObject(state, "Paragraphs", {L"Count", L"Item"}, std::move(paragraphs))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
+    {
+        if (member == 0) {
+            expect_get(arguments);
+            return int32_result(word_->count());
+        }
+        arguments.expect(1);
+        return object_result(new ParagraphObject(state_, word_->item(arguments.int32(0))));
+    }
+};
+
+class PageSetupObject : public WordObject<word::PageSetup> {
+public:
+    PageSetupObject(ServerState& state, std::unique_ptr<word::PageSetup> page_setup)
+        : WordObject(state, "PageSetup", {L"TopMargin", L"BottomMargin", L"LeftMargin", L"RightMargin"},
+                     std::move(page_setup))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
+    {
+        expect_put(arguments);
+        const float points = arguments.float32(0);
+        switch (member) {
+        case 0: word_->set_top_margin(points); break;
+        case 1: word_->set_bottom_margin(points); break;
+        case 2: word_->set_left_margin(points); break;
+        default: word_->set_right_margin(points); break;
+        }
+        return {};
+    }
+};
+
+class SelectionObject : public WordObject<word::Selection> {
+public:
+    SelectionObject(ServerState& state, std::unique_ptr<word::Selection> selection)
+        : WordObject(state, "Selection", {L"SetRange", L"Font", L"ParagraphFormat", L"HomeKey", L"EndKey"},
+                     std::move(selection))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
+    {
+        switch (member) {
+        case 0:
+            arguments.expect(2);
+            word_->set_range(arguments.int32(0), arguments.int32(1));
+            return {};
+        case 1: expect_get(arguments); return object_result(new FontObject(state_, word_->font()));
+        case 2:
+            expect_get(arguments);
+            return object_result(new ParagraphFormatObject(state_, word_->paragraph_format()));
+        case 3: arguments.expect(2); word_->home_key(arguments.int32(0), arguments.int32(1)); return {};
+        default: arguments.expect(2); word_->end_key(arguments.int32(0), arguments.int32(1)); return {};
+        }
+    }
+};
+
+class DocumentsObject : public WordObject<word::Documents> {
+public:
+    DocumentsObject(ServerState& state, std::unique_ptr<word::Documents> documents)
+        : WordObject(state, "Documents", {L"Count"}, std::move(documents))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t, const Arguments& arguments) override
+    {
+        expect_get(arguments);
+        return int32_result(word_->count());
+    }
+};
+
+class DocumentObject : public WordObject<word::Document> {
+public:
+    DocumentObject(ServerState& state, std::unique_ptr<word::Document> document)
+        : WordObject(state, "Document", {L"UserControl", L"Content", L"PageSetup", L"Paragraphs", L"Range"},
+                     std::move(document))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
+    {
+        switch (member) {
+        case 0: expect_put(arguments); word_->set_user_control(arguments.boolean(0)); return {};
+        case 1: expect_get(arguments); return object_result(new RangeObject(state_, word_->content()));
+        case 2: expect_get(arguments); return object_result(new PageSetupObject(state_, word_->page_setup()));
+        case 3: expect_get(arguments); return object_result(new ParagraphsObject(state_, word_->paragraphs()));
+        default:
+            // Only the whole story is asked for: Start and End omitted.
+            arguments.expect(2);
+            if (!arguments.omitted(0) || !arguments.omitted(1)) throw BadCall{DISP_E_TYPEMISMATCH};
+            return object_result(new RangeObject(state_, word_->range()));
+        }
+    }
+};
+
+class ApplicationObject : public WordObject<word::Application> {
+public:
+    ApplicationObject(ServerState& state, std::unique_ptr<word::Application> application)
+        : WordObject(state, "Application", {L"Visible", L"Documents", L"ActiveDocument", L"Selection", L"ScreenRefresh"},
+                     std::move(application))
+    {
+    }
+
+protected:
+    bool offers(REFIID iid) const override
+    {
+        if (IsEqualIID(iid, kApplicationInterface)) return state_.offers_application_interface;
+        return DispatchObject::offers(iid);
+    }
+
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
+    {
+        switch (member) {
+        case 0: expect_put(arguments); word_->set_visible(arguments.boolean(0)); return {};
+        case 1: expect_get(arguments); return object_result(new DocumentsObject(state_, word_->documents()));
+        case 2:
+            expect_get(arguments);
+            return object_result(new DocumentObject(state_, word_->active_document()));
+        case 3: expect_get(arguments); return object_result(new SelectionObject(state_, word_->selection()));
+        default: arguments.expect(0); word_->screen_refresh(); return {};
+        }
+    }
+};
+
+}  // namespace
+
+DispatchObject* new_application(ServerState& state, std::unique_ptr<word::Application> application)
+{
+    return new ApplicationObject(state, std::move(application));
+}
+
+}  // namespace standin_server

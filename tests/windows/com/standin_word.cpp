@@ -1,0 +1,211 @@
+#include "tests/windows/com/standin_word.h"
+
+#include <oleauto.h>
+
+#include <chrono>
+#include <stdexcept>
+#include <thread>
+
+#include "word/com/dispatch.h"
+#include "word/com/utf16.h"
+
+namespace com_tests {
+
+using Microsoft::WRL::ComPtr;
+using word::com::Dispatch;
+using word::com::MemberIds;
+using word::com::Variant;
+
+namespace {
+
+MemberIds control_ids{"StandinControl"};
+
+// The build gives the server's path as the build machine sees it; Wine sees
+// the root of that file system as Z:.
+std::wstring server_executable()
+{
+    std::wstring path = word::com::to_utf16(TIDYSET_STANDIN_WORD_EXE);
+    if (path.starts_with(L"/")) {
+        for (auto& character : path)
+            if (character == L'/') character = L'\\';
+        path = L"Z:" + path;
+    }
+    return path;
+}
+
+std::wstring command_line(const std::vector<std::string>& options)
+{
+    std::wstring command = L"\"" + server_executable() + L"\"";
+    for (const auto& option : options) command += L" \"" + word::com::to_utf16(option) + L"\"";
+    return command;
+}
+
+// Runs the server executable; with wait, until it ends.
+HANDLE launch(const std::vector<std::string>& options)
+{
+    std::wstring command = command_line(options);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        throw std::runtime_error("the stand-in Word server could not be started");
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+void run_to_end(const std::vector<std::string>& options)
+{
+    const HANDLE process = launch(options);
+    WaitForSingleObject(process, 30000);
+    DWORD exit_code = 1;
+    GetExitCodeProcess(process, &exit_code);
+    CloseHandle(process);
+    if (exit_code != 0) throw std::runtime_error("the stand-in Word server failed to (un)register");
+}
+
+ComPtr<IDispatch> find_control()
+{
+    ComPtr<IUnknown> object;
+    if (FAILED(GetActiveObject(standin_server::kControlClass, nullptr, object.GetAddressOf())) || !object)
+        return nullptr;
+    ComPtr<IDispatch> control;
+    object.As(&control);
+    return control;
+}
+
+std::int32_t read_number(IDispatch* control, const char* member)
+{
+    Dispatch dispatch{control, control_ids};
+    return dispatch.get_int32(member);
+}
+
+}  // namespace
+
+std::string write_document(const std::string& name, const std::string& utf8)
+{
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + word::com::to_utf16(name);
+    FILE* file = _wfopen(path.c_str(), L"wb");
+    if (!file) throw std::runtime_error("cannot write the test document");
+    std::fwrite(utf8.data(), 1, utf8.size(), file);
+    std::fclose(file);
+    return word::com::to_utf8(path);
+}
+
+StandinWord StandinWord::start(const std::vector<std::string>& options)
+{
+    const HANDLE process = launch(options);
+    CloseHandle(process);
+    for (int tries = 0; tries < 300; ++tries) {
+        if (auto control = find_control()) return StandinWord(std::move(control));
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    throw std::runtime_error("the stand-in Word server did not register");
+}
+
+StandinWord StandinWord::running()
+{
+    auto control = find_control();
+    if (!control) throw std::runtime_error("no stand-in Word server runs");
+    return StandinWord(std::move(control));
+}
+
+bool StandinWord::is_running()
+{
+    return find_control() != nullptr;
+}
+
+void StandinWord::register_server(const std::vector<std::string>& options)
+{
+    auto arguments = options;
+    arguments.insert(arguments.begin(), "/regserver");
+    run_to_end(arguments);
+}
+
+void StandinWord::unregister_server()
+{
+    run_to_end({"/unregserver"});
+}
+
+StandinWord::~StandinWord()
+{
+    if (!control_) return;
+    try {
+        quit();
+    } catch (...) {
+    }
+}
+
+std::string StandinWord::state_json()
+{
+    return Dispatch{control_, control_ids}.get_text("State");
+}
+
+std::int32_t StandinWord::round_trips() { return read_number(control_.Get(), "RoundTrips"); }
+std::int32_t StandinWord::member_calls() { return read_number(control_.Get(), "MemberCalls"); }
+std::int32_t StandinWord::name_lookups() { return read_number(control_.Get(), "NameLookups"); }
+std::int32_t StandinWord::references() { return read_number(control_.Get(), "References"); }
+std::int32_t StandinWord::objects_alive() { return read_number(control_.Get(), "ObjectsAlive"); }
+std::int32_t StandinWord::model_calls() { return read_number(control_.Get(), "ModelCalls"); }
+
+std::int32_t StandinWord::calls_of(const std::string& member)
+{
+    const auto name = Variant::text(member);
+    Variant result = Dispatch{control_, control_ids}.call("CallsOf", {&name});
+    return result.get().lVal;
+}
+
+void StandinWord::reset_counts()
+{
+    Dispatch{control_, control_ids}.call("ResetCounts");
+}
+
+void StandinWord::fail_call(std::int32_t k, const std::string& description, HRESULT result,
+                            standin_server::FaultKind kind, const std::string& source, const std::string& help_file,
+                            std::int32_t help_context)
+{
+    const auto call_number = Variant::int32(k);
+    const auto description_argument = Variant::text(description);
+    const auto result_argument = Variant::int32(static_cast<std::int32_t>(result));
+    const auto kind_argument = Variant::int32(static_cast<std::int32_t>(kind));
+    const auto source_argument = Variant::text(source);
+    const auto help_file_argument = Variant::text(help_file);
+    const auto help_context_argument = Variant::int32(help_context);
+    Dispatch{control_, control_ids}.call("FailCall", {&call_number, &description_argument, &result_argument,
+                                                      &kind_argument, &source_argument, &help_file_argument,
+                                                      &help_context_argument});
+}
+
+void StandinWord::open_text(const std::string& path)
+{
+    const auto path_argument = Variant::text(path);
+    Dispatch{control_, control_ids}.call("OpenText", {&path_argument});
+}
+
+void StandinWord::close_documents()
+{
+    Dispatch{control_, control_ids}.call("CloseDocuments");
+}
+
+void StandinWord::drop()
+{
+    Dispatch{control_, control_ids}.call("Drop");
+    control_.Reset();
+    wait_until_gone();
+}
+
+void StandinWord::quit()
+{
+    Dispatch{control_, control_ids}.call("Quit");
+    control_.Reset();
+    wait_until_gone();
+}
+
+void StandinWord::wait_until_gone()
+{
+    for (int tries = 0; tries < 200 && is_running(); ++tries)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+}
+
+}  // namespace com_tests

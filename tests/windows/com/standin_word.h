@@ -1,0 +1,68 @@
+// The stand-in Word server as the tests see it: started, found, steered and
+// ended through its control object.
+#pragma once
+
+#include <windows.h>
+#include <oaidl.h>
+#include <wrl/client.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tests/standin_server/standin_ids.h"
+
+namespace com_tests {
+
+// A UTF-8 text file in the temporary folder, one paragraph a line; returns
+// its Windows path.
+std::string write_document(const std::string& name, const std::string& utf8);
+
+class StandinWord {
+public:
+    // Starts a server with these options and waits until it has registered.
+    static StandinWord start(const std::vector<std::string>& options);
+    // The server that runs now (one COM started, say).
+    static StandinWord running();
+    static bool is_running();
+
+    // Registration as Word's local server, with the options COM starts it with.
+    static void register_server(const std::vector<std::string>& options);
+    static void unregister_server();
+
+    StandinWord(StandinWord&&) noexcept = default;
+    StandinWord& operator=(StandinWord&&) noexcept = default;
+    // Ends the server, if it still runs.
+    ~StandinWord();
+
+    std::string state_json();
+    std::int32_t round_trips();
+    std::int32_t member_calls();
+    std::int32_t name_lookups();
+    std::int32_t calls_of(const std::string& member);
+    void reset_counts();
+    // References to Word's objects that callers hold, and Word's objects
+    // (other than the application) still alive.
+    std::int32_t references();
+    std::int32_t objects_alive();
+    std::int32_t model_calls();
+
+    // The k-th member call from now (1 = the next) fails.
+    void fail_call(std::int32_t k, const std::string& description, HRESULT result,
+                   standin_server::FaultKind kind = standin_server::FaultKind::dispatch_exception,
+                   const std::string& source = "Microsoft Word", const std::string& help_file = "",
+                   std::int32_t help_context = 0);
+    void open_text(const std::string& path);
+    void close_documents();
+    // Cuts every caller off and ends, as a Word that was closed.
+    void drop();
+    void quit();
+
+private:
+    explicit StandinWord(Microsoft::WRL::ComPtr<IDispatch> control) : control_(std::move(control)) {}
+    void wait_until_gone();
+
+    Microsoft::WRL::ComPtr<IDispatch> control_;
+};
+
+}  // namespace com_tests
