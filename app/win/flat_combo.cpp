@@ -27,14 +27,17 @@ void FlatCombo::create_combo(HWND parent, const RECT& bounds, int id, DWORD kind
 
 void FlatCombo::set_field_height(int height)
 {
-    // The frame around the field differs between systems: measure it.
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    // The frame around the field, and what the combo adds to the height it
+    // is given, differ between systems: measure and correct.
+    auto requested = static_cast<int>(SendMessageW(handle(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    for (int attempt = 0; attempt < 4; ++attempt) {
         RECT bounds;
         GetWindowRect(handle(), &bounds);
         const int difference = height - (bounds.bottom - bounds.top);
         if (difference == 0) return;
-        const auto item_height = static_cast<int>(SendMessageW(handle(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-        SendMessageW(handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item_height + difference);
+        requested += difference;
+        if (requested < 1) return;
+        SendMessageW(handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), requested);
     }
 }
 
