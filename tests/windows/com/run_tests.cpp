@@ -1,0 +1,131 @@
+// A whole typesetting run through COM, against the stand-in Word server,
+// compared with the same run on the in-memory stand-in.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "tests/standin/dump.h"
+#include "tests/standin/in_memory_word.h"
+#include "tests/standin/model.h"
+#include "tests/standin/text_load.h"
+#include "tests/support/fake_dialog.h"
+#include "tests/windows/com/standin_word.h"
+#include "typeset/run.h"
+#include "word/com/com_word.h"
+#include "word/errors.h"
+
+using com_tests::StandinWord;
+using com_tests::write_document;
+
+namespace {
+
+const std::string kReport =
+    "关于2026年度工作情况的报告\n"
+    "各科室：\n"
+    "今年以来，在各方的共同努力下，各项工作稳步推进。\n"
+    "一、主要工作\n"
+    "全年完成既定任务，重点项目按期交付。\n"
+    "\n"
+    "\n";
+
+void typeset(word::WordServers& servers, testing_support::FakeDialog& dialog)
+{
+    testing_support::FakePlatform platform;
+    typeset::typeset_active_document(dialog, servers, platform);
+}
+
+class ComRun : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        while (StandinWord::is_running()) StandinWord::running().quit();
+        StandinWord::register_server({});
+        document_ = write_document("report.txt", kReport);
+        standin_.emplace(StandinWord::start({"--document", document_}));
+
+        in_memory_->open(standin::load_text(kReport));
+        testing_support::FakeDialog dialog;
+        word::WordServers servers{[this] { return standin::connect(in_memory_); }};
+        typeset(servers, dialog);
+    }
+    void TearDown() override { standin_.reset(); }
+
+    // One run through COM on a freshly opened report; the servers are
+    // released before it returns.
+    testing_support::FakeDialog run_through_com()
+    {
+        standin_->open_text(document_);
+        testing_support::FakeDialog dialog;
+        word::WordServers servers{word::com::attach_to_word};
+        typeset(servers, dialog);
+        return dialog;
+    }
+
+    std::string document_;
+    std::optional<StandinWord> standin_;
+    std::shared_ptr<standin::WordModel> in_memory_ = std::make_shared<standin::WordModel>();
+};
+
+TEST_F(ComRun, LeavesTheDocumentAsTheInMemoryRunDoes)
+{
+    const auto dialog = run_through_com();
+    ASSERT_EQ(dialog.messages.size(), 1u);
+    EXPECT_EQ(dialog.messages[0].text, "自动排版完成。用时：2.531秒");
+    EXPECT_EQ(standin_->state_json(), standin::to_json(*in_memory_));
+}
+
+TEST_F(ComRun, CostsOneRoundTripPerMemberCallAfterTheFirstRun)
+{
+    run_through_com();
+    standin_->reset_counts();
+    run_through_com();
+    EXPECT_EQ(standin_->name_lookups(), 0);
+    EXPECT_EQ(standin_->round_trips(), static_cast<std::int32_t>(in_memory_->call_count()));
+    for (const auto& member : in_memory_->calls)
+        EXPECT_EQ(standin_->calls_of(member), static_cast<std::int32_t>(in_memory_->count(member))) << member;
+}
+
+TEST_F(ComRun, LeavesNoReferenceBehind)
+{
+    run_through_com();
+    EXPECT_EQ(standin_->references(), 0);
+    EXPECT_EQ(standin_->objects_alive(), 0);
+}
+
+TEST_F(ComRun, WithoutADocumentAsksForOne)
+{
+    standin_->close_documents();
+    testing_support::FakeDialog dialog;
+    {
+        word::WordServers servers{word::com::attach_to_word};
+        typeset(servers, dialog);
+    }
+    ASSERT_EQ(dialog.messages.size(), 1u);
+    EXPECT_EQ(dialog.messages[0].text, "请先打开待排版的文档。");
+    EXPECT_EQ(standin_->references(), 0);
+}
+
+TEST_F(ComRun, AFailureAtAnyCallLeavesNoReferenceBehind)
+{
+    const auto calls = static_cast<std::int32_t>(in_memory_->call_count());
+    ASSERT_GT(calls, 50);
+    for (std::int32_t k = 1; k <= calls; ++k) {
+        standin_->open_text(document_);
+        standin_->fail_call(k, "Injected failure. ", static_cast<HRESULT>(0x800A1745));
+        testing_support::FakeDialog dialog;
+        try {
+            word::WordServers servers{word::com::attach_to_word};
+            typeset(servers, dialog);
+            ADD_FAILURE() << "the run went through a failure at call " << k;
+        } catch (const word::EOleException& error) {
+            EXPECT_STREQ(error.what(), "Injected failure") << "at call " << k;
+        }
+        EXPECT_TRUE(dialog.button_enabled) << "at call " << k;
+        ASSERT_EQ(standin_->references(), 0) << "after a failure at call " << k;
+        ASSERT_EQ(standin_->objects_alive(), 0) << "after a failure at call " << k;
+    }
+}
+
+}  // namespace
