@@ -30,8 +30,8 @@ int text_top(HDC dc, int top, int height)
 {
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
-    const int characters = metrics.tmHeight - metrics.tmInternalLeading;
-    return top + (height - characters) / 2 - metrics.tmInternalLeading;
+    // Ideographs fill most of the cell, leading included: centre the cell.
+    return top + (height - metrics.tmHeight) / 2;
 }
 
 DialogFonts::DialogFonts(const Scaling& scaling)
