@@ -1,7 +1,10 @@
 #include "app/win/font_combo.h"
 
+#include <vector>
+
 #include "app/win/colours.h"
 #include "app/win/font_families.h"
+#include "app/win/font_kind_symbol.h"
 #include "app/win/message_reflection.h"
 #include "app/win/unique_handle.h"
 #include "app/win/wide_text.h"
@@ -10,23 +13,48 @@ namespace app::win {
 
 namespace {
 constexpr int kVisibleEntries = 14;
-}
+constexpr int kSymbolGap = 3;
+}  // namespace
 
 void FontComboBox::create_font_combo(HWND parent, const RECT& bounds, int id, HFONT font, int entry_height)
 {
+    parent_ = parent;
+    bounds_ = bounds;
+    id_ = id;
     font_ = font;
-    create_combo(parent, bounds, id, CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, font, entry_height,
+    entry_height_ = entry_height;
+    create_window();
+}
+
+void FontComboBox::create_window()
+{
+    create_combo(parent_, bounds_, id_, CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, font_, entry_height_,
                  kVisibleEntries);
     fill_list();
+}
+
+void FontComboBox::recreate()
+{
+    const std::string previous = font_name();
+    // The new window takes the old one's place in the tab order.
+    const HWND before = handle() ? GetWindow(handle(), GW_HWNDPREV) : nullptr;
+    if (handle()) DestroyWindow(handle());
+    create_window();
+    SetWindowPos(handle(), before ? before : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (!previous.empty()) set_font_name(previous);
 }
 
 void FontComboBox::fill_list()
 {
     SendMessageW(handle(), CB_RESETCONTENT, 0, 0);
+    recent_.forget();
     for (const auto& family : screen_font_families()) {
         const auto index = SendMessageW(handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(family.name.c_str()));
-        // Kept for showing the kind of font beside its name.
-        if (index >= 0) SendMessageW(handle(), CB_SETITEMDATA, static_cast<WPARAM>(index), family.font_type);
+        // Kept for the symbol beside the name.
+        if (index >= 0) {
+            SendMessageW(handle(), CB_SETITEMDATA, static_cast<WPARAM>(index),
+                         static_cast<LPARAM>(font_kind(family.font_type, family.pitch_and_family)));
+        }
     }
 }
 
@@ -55,17 +83,57 @@ std::wstring FontComboBox::field_text() const
     return index < 0 ? std::wstring{} : entry_text(index);
 }
 
+void FontComboBox::insert_at_top(const std::wstring& text, LRESULT kind)
+{
+    SendMessageW(handle(), CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(handle(), CB_SETITEMDATA, 0, kind);
+}
+
+void FontComboBox::list_closed()
+{
+    const int selected = selected_index();
+    if (selected <= 0) return;
+    std::vector<std::string> recent_texts;
+    recent_texts.reserve(static_cast<std::size_t>(recent_.count()));
+    for (int i = 0; i < recent_.count(); ++i) recent_texts.push_back(narrow(entry_text(i)));
+    const std::wstring chosen = entry_text(selected);
+    const app::RecentFontStep step = recent_.list_closed(selected, narrow(chosen), recent_texts);
+    switch (step.kind) {
+    case app::RecentFontStep::Kind::nothing:
+        return;
+    case app::RecentFontStep::Kind::move_to_top: {
+        const std::wstring text = entry_text(step.from);
+        const LRESULT kind = SendMessageW(handle(), CB_GETITEMDATA, static_cast<WPARAM>(step.from), 0);
+        SendMessageW(handle(), CB_DELETESTRING, static_cast<WPARAM>(step.from), 0);
+        insert_at_top(text, kind);
+        break;
+    }
+    case app::RecentFontStep::Kind::copy_to_top:
+        insert_at_top(chosen, SendMessageW(handle(), CB_GETITEMDATA, static_cast<WPARAM>(step.from), 0));
+        break;
+    }
+    select(0);
+    InvalidateRect(handle(), nullptr, FALSE);
+}
+
 void FontComboBox::draw_entry(const DRAWITEMSTRUCT& item)
 {
     const bool highlighted = (item.itemState & ODS_SELECTED) != 0;
     FillRect(item.hDC, &item.rcItem, highlighted ? GetSysColorBrush(COLOR_HIGHLIGHT) : page_brush());
     if (item.itemID == static_cast<UINT>(-1)) return;
-    const std::wstring text = entry_text(static_cast<int>(item.itemID));
+    const int index = static_cast<int>(item.itemID);
+    const std::wstring text = entry_text(index);
+
+    const int height = item.rcItem.bottom - item.rcItem.top;
+    RECT symbol{item.rcItem.left + 1, item.rcItem.top, item.rcItem.left + 1 + height, item.rcItem.bottom};
+    const auto kind = static_cast<FontKind>(SendMessageW(handle(), CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+    draw_font_kind_symbol(item.hDC, symbol, kind, highlighted);
+
     selected_object font_in_use{item.hDC, font_};
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, highlighted ? GetSysColor(COLOR_HIGHLIGHTTEXT) : kTextColour);
     RECT text_area = item.rcItem;
-    text_area.left += 2;
+    text_area.left = symbol.right + kSymbolGap;
     DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &text_area,
               DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
 }
@@ -75,6 +143,10 @@ LRESULT FontComboBox::on_message(UINT message, WPARAM wparam, LPARAM lparam)
     if (message == reflected(WM_DRAWITEM)) {
         draw_entry(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
         return TRUE;
+    }
+    if (message == reflected(WM_COMMAND)) {
+        if (HIWORD(wparam) == CBN_CLOSEUP) list_closed();
+        return 0;
     }
     return FlatCombo::on_message(message, wparam, lparam);
 }

@@ -1,8 +1,12 @@
-// A font combo: a pick-only list of the screen's font families.
+// A font combo: a pick-only list of the screen's font families, each entry
+// drawn with a symbol of its kind and its name in the combo's own font. The
+// fonts chosen last stand at the top of the list, for as long as the list
+// lives.
 #pragma once
 
 #include <string>
 
+#include "app/recent_fonts.h"
 #include "app/win/flat_combo.h"
 
 namespace app::win {
@@ -13,18 +17,36 @@ public:
 
     // The selected entry's text, or "" when nothing is selected.
     std::string font_name() const;
-    // Selects the first entry equal to the name ignoring letter case; with
-    // none, the combo is left without a selection.
+    // Selects the first entry equal to the name ignoring letter case (a
+    // recent copy before the sorted entry); with none, the combo is left
+    // without a selection.
     void set_font_name(const std::string& name);
+
+    // Destroys the window and creates it again in the same place: the list
+    // is filled afresh, without recent fonts, and the font selected before
+    // is selected again.
+    void recreate();
+
+    // How many entries at the top are recently used copies.
+    int recent_count() const { return recent_.count(); }
 
 protected:
     LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
     std::wstring field_text() const override;
 
 private:
+    void create_window();
     void fill_list();
+    void list_closed();
+    void insert_at_top(const std::wstring& text, LRESULT kind);
     void draw_entry(const DRAWITEMSTRUCT& item);
+
+    HWND parent_ = nullptr;
+    RECT bounds_{};
+    int id_ = 0;
     HFONT font_ = nullptr;
+    int entry_height_ = 0;
+    app::RecentFonts recent_;
 };
 
 }  // namespace app::win

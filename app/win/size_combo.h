@@ -1,9 +1,11 @@
 // A size combo: an editable drop-down of the sixteen Chinese font sizes. The
 // user picks an entry or types any text; the size value comes from the text
-// alone.
+// alone. Typing a printable character completes the text to the first entry
+// that begins with it, leaving the completed rest selected.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "app/win/flat_combo.h"
 
@@ -11,6 +13,9 @@ namespace app::win {
 
 class SizeComboBox : public FlatCombo {
 public:
+    SizeComboBox() = default;
+    ~SizeComboBox() override;
+
     void create_size_combo(HWND parent, const RECT& bounds, int id, HFONT font, int entry_height,
                            int initial_index);
 
@@ -20,6 +25,23 @@ public:
     void set_text(const std::string& text);
     // The point size behind an entry's name, or else the text itself.
     std::string value() const;
+
+    // The combo's edit field, where the user types.
+    HWND field() const { return field_; }
+
+private:
+    static LRESULT CALLBACK field_thunk(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                        DWORD_PTR self);
+    LRESULT on_field_message(UINT message, WPARAM wparam, LPARAM lparam);
+    // Completes what typing `typed` over the selection gives; false when no
+    // entry begins with it and the edit should take the keystroke itself.
+    bool complete_typing(std::wstring_view typed);
+    // After the edit inserted an input method's result string on its own.
+    void complete_field_text();
+    void show_completion(std::size_t entry, const std::wstring& text, std::size_t caret);
+
+    HWND field_ = nullptr;
+    bool typed_by_characters_ = false;
 };
 
 }  // namespace app::win

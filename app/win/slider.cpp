@@ -1,7 +1,9 @@
 #include "app/win/slider.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "app/win/colours.h"
@@ -9,6 +11,17 @@
 #include "app/win/unique_handle.h"
 
 namespace app::win {
+
+namespace {
+constexpr UINT_PTR kRepeatTimer = 1;
+
+int thumb_centre(HWND slider)
+{
+    RECT thumb{};
+    SendMessageW(slider, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    return (thumb.left + thumb.right) / 2;
+}
+}  // namespace
 
 void TransparencySlider::create_slider(HWND parent, const RECT& bounds, int id, std::function<void(int)> on_change)
 {
@@ -18,6 +31,8 @@ void TransparencySlider::create_slider(HWND parent, const RECT& bounds, int id, 
            parent, id);
     SendMessageW(handle(), TBM_SETRANGEMIN, FALSE, kMinimum);
     SendMessageW(handle(), TBM_SETRANGEMAX, FALSE, kMaximum);
+    SendMessageW(handle(), TBM_SETLINESIZE, 0, 1);
+    SendMessageW(handle(), TBM_SETPAGESIZE, 0, 1);
     SendMessageW(handle(), TBM_SETPOS, TRUE, kMaximum);
     reported_position_ = kMaximum;
 }
@@ -26,12 +41,86 @@ int TransparencySlider::position() const { return static_cast<int>(SendMessageW(
 
 void TransparencySlider::set_position(int position)
 {
-    SendMessageW(handle(), TBM_SETPOS, TRUE, position);
-    const int now = this->position();
-    if (now != reported_position_) {
-        reported_position_ = now;
-        if (on_change_) on_change_(now);
+    SendMessageW(handle(), TBM_SETPOS, TRUE, std::clamp(position, kMinimum, kMaximum));
+    report_change();
+}
+
+void TransparencySlider::report_change()
+{
+    const int now = position();
+    if (now == reported_position_) return;
+    reported_position_ = now;
+    if (on_change_) on_change_(now);
+}
+
+bool TransparencySlider::on_key(WPARAM key)
+{
+    // The trackbar's own keys step by a page and run Up and Page Up towards
+    // the minimum; these follow the opacity instead.
+    switch (key) {
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_ADD:
+    case VK_PRIOR:
+        set_position(position() + 1);
+        return true;
+    case VK_LEFT:
+    case VK_DOWN:
+    case VK_SUBTRACT:
+    case VK_NEXT:
+        set_position(position() - 1);
+        return true;
+    case VK_HOME:
+        set_position(kMinimum);
+        return true;
+    case VK_END:
+        set_position(kMaximum);
+        return true;
+    default:
+        return false;
     }
+}
+
+bool TransparencySlider::start_track_click(POINT point)
+{
+    RECT thumb{};
+    SendMessageW(handle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    // On the thumb itself the trackbar drags it.
+    if (PtInRect(&thumb, point)) return false;
+    SetFocus(handle());
+    click_x_ = point.x;
+    direction_ = point.x < thumb_centre(handle()) ? -1 : 1;
+    tracking_click_ = true;
+    repeating_ = false;
+    SetCapture(handle());
+    step_towards_click();
+    if (tracking_click_ && !thumb_reached_click()) SetTimer(handle(), kRepeatTimer, kFirstRepeatMilliseconds, nullptr);
+    return true;
+}
+
+bool TransparencySlider::thumb_reached_click() const
+{
+    const int now = position();
+    if (direction_ < 0) return now <= kMinimum || thumb_centre(handle()) <= click_x_;
+    return now >= kMaximum || thumb_centre(handle()) >= click_x_;
+}
+
+void TransparencySlider::step_towards_click()
+{
+    if (thumb_reached_click()) {
+        KillTimer(handle(), kRepeatTimer);
+        return;
+    }
+    set_position(position() + direction_);
+    if (thumb_reached_click()) KillTimer(handle(), kRepeatTimer);
+}
+
+void TransparencySlider::stop_track_click()
+{
+    if (!tracking_click_) return;
+    tracking_click_ = false;
+    KillTimer(handle(), kRepeatTimer);
+    if (GetCapture() == handle()) ReleaseCapture();
 }
 
 LRESULT TransparencySlider::custom_draw(NMCUSTOMDRAW& draw)
@@ -67,14 +156,52 @@ LRESULT TransparencySlider::custom_draw(NMCUSTOMDRAW& draw)
 
 LRESULT TransparencySlider::on_message(UINT message, WPARAM wparam, LPARAM lparam)
 {
+    switch (message) {
+    case WM_KEYDOWN:
+        if (on_key(wparam)) return 0;
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (start_track_click(POINT{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)})) return 0;
+        break;
+    case WM_MOUSEMOVE:
+        if (tracking_click_) return 0;
+        break;
+    case WM_TIMER:
+        if (wparam == kRepeatTimer) {
+            if (!tracking_click_) {
+                KillTimer(handle(), kRepeatTimer);
+                return 0;
+            }
+            if (!repeating_) {
+                // After the first pause, the steps come faster.
+                repeating_ = true;
+                SetTimer(handle(), kRepeatTimer, kRepeatMilliseconds, nullptr);
+            }
+            step_towards_click();
+            return 0;
+        }
+        break;
+    case WM_LBUTTONUP:
+        if (tracking_click_) {
+            stop_track_click();
+            return 0;
+        }
+        break;
+    case WM_CAPTURECHANGED:
+        if (tracking_click_ && reinterpret_cast<HWND>(lparam) != handle()) {
+            tracking_click_ = false;
+            KillTimer(handle(), kRepeatTimer);
+        }
+        break;
+    default:
+        break;
+    }
     if (message == reflected(WM_HSCROLL)) {
         // Reported at each step of a drag (TB_THUMBTRACK) as well as for
-        // clicks and keys; a notification without a change is passed over.
-        const int now = position();
-        if (now != reported_position_) {
-            reported_position_ = now;
-            if (on_change_) on_change_(now);
-        }
+        // the trackbar's own changes; a notification without a change is
+        // passed over.
+        report_change();
         return 0;
     }
     if (message == reflected(WM_NOTIFY)) {
