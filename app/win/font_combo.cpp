@@ -1,5 +1,6 @@
 #include "app/win/font_combo.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "app/win/colours.h"
@@ -48,7 +49,8 @@ void FontComboBox::fill_list()
 {
     SendMessageW(handle(), CB_RESETCONTENT, 0, 0);
     recent_.forget();
-    for (const auto& family : screen_font_families()) {
+    const auto families = screen_font_families();
+    for (const auto& family : families) {
         const auto index = SendMessageW(handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(family.name.c_str()));
         // Kept for the symbol beside the name.
         if (index >= 0) {
@@ -56,6 +58,28 @@ void FontComboBox::fill_list()
                          static_cast<LPARAM>(font_kind(family.font_type, family.pitch_and_family)));
         }
     }
+    fit_list_width(families);
+}
+
+void FontComboBox::fit_list_width(const std::vector<FontFamily>& families)
+{
+    // The closed combo is narrower than most family names: the open list
+    // grows to show them whole, up to a third of the screen.
+    int widest = 0;
+    {
+        window_dc dc{handle()};
+        selected_object font_in_use{dc.get(), font_};
+        for (const auto& family : families) {
+            SIZE extent{};
+            GetTextExtentPoint32W(dc.get(), family.name.c_str(), static_cast<int>(family.name.size()), &extent);
+            widest = std::max(widest, static_cast<int>(extent.cx));
+        }
+    }
+    RECT bounds;
+    GetWindowRect(handle(), &bounds);
+    const int needed = 1 + entry_height_ + kSymbolGap + widest + 6 + GetSystemMetrics(SM_CXVSCROLL);
+    const int width = std::clamp(needed, static_cast<int>(bounds.right - bounds.left), GetSystemMetrics(SM_CXSCREEN) / 3);
+    SendMessageW(handle(), CB_SETDROPPEDWIDTH, static_cast<WPARAM>(width), 0);
 }
 
 std::string FontComboBox::font_name() const

@@ -5,9 +5,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/recent_fonts.h"
 #include "app/win/flat_combo.h"
+#include "app/win/font_families.h"
 
 namespace app::win {
 
@@ -37,6 +39,7 @@ protected:
 private:
     void create_window();
     void fill_list();
+    void fit_list_width(const std::vector<FontFamily>& families);
     void list_closed();
     void insert_at_top(const std::wstring& text, LRESULT kind);
     void draw_entry(const DRAWITEMSTRUCT& item);
