@@ -67,28 +67,29 @@ tidyset_prefix_ready() {
 wine_prefix_setup() {
     tidyset_prefix_ready && return 0
     (
-        flock 9
+        flock -w 300 9 || { echo "wine-env: $WINEPREFIX.lock stays locked" >&2; exit 1; }
         tidyset_prefix_ready && exit 0
         echo "wine-env: creating the Wine prefix $WINEPREFIX" >&2
-        "$WINESERVER" -k 2>/dev/null || true
+        "$WINESERVER" -k 2>/dev/null 9>&- || true
         rm -rf "$WINEPREFIX" "$WINEPREFIX.stamp"
         # wineboot starts rpcss and friends; a COM call before they have
         # settled can hang, hence the wait.
-        "$WINE" wineboot -i >/dev/null 2>&1 || exit 1
-        "$WINESERVER" -w || exit 1
+        "$WINE" wineboot -i >/dev/null 2>&1 9>&- || exit 1
+        "$WINESERVER" -w 9>&- || exit 1
         # "宋体" and "SimSun" render, and are enumerated, as WenQuanYi.
         tidyset_reg 'HKCU\Software\Wine\Fonts\Replacements' /v '宋体' /t REG_SZ /d 'WenQuanYi Zen Hei' || exit 1
         tidyset_reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'SimSun' /t REG_SZ /d 'WenQuanYi Zen Hei' || exit 1
         # No window manager on Xvfb: managed windows take 2 s to be destroyed
         # (Wine waits for the withdrawal) and never get the keyboard focus.
         tidyset_reg 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N || exit 1
-        "$WINESERVER" -w || exit 1
+        "$WINESERVER" -w 9>&- || exit 1
         tidyset_prefix_stamp_text >"$WINEPREFIX.stamp"
     ) 9>"$WINEPREFIX.lock"
 }
 
+# Called under the prefix lock: Wine must not inherit its descriptor.
 tidyset_reg() {
-    "$WINE" reg add "$@" /f >/dev/null 2>&1
+    "$WINE" reg add "$@" /f >/dev/null 2>&1 9>&-
 }
 
 # wine_reg_add KEY [/v NAME | /ve] [/t TYPE] [/d DATA]: reg add in the
@@ -114,9 +115,11 @@ wine_reg_import() {
 # they would inherit its output pipes and keep CTest waiting for them.
 wine_server_start() {
     (
-        flock 9
-        if "$WINESERVER" "-p${1:-}" </dev/null >/dev/null 2>&1; then
-            "$WINE" cmd.exe /c exit </dev/null >/dev/null 2>&1
+        flock -w 300 9 || { echo "wine-env: $WINEPREFIX.lock stays locked" >&2; exit 1; }
+        # The server and Wine's services outlive this block: they must not
+        # inherit the lock, or every later caller waits for them to end.
+        if "$WINESERVER" "-p${1:-}" </dev/null >/dev/null 2>&1 9>&-; then
+            "$WINE" cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-
         fi
         exit 0
     ) 9>"$WINEPREFIX.lock"
