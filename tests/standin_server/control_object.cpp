@@ -20,7 +20,8 @@ public:
         : DispatchObject(state, "Control",
                          {L"State", L"RoundTrips", L"MemberCalls", L"NameLookups", L"CallsOf", L"ResetCounts",
                           L"References", L"ObjectsAlive", L"FailCall", L"OpenText", L"CloseDocuments", L"Drop",
-                          L"Quit", L"ModelCalls", L"ApplicationConnections", L"ApplicationReferences"})
+                          L"Quit", L"ModelCalls", L"ApplicationConnections", L"ApplicationReferences",
+                          L"Render"})
     {
     }
 
@@ -64,6 +65,10 @@ protected:
             arguments.expect(0);
             return Variant::int32(static_cast<std::int32_t>(state_.model->call_count()));
         case 14: arguments.expect(0); return Variant::int32(state_.application->connections());
+        case 16:
+            arguments.expect(0);
+            return Variant::text(state_.model->documents.empty() ? std::string{}
+                                                                 : standin::render(state_.model->active()));
         default: arguments.expect(0); return Variant::int32(state_.application->references());
         }
     }

@@ -52,6 +52,11 @@ HRESULT fail_as_told(const PendingFault& fault, EXCEPINFO* exception)
     }
     case FaultKind::bare_result:
         break;
+    case FaultKind::dropped_connection:
+        // No answer, no clean-up: the caller is left with a connection to
+        // a process that is gone.
+        TerminateProcess(GetCurrentProcess(), 3);
+        break;
     }
     return fault.result;
 }

@@ -21,6 +21,7 @@ enum class FaultKind : int {
     dispatch_exception = 0,  // DISP_E_EXCEPTION with EXCEPINFO, as Word does
     error_object = 1,    // the HRESULT itself, described by SetErrorInfo
     bare_result = 2,     // the HRESULT alone
+    dropped_connection = 3,  // the server dies inside the call, as a Word that crashed
 };
 
 }  // namespace standin_server
