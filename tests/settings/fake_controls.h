@@ -8,31 +8,12 @@
 
 #include "settings/dialog_settings.h"
 #include "settings/ini_content.h"
+#include "tests/support/built_in_values.h"
 
 namespace settings_test {
 
-class FakeControls : public settings::SettingsControls {
+class FakeControls : public settings::SettingsControls, public testing_support::BuiltInValues {
 public:
-    std::map<typeset::Edit, std::string> edits{
-        {typeset::Edit::ymszLeft, "2.5"},         {typeset::Edit::ymszRight, "2.5"},
-        {typeset::Edit::ymszTop, "2.5"},          {typeset::Edit::ymszBottom, "2.5"},
-        {typeset::Edit::zwLine, "25"},            {typeset::Edit::zwDuanQianDuanHou, "0"},
-        {typeset::Edit::btDuanQianDuanHou, "0.5"},
-    };
-    std::map<typeset::SizeCombo, std::string> sizes{
-        {typeset::SizeCombo::zwFontSize, "四号(14)"},
-        {typeset::SizeCombo::btFontSize, "小二(18)"},
-    };
-    std::map<typeset::FontCombo, std::string> fonts{
-        {typeset::FontCombo::zwFontName, "宋体"},
-        {typeset::FontCombo::btFontName, "宋体"},
-    };
-    std::map<typeset::CheckBox, bool> boxes{
-        {typeset::CheckBox::wbkh, true},
-        {typeset::CheckBox::tshr, true},
-        {typeset::CheckBox::zhyh, true},
-        {typeset::CheckBox::DuanQian, true},
-    };
     std::vector<std::string> installed_fonts{"宋体", "黑体", "Arial"};
     int values_set = 0;
 
@@ -42,10 +23,10 @@ public:
         edits.at(edit) = text;
         ++values_set;
     }
-    std::string size_text(typeset::SizeCombo combo) override { return sizes.at(combo); }
+    std::string size_text(typeset::SizeCombo combo) override { return size_texts.at(combo); }
     void set_size_text(typeset::SizeCombo combo, const std::string& text) override
     {
-        sizes.at(combo) = text;
+        size_texts.at(combo) = text;
         ++values_set;
     }
     std::string font_name(typeset::FontCombo combo) override { return fonts.at(combo); }

@@ -61,7 +61,7 @@ TEST_F(SettingsFile, FirstStartWithoutAFileShowsTheDefaultsAndClosingCreatesTheW
     EXPECT_EQ(controls.values_set, 15);
     EXPECT_EQ(controls.edits.at(Edit::ymszLeft), "2.5");
     EXPECT_EQ(controls.edits.at(Edit::btDuanQianDuanHou), "0.5");
-    EXPECT_EQ(controls.sizes.at(SizeCombo::btFontSize), "小二(18)");
+    EXPECT_EQ(controls.size_texts.at(SizeCombo::btFontSize), "小二(18)");
     EXPECT_EQ(controls.fonts.at(FontCombo::zwFontName), "宋体");
     EXPECT_TRUE(controls.boxes.at(CheckBox::wbkh));
     EXPECT_FALSE(std::filesystem::exists(path));
@@ -79,7 +79,7 @@ TEST_F(SettingsFile, ValuesSetInTheDialogSurviveARestart)
         load_settings(store, controls);
         controls.edits.at(Edit::ymszLeft) = "3.17";
         controls.edits.at(Edit::zwLine) = "28";
-        controls.sizes.at(SizeCombo::zwFontSize) = "小四(12)";
+        controls.size_texts.at(SizeCombo::zwFontSize) = "小四(12)";
         controls.set_font_name(FontCombo::btFontName, "黑体");
         controls.boxes.at(CheckBox::tshr) = false;
         controls.boxes.at(CheckBox::DuanQian) = false;
@@ -89,7 +89,7 @@ TEST_F(SettingsFile, ValuesSetInTheDialogSurviveARestart)
     const FakeControls restarted = start();
     EXPECT_EQ(restarted.edits.at(Edit::ymszLeft), "3.17");
     EXPECT_EQ(restarted.edits.at(Edit::zwLine), "28");
-    EXPECT_EQ(restarted.sizes.at(SizeCombo::zwFontSize), "小四(12)");
+    EXPECT_EQ(restarted.size_texts.at(SizeCombo::zwFontSize), "小四(12)");
     EXPECT_EQ(restarted.fonts.at(FontCombo::btFontName), "黑体");
     EXPECT_FALSE(restarted.boxes.at(CheckBox::tshr));
     EXPECT_FALSE(restarted.boxes.at(CheckBox::DuanQian));
@@ -161,8 +161,8 @@ TEST_F(SettingsFile, ASizeThatIsNoEntryIsShownAsItIs)
 {
     write_bytes(path, "[zw]\r\nfontsize=15\r\n[bt]\r\nfontsize=\xd0\xa1\xb6\xfe\r\n");
     const FakeControls controls = start();
-    EXPECT_EQ(controls.sizes.at(SizeCombo::zwFontSize), "15");
-    EXPECT_EQ(controls.sizes.at(SizeCombo::btFontSize), "小二");
+    EXPECT_EQ(controls.size_texts.at(SizeCombo::zwFontSize), "15");
+    EXPECT_EQ(controls.size_texts.at(SizeCombo::btFontSize), "小二");
 }
 
 TEST_F(SettingsFile, AFileCutByANulIsReadUpToIt)
@@ -232,7 +232,7 @@ TEST_F(SettingsFile, AValueOutsideCodePage936IsKeptByWritingUtf8WithAByteOrderMa
     restarted.installed_fonts.push_back("맑은 고딕");
     load_settings(store, restarted);
     EXPECT_EQ(restarted.fonts.at(FontCombo::zwFontName), "맑은 고딕");
-    EXPECT_EQ(restarted.sizes.at(SizeCombo::zwFontSize), "四号(14)");
+    EXPECT_EQ(restarted.size_texts.at(SizeCombo::zwFontSize), "四号(14)");
 }
 
 TEST_F(SettingsFile, ContentAddedByAnotherProgramWhileTheDialogIsOpenIsOverwrittenAtClose)

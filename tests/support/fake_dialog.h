@@ -3,11 +3,11 @@
 
 #include <chrono>
 #include <cstdint>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "app/size_table.h"
+#include "tests/support/built_in_values.h"
 #include "typeset/dialog.h"
 #include "typeset/platform.h"
 
@@ -20,29 +20,8 @@ struct ShownMessage {
 };
 
 // Holds the dialog's built-in values; records what the run reads and does.
-class FakeDialog : public typeset::Dialog {
+class FakeDialog : public typeset::Dialog, public BuiltInValues {
 public:
-    std::map<typeset::Edit, std::string> edits{
-        {typeset::Edit::ymszLeft, "2.5"},  {typeset::Edit::ymszRight, "2.5"},
-        {typeset::Edit::ymszTop, "2.5"},   {typeset::Edit::ymszBottom, "2.5"},
-        {typeset::Edit::zwLine, "25"},     {typeset::Edit::zwDuanQianDuanHou, "0"},
-        {typeset::Edit::btDuanQianDuanHou, "0.5"},
-    };
-    std::map<typeset::SizeCombo, std::string> size_texts{
-        {typeset::SizeCombo::zwFontSize, "四号(14)"},
-        {typeset::SizeCombo::btFontSize, "小二(18)"},
-    };
-    std::map<typeset::FontCombo, std::string> fonts{
-        {typeset::FontCombo::zwFontName, "宋体"},
-        {typeset::FontCombo::btFontName, "宋体"},
-    };
-    std::map<typeset::CheckBox, bool> boxes{
-        {typeset::CheckBox::wbkh, true},
-        {typeset::CheckBox::tshr, true},
-        {typeset::CheckBox::zhyh, true},
-        {typeset::CheckBox::DuanQian, true},
-    };
-
     bool button_enabled = true;
     std::vector<bool> button_history;
     std::int16_t progress = 0;
