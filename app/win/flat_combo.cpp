@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/win/colours.h"
+#include "app/win/self_painting.h"
 #include "app/win/unique_handle.h"
 
 namespace app::win {
@@ -102,17 +103,9 @@ void FlatCombo::paint(HDC dc)
 
 LRESULT FlatCombo::on_message(UINT message, WPARAM wparam, LPARAM lparam)
 {
+    LRESULT painted = 0;
+    if (answer_paint_message(handle(), message, wparam, painted, [this](HDC dc) { paint(dc); })) return painted;
     switch (message) {
-    case WM_PAINT: {
-        paint_scope painting{handle()};
-        paint(painting.get());
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        paint(reinterpret_cast<HDC>(wparam));
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_ENABLE: {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/win/colours.h"
+#include "app/win/self_painting.h"
 #include "app/win/fonts.h"
 #include "app/win/unique_handle.h"
 #include "app/win/wide_text.h"
@@ -41,20 +42,9 @@ void Label::paint(HDC dc)
 
 LRESULT Label::on_message(UINT message, WPARAM wparam, LPARAM lparam)
 {
-    switch (message) {
-    case WM_PAINT: {
-        paint_scope painting{handle()};
-        paint(painting.get());
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        paint(reinterpret_cast<HDC>(wparam));
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    default:
-        return default_message(message, wparam, lparam);
-    }
+    LRESULT result = 0;
+    if (answer_paint_message(handle(), message, wparam, result, [this](HDC dc) { paint(dc); })) return result;
+    return default_message(message, wparam, lparam);
 }
 
 }  // namespace app::win

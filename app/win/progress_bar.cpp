@@ -1,6 +1,7 @@
 #include "app/win/progress_bar.h"
 
 #include "app/win/colours.h"
+#include "app/win/self_painting.h"
 #include "app/win/unique_handle.h"
 
 namespace app::win {
@@ -66,20 +67,9 @@ void GradientProgressBar::paint(HDC dc)
 
 LRESULT GradientProgressBar::on_message(UINT message, WPARAM wparam, LPARAM lparam)
 {
-    switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        paint_scope painting{handle()};
-        paint(painting.get());
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        paint(reinterpret_cast<HDC>(wparam));
-        return 0;
-    default:
-        return default_message(message, wparam, lparam);
-    }
+    LRESULT result = 0;
+    if (answer_paint_message(handle(), message, wparam, result, [this](HDC dc) { paint(dc); })) return result;
+    return default_message(message, wparam, lparam);
 }
 
 }  // namespace app::win
