@@ -53,9 +53,6 @@ HRESULT fail_as_told(const PendingFault& fault, EXCEPINFO* exception)
     case FaultKind::bare_result:
         break;
     case FaultKind::dropped_connection:
-        // No answer, no clean-up: the caller is left with a connection to
-        // a process that is gone.
-        TerminateProcess(GetCurrentProcess(), 3);
         break;
     }
     return fault.result;
@@ -218,7 +215,15 @@ HRESULT DispatchObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* 
     state_.last_call_tick = GetTickCount64();
     if (is_word_object()) {
         const std::string member = std::string(kind_) + "." + word::com::to_utf8(members_[id - 1]);
-        if (const auto fault = state_.count_call(member)) return fail_as_told(*fault, exception);
+        if (const auto fault = state_.count_call(member)) {
+            if (fault->kind == FaultKind::dropped_connection) {
+                // No answer: the caller is left with a connection to a
+                // process that is gone, as with a Word that crashed.
+                if (state_.revoke_registrations) state_.revoke_registrations();
+                TerminateProcess(GetCurrentProcess(), 3);
+            }
+            return fail_as_told(*fault, exception);
+        }
     }
     try {
         const Arguments arguments{*parameters, flags};

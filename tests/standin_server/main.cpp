@@ -143,6 +143,11 @@ int serve(const Options& options)
         return 1;
     }
     state.own_application_connections = application->connections();
+    state.revoke_registrations = [&] {
+        RevokeActiveObject(control_cookie, nullptr);
+        RevokeActiveObject(application_cookie, nullptr);
+        CoRevokeClassObject(factory_cookie);
+    };
 
     SetTimer(nullptr, 0, 1000, nullptr);
     bool dropped = false;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -41,6 +42,9 @@ public:
     void reset_counts();
 
     std::optional<PendingFault> fault;
+    // Takes the server out of COM's class table and the running object
+    // table; a server that dies without it leaves COM pointing at nothing.
+    std::function<void()> revoke_registrations;
     // Counts the call; a fault whose turn has come is returned and cleared.
     std::optional<PendingFault> count_call(const std::string& member);
 

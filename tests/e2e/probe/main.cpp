@@ -9,7 +9,8 @@
 //   e2e_probe.exe COMMAND...  one command
 //
 // Commands: form, controls, control NAME, boxes, colours NAME|L,T,R,B,
-// wait-form MS, wait-no-form MS, wait-box MS, wait-no-box MS, wait-idle MS,
+// wait-form MS, wait-no-form MS, wait-box MS, wait-no-box MS,
+// wait-box-gone HANDLE MS, wait-idle MS,
 // standin-wait MS, standin-gone MS, state, render, number MEMBER,
 // reset-counts, fail K KIND HRESULT DESCRIPTION, open PATH, close-documents,
 // quit.
@@ -21,6 +22,7 @@
 #include <io.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <functional>
@@ -91,8 +93,9 @@ const char* box_icon(const SeenBox& box)
 std::string box_line(const SeenBox& box)
 {
     std::string line = "box";
-    for (const std::string& field : {one_line(box.caption), std::string(box_icon(box)), one_line(box.text),
-                                     rect_text(box.bounds)})
+    const std::string handle = std::to_string(reinterpret_cast<std::uintptr_t>(box.window));
+    for (const std::string& field :
+         {handle, one_line(box.caption), std::string(box_icon(box)), one_line(box.text), rect_text(box.bounds)})
         line.append("\t").append(field);
     for (const auto& button : box.buttons)
         line.append("\t").append(one_line(button.text)).append("@").append(rect_text(button.bounds));
@@ -202,6 +205,10 @@ Outcome run(const std::vector<std::string>& words, const std::string& rest)
         const auto outcome = wait_for(milliseconds(), [] { return find_boxes(form_process()).empty(); });
         if (outcome == Outcome::timeout) print_boxes();
         return outcome;
+    } else if (command == "wait-box-gone") {
+        // wait-box-gone HANDLE MS: that box, not just any, has closed.
+        const auto box = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(std::stoull(argument(1))));
+        return wait_for(std::stol(argument(2)), [box] { return !IsWindow(box) || !IsWindowVisible(box); });
     } else if (command == "wait-idle") {
         const auto outcome = wait_for(milliseconds(), is_idle);
         if (outcome == Outcome::timeout) {
