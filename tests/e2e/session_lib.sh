@@ -261,8 +261,9 @@ screenshot() {
 
 e2e_cleanup() {
     if program_alive; then kill "$program_pid" 2>/dev/null; fi
-    if [ -n "${PROBE_PID:-}" ]; then
-        probe quit >/dev/null 2>&1 || true
+    if [ -n "${PROBE_PID:-}" ] && [ -n "${PROBE[1]:-}" ]; then
+        # A stand-in that a failed session left running.
+        [ -n "$standin_pid" ] && { probe quit >/dev/null 2>&1 || true; }
         printf 'exit\n' >&"${PROBE[1]}" 2>/dev/null || true
         wait "$PROBE_PID" 2>/dev/null || true
     fi

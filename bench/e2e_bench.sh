@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The real program's run on a report of 2,000 paragraphs, through COM under
+# Wine: tidyset.exe clicked through the screen, timed from the click to the
+# completion message, next to as many bare IDispatch calls to the same
+# stand-in Word, measured in the same run.
+#
+#   bench/e2e_bench.sh [BUILD_FOLDER]   (default build/win64, built)
+set -uo pipefail
+E2E_BUILD="${1:-$(dirname "${BASH_SOURCE[0]}")/../build/win64}"
+E2E_NAME=e2e-bench
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/session_lib.sh"
+floor_exe="$E2E_BUILD/bench/e2e_bench_floor.exe"
+[ -f "$floor_exe" ] || abort "build e2e_bench_floor in $E2E_BUILD first"
+paragraphs=2000
+
+document="$e2e_work/report_2000.txt"
+{
+    echo "关于年度工作情况的报告"
+    echo "各科室："
+    for ((i = 3; i <= paragraphs; i++)); do echo "本段是报告的第${i}段，记述有关情况。"; done
+} >"$document"
+
+e2e_start
+standin_register
+standin_start "$document"
+program_start "$(program_folder)"
+probe reset-counts
+
+click RzButton2
+clicked=$EPOCHREALTIME
+wait_box 600000 || abort "no completion message: $box_text"
+shown=$EPOCHREALTIME
+message="$box_text"
+dismiss_box
+wait_idle || abort "the dialog is not usable after the run"
+member_calls="$(standin_number MemberCalls)"
+round_trips="$(standin_number RoundTrips)"
+floor="$("$WINE" "$floor_exe" "$round_trips" | tr -d '\r')" || abort "the bare calls failed"
+program_close
+standin_quit
+
+click_to_message="$(awk -v a="$clicked" -v b="$shown" 'BEGIN { printf "%.3f", b - a }')"
+awk -v p="$paragraphs" -v calls="$member_calls" -v trips="$round_trips" -v run="$click_to_message" \
+    -v floor="$floor" -v message="$message" 'BEGIN {
+    printf "paragraphs:                     %d\n", p
+    printf "member calls of the run:        %d, %.2f per paragraph\n", calls, calls / p
+    printf "round trips (with name lookups): %d\n", trips
+    printf "click to completion message:    %.3f s (%.1f us per round trip)\n", run, run * 1e6 / trips
+    printf "the program says:               %s\n", message
+    printf "as many bare IDispatch calls:   %.3f s (%.1f us per call)\n", floor, floor * 1e6 / trips
+    printf "ratio run / bare calls:         %.2f\n", run / floor
+}'
