@@ -184,8 +184,11 @@ session_typed_values_survive_a_restart() {
     # The thumb starts at the right end (255); drag it past the left end.
     local left top right bottom
     IFS=, read -r left top right bottom <<<"$(control_field RzTrackBar1 5)"
-    xdo mousemove $((right - 14)) $(((top + bottom) / 2)) mousedown 1 \
-        mousemove $(((left + right) / 2)) $(((top + bottom) / 2)) mousemove $((left - 20)) $(((top + bottom) / 2)) mouseup 1
+    local y=$(((top + bottom) / 2))
+    # At a person's pace: the press lands before the thumb is moved.
+    xdo mousemove $((right - 14)) $y sleep 0.2 mousedown 1 sleep 0.2 \
+        mousemove $((right - 100)) $y sleep 0.1 mousemove $(((left + right) / 2)) $y sleep 0.1 \
+        mousemove $((left - 20)) $y sleep 0.2 mouseup 1
     check "the slider at its left end: alpha 100" "100" "$(form_alpha)"
 
     program_close || check "the window closes" "closed" "open"
