@@ -42,8 +42,8 @@ program_close
 standin_quit
 
 click_to_message="$(awk -v a="$clicked" -v b="$shown" 'BEGIN { printf "%.3f", b - a }')"
-awk -v p="$paragraphs" -v calls="$member_calls" -v trips="$round_trips" -v releases="$releases" -v run="$click_to_message" \
-    -v floor="$floor" -v message="$message" 'BEGIN {
+awk -v p="$paragraphs" -v calls="$member_calls" -v trips="$round_trips" -v releases="$releases" \
+    -v run="$click_to_message" -v floor="$floor" -v message="$message" 'BEGIN {
     printf "paragraphs:                     %d\n", p
     printf "member calls of the run:        %d, %.2f per paragraph\n", calls, calls / p
     printf "round trips (with name lookups): %d\n", trips

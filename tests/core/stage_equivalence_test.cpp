@@ -7,6 +7,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "tests/standin/model.h"
 #include "tests/support/fake_dialog.h"
 #include "typeset/run.h"
+#include "word/errors.h"
 
 using testing_support::FakeDialog;
 using testing_support::FakePlatform;
@@ -23,7 +25,7 @@ using typeset::CheckBox;
 
 namespace {
 
-using Run = std::function<void(typeset::Dialog&, word::WordServers&, typeset::Platform&)>;
+using TypesetRun = std::function<void(typeset::Dialog&, word::WordServers&, typeset::Platform&)>;
 
 struct Outcome {
     std::string state;  // the stand-in's state JSON
@@ -79,8 +81,9 @@ void set_boxes(FakeDialog& dialog, unsigned bits)
 
 // Runs `runs` times on a fresh stand-in holding the text; the state after
 // each run.
-std::vector<Outcome> outcomes(const Run& run, const std::string& text, const std::function<void(FakeDialog&)>& setup,
-                              int runs, std::vector<std::vector<std::int16_t>>* progress = nullptr)
+std::vector<Outcome> outcomes(const TypesetRun& run, const std::string& text,
+                              const std::function<void(FakeDialog&)>& setup, int runs,
+                              std::vector<std::vector<std::int16_t>>* progress = nullptr)
 {
     auto model = std::make_shared<standin::WordModel>();
     model->open(standin::load_text(text));
@@ -166,4 +169,41 @@ TEST(StageEquivalence, TheRunAsksWordAsMuchForAPageAsForAReport)
     // Each trailing blank costs its own calls: Last, Range, Characters,
     // Count and Delete.
     EXPECT_EQ(calls_of_a_run(report(2000) + "\n\n\n"), calls_of_a_run(report(2000)) + 3 * 5);
+}
+
+// Word failing at any call of the run leaves a document that the first stages
+// also left at some point of their run: the cheaper stages skip steps but
+// never make one the first stages did not.
+TEST(StageEquivalence, AFailureAtAnyCallLeavesADocumentTheFirstStagesPassedThrough)
+{
+    const auto state_failing_at = [](const TypesetRun& run, const std::string& text, std::size_t k, bool& failed) {
+        auto model = std::make_shared<standin::WordModel>();
+        model->open(standin::load_text(text));
+        word::WordServers servers{[&] { return standin::connect(model); }};
+        FakeDialog dialog;
+        FakePlatform platform;
+        if (k > 0) model->fail_call(k, "Injected", static_cast<std::int32_t>(0x800A1745u));
+        failed = false;
+        try {
+            run(dialog, servers, platform);
+        } catch (const word::EOleException&) {
+            failed = true;
+        }
+        return standin::to_json(*model);
+    };
+    const std::string signed_off = report(3) + "\n\n\n审核人：\n此处写部门名称\n2026年12月8日\n";
+    for (const std::string& text : {report(6) + "\n\n", signed_off}) {
+        std::set<std::string> passed_through;
+        bool failed = true;
+        for (std::size_t k = 1; failed; ++k)
+            passed_through.insert(state_failing_at(reference::typeset_active_document, text, k, failed));
+        ASSERT_GT(passed_through.size(), 10u);
+        failed = true;
+        std::size_t k = 1;
+        for (; failed; ++k) {
+            const auto state = state_failing_at(typeset::typeset_active_document, text, k, failed);
+            EXPECT_TRUE(passed_through.count(state)) << "a failure at call " << k;
+        }
+        EXPECT_GT(k, 50u);
+    }
 }
