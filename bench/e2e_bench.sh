@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
-# The real program's run on a report of 2,000 paragraphs, through COM under
-# Wine: tidyset.exe clicked through the screen, timed from the click to the
-# completion message, next to as many bare IDispatch calls to the same
+# The real program's run on a report (2,000 paragraphs unless told), through
+# COM under Wine: tidyset.exe clicked through the screen, timed from the click
+# to the completion message, next to as many bare IDispatch calls to the same
 # stand-in Word, measured in the same run.
 #
-#   bench/e2e_bench.sh [BUILD_FOLDER]   (default build/win64, built)
+#   bench/e2e_bench.sh [BUILD_FOLDER] [PARAGRAPHS]   (default build/win64, built; 2000)
 set -uo pipefail
 E2E_BUILD="${1:-$(dirname "${BASH_SOURCE[0]}")/../build/win64}"
 E2E_NAME=e2e-bench
 source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/session_lib.sh"
 floor_exe="$E2E_BUILD/bench/e2e_bench_floor.exe"
 [ -f "$floor_exe" ] || abort "build e2e_bench_floor in $E2E_BUILD first"
-paragraphs=2000
+paragraphs="${2:-2000}"
+[[ "$paragraphs" =~ ^[0-9]+$ ]] && [ "$paragraphs" -ge 3 ] || abort "PARAGRAPHS must be a number of at least 3"
 
-document="$e2e_work/report_2000.txt"
+document="$e2e_work/report_$paragraphs.txt"
 {
     echo "关于年度工作情况的报告"
     echo "各科室："
@@ -35,16 +36,19 @@ dismiss_box
 wait_idle || abort "the dialog is not usable after the run"
 member_calls="$(standin_number MemberCalls)"
 round_trips="$(standin_number RoundTrips)"
+releases="$(standin_number Releases)"
 floor="$("$WINE" "$floor_exe" "$round_trips" | tr -d '\r')" || abort "the bare calls failed"
 program_close
 standin_quit
 
 click_to_message="$(awk -v a="$clicked" -v b="$shown" 'BEGIN { printf "%.3f", b - a }')"
-awk -v p="$paragraphs" -v calls="$member_calls" -v trips="$round_trips" -v run="$click_to_message" \
-    -v floor="$floor" -v message="$message" 'BEGIN {
+awk -v p="$paragraphs" -v calls="$member_calls" -v trips="$round_trips" -v releases="$releases" \
+    -v run="$click_to_message" -v floor="$floor" -v message="$message" 'BEGIN {
     printf "paragraphs:                     %d\n", p
     printf "member calls of the run:        %d, %.2f per paragraph\n", calls, calls / p
     printf "round trips (with name lookups): %d\n", trips
+    printf "objects released:               %d\n", releases
+    printf "round trips with the releases:  %d, %.2f per paragraph\n", trips + releases, (trips + releases) / p
     printf "click to completion message:    %.3f s (%.1f us per round trip)\n", run, run * 1e6 / trips
     printf "the program says:               %s\n", message
     printf "as many bare IDispatch calls:   %.3f s (%.1f us per call)\n", floor, floor * 1e6 / trips

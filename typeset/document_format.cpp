@@ -52,6 +52,7 @@ void format_document(RunContext& run)
     application->selection()->font()->set_name(run.dialog.font_name(FontCombo::btFontName));
     application->selection()->font()->set_size(run.size(SizeCombo::btFontSize));
     application->selection()->font()->set_bold(1);
+    run.dialog.set_progress(kProgressAfterFormat);
 }
 
 }  // namespace typeset

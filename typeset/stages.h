@@ -1,7 +1,10 @@
 // The stages of a typesetting run. Each reads the dialog at the moment it
-// needs a value and fetches every Word object afresh.
+// needs a value and fetches Word's objects afresh after every edit. None walks
+// the document paragraph by paragraph: what Word is asked costs the same for
+// a page as for a whole report, apart from the blanks removed at the end.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "typeset/dialog.h"
@@ -21,6 +24,13 @@ struct RunContext {
     float centimetres_in_points(Edit edit);
 };
 
+// Where the progress bar stands once a stage is done; the run puts it back at
+// 0 when it ends.
+inline constexpr std::int16_t kProgressAfterFormat = 25;
+inline constexpr std::int16_t kProgressAfterBlanks = 50;
+inline constexpr std::int16_t kProgressAfterPass = 75;
+inline constexpr std::int16_t kProgressAfterSignOff = 100;
+
 // Selects the whole document and gives it the body's paragraph format and
 // font and the page margins, then the first line the title font.
 void format_document(RunContext& run);
@@ -28,8 +38,8 @@ void format_document(RunContext& run);
 // Deletes the empty paragraphs at the end of the document.
 void remove_trailing_blanks(RunContext& run);
 
-// Centres the title paragraph with its spacing, indents the paragraphs from
-// the third on, and moves the progress bar.
+// Centres the title paragraph with its spacing and indents the paragraphs
+// from the third on.
 void paragraph_pass(RunContext& run);
 
 // Appends the reviewer, drafter and date lines unless the document already

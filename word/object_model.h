@@ -1,9 +1,10 @@
 // The part of Word's automation object model that Tidyset uses.
 //
 // Each member maps to exactly one automation call on Word's object of the
-// same name. Objects are returned fresh by every getter and are never cached
-// by the callers: Word's paragraphs, ranges and selection change under us as
-// the document is edited, so every use asks Word again.
+// same name. Objects are returned fresh by every getter. Word's paragraphs,
+// ranges and selection change under us as the document is edited, so callers
+// keep an object only while nothing they do can change what it stands for,
+// and ask Word again after an edit.
 #pragma once
 
 #include <cstdint>
@@ -73,6 +74,9 @@ class Paragraph {
 public:
     virtual ~Paragraph() = default;
     virtual std::unique_ptr<Range> range() = 0;
+    // The paragraph count paragraphs before this one; Word has none before
+    // the first, so callers only ask for one that exists.
+    virtual std::unique_ptr<Paragraph> previous(std::int32_t count) = 0;
     virtual void set_alignment(std::int32_t alignment) = 0;
     virtual void set_line_unit_before(float lines) = 0;
     virtual void set_line_unit_after(float lines) = 0;
@@ -83,6 +87,9 @@ public:
     virtual ~Paragraphs() = default;
     virtual std::int32_t count() = 0;
     virtual std::unique_ptr<Paragraph> item(std::int32_t index) = 0;  // 1-based
+    // Found from the end: unlike item(), its cost does not grow with the
+    // document in Word.
+    virtual std::unique_ptr<Paragraph> last() = 0;
 };
 
 class PageSetup {
@@ -119,6 +126,8 @@ public:
     virtual std::unique_ptr<Paragraphs> paragraphs() = 0;
     // Document.Range with Start and End omitted: the whole main story.
     virtual std::unique_ptr<Range> range() = 0;
+    // Document.Range(Start, End): character positions of the main story.
+    virtual std::unique_ptr<Range> range(std::int32_t start, std::int32_t end) = 0;
 };
 
 class Application {

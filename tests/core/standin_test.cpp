@@ -401,6 +401,43 @@ TEST(ParagraphFormats, OfAParagraphsRangeStayWithinThatParagraph)
     EXPECT_EQ(word.document().paragraphs[2].format.first_line_indent, 0.0f);
 }
 
+TEST(ParagraphFormats, OfADocumentRangeApplyToEveryParagraphItTouches)
+{
+    // Positions: one 0-3, two 4-7, three 8-13, four 14-18; the range starts
+    // inside "two" and ends inside "three", as Word applies it to both.
+    OpenWord word("one\ntwo\nthree\nfour\n");
+    auto document = word.app->active_document();
+    document->range(5, 10)->paragraph_format()->set_first_line_indent(28.346f);
+    const auto indent = [&](std::size_t i) { return word.document().paragraphs[i].format.first_line_indent; };
+    EXPECT_EQ(indent(0), 0.0f);
+    EXPECT_EQ(indent(1), 28.346f);
+    EXPECT_EQ(indent(2), 28.346f);
+    EXPECT_EQ(indent(3), 0.0f);
+    // To the end of the content: every paragraph from the third on.
+    document->range(8, document->content()->end())->paragraph_format()->set_right_indent(5);
+    EXPECT_EQ(word.document().paragraphs[1].format.right_indent, 0.0f);
+    EXPECT_EQ(word.document().paragraphs[2].format.right_indent, 5.0f);
+    EXPECT_EQ(word.document().paragraphs[3].format.right_indent, 5.0f);
+    // A collapsed range: the paragraph it is in.
+    document->range(15, 15)->paragraph_format()->set_alignment(word::wdAlignParagraphRight);
+    EXPECT_EQ(word.document().paragraphs[2].format.alignment, 0);
+    EXPECT_EQ(word.document().paragraphs[3].format.alignment, 2);
+    EXPECT_THROW(document->range(3, 2), word::EOleException);
+    EXPECT_THROW(document->range(0, 20), word::EOleException);
+}
+
+TEST(ParagraphsFromTheEnd, LastAndPreviousNameTheParagraphsBeforeTheFinalMark)
+{
+    OpenWord word("one\ntwo\nthree\n");
+    auto last = word.app->active_document()->paragraphs()->last();
+    EXPECT_EQ(last->range()->text(), "three\r");
+    EXPECT_EQ(last->previous(1)->range()->text(), "two\r");
+    EXPECT_EQ(last->previous(2)->range()->text(), "one\r");
+    EXPECT_THROW(last->previous(3), word::EOleException);
+    EXPECT_EQ(word.model->count("Paragraphs.Last"), 1u);
+    EXPECT_EQ(word.model->count("Paragraph.Previous"), 3u);
+}
+
 TEST(ParagraphFormats, SetThroughTheParagraphReachItsFields)
 {
     OpenWord word("Title\nText\n");

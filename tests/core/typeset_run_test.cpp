@@ -150,7 +150,7 @@ TEST_F(TypesetRun, ReadsTheDialogAtEachUseInTheDocumentedOrder)
         "ymszLeft",   "ymszBottom",        "ymszRight",         "zwFontSize",
         "zwFontName", "zwDuanQianDuanHou", "zwDuanQianDuanHou", "btFontName",
         "btFontSize", "wbkh",              "btDuanQianDuanHou", "btDuanQianDuanHou",
-        "DuanQian",   "DuanQian",          "tshr",              "zhyh",
+        "DuanQian",   "tshr",              "zhyh",
     };
     EXPECT_EQ(dialog.reads, expected);
 }
@@ -380,13 +380,21 @@ TEST_F(TypesetRun, ADocumentOfOnlyEmptyParagraphsKeepsOne)
 }
 
 // The paragraph pass and its progress.
-TEST_F(TypesetRun, ProgressRunsToAHundredAtTheThirdParagraphFromTheEnd)
+TEST_F(TypesetRun, ProgressMovesByStageToAHundredAndBackToZero)
 {
     open("一\n二\n三\n四\n五\n六\n");
     dialog.boxes[CheckBox::tshr] = false;
     run();
-    // Six paragraphs: 25, 50, 75, 100, then 125 and 150 are skipped; 0 at the end.
+    // The document format, the blanks, the paragraph pass, the sign-off.
     EXPECT_EQ(dialog.progress_history, (std::vector<std::int16_t>{25, 50, 75, 100, 0}));
+}
+
+TEST_F(TypesetRun, WithoutRemovingBlanksProgressSkipsThatStage)
+{
+    open("一\n二\n三\n");
+    dialog.boxes[CheckBox::wbkh] = false;
+    run();
+    EXPECT_EQ(dialog.progress_history, (std::vector<std::int16_t>{25, 75, 100, 0}));
 }
 
 TEST_F(TypesetRun, AThreeParagraphDocumentIsAtAHundredAtOnce)
@@ -394,7 +402,7 @@ TEST_F(TypesetRun, AThreeParagraphDocumentIsAtAHundredAtOnce)
     open("标题\n称呼\n正文\n");
     dialog.boxes[CheckBox::tshr] = false;
     run();
-    EXPECT_EQ(dialog.progress_history, (std::vector<std::int16_t>{100, 0}));
+    EXPECT_EQ(dialog.progress_history, (std::vector<std::int16_t>{25, 50, 75, 100, 0}));
     EXPECT_EQ(paragraph(0).format.alignment, 1);
     EXPECT_EQ(paragraph(1).format.first_line_indent, 0.0f);
     EXPECT_EQ(paragraph(2).format.first_line_indent, kIndent);
@@ -405,7 +413,7 @@ TEST_F(TypesetRun, ATitleWithOneBodyParagraphIsANormalReport)
     open("标题\n正文\n");
     dialog.boxes[CheckBox::tshr] = false;
     run();
-    EXPECT_EQ(dialog.progress_history, (std::vector<std::int16_t>{100, 0}));
+    EXPECT_EQ(dialog.progress_history, (std::vector<std::int16_t>{25, 50, 75, 100, 0}));
     EXPECT_EQ(paragraph(0).format.alignment, 2);  // then right-aligned as a closing line
     EXPECT_EQ(paragraph(0).format.line_unit_before, 0.5f);
     EXPECT_EQ(dialog.messages.size(), 1u);
@@ -417,9 +425,21 @@ TEST_F(TypesetRun, AOneParagraphDocumentNeverShowsANegativeProgress)
     dialog.boxes[CheckBox::tshr] = false;
     dialog.boxes[CheckBox::zhyh] = false;
     run();
-    EXPECT_EQ(dialog.progress_history, (std::vector<std::int16_t>{100, 0}));
+    EXPECT_EQ(dialog.progress_history, (std::vector<std::int16_t>{25, 50, 75, 100, 0}));
+    for (const auto percent : dialog.progress_history) EXPECT_GE(percent, 0);
     EXPECT_EQ(paragraph(0).format.alignment, 1);
     EXPECT_EQ(paragraph(0).format.line_unit_after, 0.5f);
+}
+
+TEST_F(TypesetRun, AllParagraphsFromTheThirdAreIndentedThroughOneRange)
+{
+    open("标题\n称呼\n正文一\n\n正文二\n");
+    dialog.boxes[CheckBox::wbkh] = false;
+    dialog.boxes[CheckBox::tshr] = false;
+    run();
+    for (std::size_t i = 2; i < 5; ++i) EXPECT_EQ(paragraph(i).format.first_line_indent, kIndent) << i;
+    EXPECT_EQ(model->count("ParagraphFormat.FirstLineIndent"), 1u);
+    EXPECT_EQ(model->count("Paragraphs.Item"), 2u);  // the title and the third paragraph
 }
 
 TEST_F(TypesetRun, WithoutIndentingNoFirstLineIndentIsSet)
@@ -441,7 +461,7 @@ TEST_F(TypesetRun, ManyParagraphsAreAllIndentedAndProgressIsMonotonic)
     run();
     for (std::size_t i = 2; i < 202; ++i) EXPECT_EQ(paragraph(i).format.first_line_indent, kIndent) << i;
     ASSERT_GE(dialog.progress_history.size(), 2u);
-    EXPECT_EQ(dialog.progress_history.front(), 1);  // 100 / 200 is still 0
+    EXPECT_EQ(dialog.progress_history.front(), 25);
     for (std::size_t i = 1; i + 1 < dialog.progress_history.size(); ++i)
         EXPECT_GT(dialog.progress_history[i], dialog.progress_history[i - 1]);
     EXPECT_EQ(dialog.progress_history[dialog.progress_history.size() - 2], 100);

@@ -174,6 +174,12 @@ public:
         return invoke(*model_, "Paragraph.Range",
                       [&] { return std::make_unique<InMemoryRange>(model_, model_->paragraph_range(paragraph_)); });
     }
+    std::unique_ptr<word::Paragraph> previous(std::int32_t count) override
+    {
+        return invoke(*model_, "Paragraph.Previous", [&] {
+            return std::make_unique<InMemoryParagraph>(model_, model_->previous_paragraph(paragraph_, count));
+        });
+    }
     void set_alignment(std::int32_t alignment) override
     {
         invoke(*model_, "Paragraph.Alignment", [&] {
@@ -213,6 +219,12 @@ public:
     {
         return invoke(*model_, "Paragraphs.Item", [&] {
             return std::make_unique<InMemoryParagraph>(model_, model_->paragraph(document_, index));
+        });
+    }
+    std::unique_ptr<word::Paragraph> last() override
+    {
+        return invoke(*model_, "Paragraphs.Last", [&] {
+            return std::make_unique<InMemoryParagraph>(model_, model_->last_paragraph(document_));
         });
     }
 
@@ -317,6 +329,12 @@ public:
     {
         return invoke(*model_, "Document.Range",
                       [&] { return std::make_unique<InMemoryRange>(model_, model_->whole_story(document_)); });
+    }
+    std::unique_ptr<word::Range> range(std::int32_t start, std::int32_t end) override
+    {
+        return invoke(*model_, "Document.Range", [&] {
+            return std::make_unique<InMemoryRange>(model_, model_->range_between(document_, start, end));
+        });
     }
 
 private:

@@ -163,6 +163,24 @@ ParagraphRef WordModel::paragraph(DocumentId id, std::int32_t index)
     return {id, index};
 }
 
+ParagraphRef WordModel::last_paragraph(DocumentId id)
+{
+    return {id, paragraph_count(id)};
+}
+
+ParagraphRef WordModel::previous_paragraph(const ParagraphRef& ref, std::int32_t count)
+{
+    paragraph(ref.document, ref.index);
+    if (count < 0) out_of_range();
+    return paragraph(ref.document, ref.index - count);
+}
+
+RangeRef WordModel::range_between(DocumentId id, std::int32_t start, std::int32_t end)
+{
+    if (start < 0 || end < start || end > story_length(document(id))) out_of_range();
+    return {id, start, end};
+}
+
 RangeRef WordModel::paragraph_range(const ParagraphRef& ref)
 {
     paragraph(ref.document, ref.index);

@@ -85,6 +85,12 @@ public:
     void set_margin(DocumentId document, Margin margin, float points);
     std::int32_t paragraph_count(DocumentId document);
     ParagraphRef paragraph(DocumentId document, std::int32_t index);
+    ParagraphRef last_paragraph(DocumentId document);
+    // Word answers Nothing before the first paragraph; the stand-in fails as
+    // for a missing item, which callers never ask for.
+    ParagraphRef previous_paragraph(const ParagraphRef& paragraph, std::int32_t count);
+    // Document.Range(Start, End).
+    RangeRef range_between(DocumentId document, std::int32_t start, std::int32_t end);
     RangeRef paragraph_range(const ParagraphRef& paragraph);  // with its mark
 
     // Range

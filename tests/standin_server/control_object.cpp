@@ -21,7 +21,7 @@ public:
                          {L"State", L"RoundTrips", L"MemberCalls", L"NameLookups", L"CallsOf", L"ResetCounts",
                           L"References", L"ObjectsAlive", L"FailCall", L"OpenText", L"CloseDocuments", L"Drop",
                           L"Quit", L"ModelCalls", L"ApplicationConnections", L"ApplicationReferences",
-                          L"Render"})
+                          L"Render", L"Releases"})
     {
     }
 
@@ -69,6 +69,7 @@ protected:
             arguments.expect(0);
             return Variant::text(state_.model->documents.empty() ? std::string{}
                                                                  : standin::render(state_.model->active()));
+        case 17: arguments.expect(0); return Variant::int32(state_.releases);
         default: arguments.expect(0); return Variant::int32(state_.application->references());
         }
     }

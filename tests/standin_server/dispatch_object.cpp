@@ -174,7 +174,10 @@ ULONG DispatchObject::AddRef()
 ULONG DispatchObject::Release()
 {
     const long left = --references_;
-    if (left == 0) delete this;
+    if (left == 0) {
+        if (is_word_object()) ++state_.releases;
+        delete this;
+    }
     return static_cast<ULONG>(left);
 }
 

@@ -8,6 +8,7 @@ void ServerState::reset_counts()
 {
     name_lookups = 0;
     member_calls = 0;
+    releases = 0;
     calls_by_member.clear();
 }
 

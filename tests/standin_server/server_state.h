@@ -38,6 +38,9 @@ public:
     // Round trips on Word's objects: name lookups and member calls.
     long name_lookups = 0;
     long member_calls = 0;
+    // Word objects whose last reference their callers gave back: each is one
+    // more round trip.
+    long releases = 0;
     std::map<std::string, long> calls_by_member;  // "Paragraphs.Item"
     void reset_counts();
 

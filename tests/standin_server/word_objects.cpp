@@ -140,7 +140,7 @@ protected:
 class ParagraphObject : public WordObject<word::Paragraph> {
 public:
     ParagraphObject(ServerState& state, std::unique_ptr<word::Paragraph> paragraph)
-        : WordObject(state, "Paragraph", {L"Range", L"Alignment", L"LineUnitBefore", L"LineUnitAfter"},
+        : WordObject(state, "Paragraph", {L"Range", L"Alignment", L"LineUnitBefore", L"LineUnitAfter", L"Previous"},
                      std::move(paragraph))
     {
     }
@@ -151,6 +151,11 @@ protected:
         if (member == 0) {
             expect_get(arguments);
             return object_result(new RangeObject(state_, word_->range()));
+        }
+        if (member == 4) {
+            // Count is optional in Word; the callers always pass it.
+            arguments.expect(1);
+            return object_result(new ParagraphObject(state_, word_->previous(arguments.int32(0))));
         }
         expect_put(arguments);
         switch (member) {
@@ -165,19 +170,18 @@ protected:
 class ParagraphsObject : public WordObject<word::Paragraphs> {
 public:
     ParagraphsObject(ServerState& state, std::unique_ptr<word::Paragraphs> paragraphs)
-        : WordObject(state, "Paragraphs", {L"Count", L"Item"}, std::move(paragraphs))
+        : WordObject(state, "Paragraphs", {L"Count", L"Item", L"Last"}, std::move(paragraphs))
     {
     }
 
 protected:
     Variant invoke_member(std::size_t member, const Arguments& arguments) override
     {
-        if (member == 0) {
-            expect_get(arguments);
-            return int32_result(word_->count());
+        switch (member) {
+        case 0: expect_get(arguments); return int32_result(word_->count());
+        case 1: arguments.expect(1); return object_result(new ParagraphObject(state_, word_->item(arguments.int32(0))));
+        default: expect_get(arguments); return object_result(new ParagraphObject(state_, word_->last()));
         }
-        arguments.expect(1);
-        return object_result(new ParagraphObject(state_, word_->item(arguments.int32(0))));
     }
 };
 
@@ -262,10 +266,11 @@ protected:
         case 2: expect_get(arguments); return object_result(new PageSetupObject(state_, word_->page_setup()));
         case 3: expect_get(arguments); return object_result(new ParagraphsObject(state_, word_->paragraphs()));
         default:
-            // Only the whole story is asked for: Start and End omitted.
+            // The whole story with Start and End omitted, or both given.
             arguments.expect(2);
-            if (!arguments.omitted(0) || !arguments.omitted(1)) throw BadCall{DISP_E_TYPEMISMATCH};
-            return object_result(new RangeObject(state_, word_->range()));
+            if (arguments.omitted(0) && arguments.omitted(1))
+                return object_result(new RangeObject(state_, word_->range()));
+            return object_result(new RangeObject(state_, word_->range(arguments.int32(0), arguments.int32(1))));
         }
     }
 };

@@ -101,6 +101,11 @@ public:
     explicit ComParagraph(ComPtr<IDispatch> object) : word_(std::move(object), paragraph_ids) {}
 
     std::unique_ptr<Range> range() override { return std::make_unique<ComRange>(word_.get_object("Range")); }
+    std::unique_ptr<Paragraph> previous(std::int32_t count) override
+    {
+        const auto count_argument = Variant::int32(count);
+        return std::make_unique<ComParagraph>(word_.call_object("Previous", {&count_argument}));
+    }
     void set_alignment(std::int32_t alignment) override { word_.put("Alignment", Variant::int32(alignment)); }
     void set_line_unit_before(float lines) override { word_.put("LineUnitBefore", Variant::float32(lines)); }
     void set_line_unit_after(float lines) override { word_.put("LineUnitAfter", Variant::float32(lines)); }
@@ -119,6 +124,7 @@ public:
         const auto index_argument = Variant::int32(index);
         return std::make_unique<ComParagraph>(word_.call_object("Item", {&index_argument}));
     }
+    std::unique_ptr<Paragraph> last() override { return std::make_unique<ComParagraph>(word_.get_object("Last")); }
 
 private:
     Dispatch word_;
@@ -198,6 +204,12 @@ public:
         const auto start = Variant::missing();
         const auto end = Variant::missing();
         return std::make_unique<ComRange>(word_.call_object("Range", {&start, &end}));
+    }
+    std::unique_ptr<Range> range(std::int32_t start, std::int32_t end) override
+    {
+        const auto start_argument = Variant::int32(start);
+        const auto end_argument = Variant::int32(end);
+        return std::make_unique<ComRange>(word_.call_object("Range", {&start_argument, &end_argument}));
     }
 
 private:

@@ -143,6 +143,7 @@ std::string StandinWord::state_json()
 }
 
 std::int32_t StandinWord::round_trips() { return read_number(control_.Get(), "RoundTrips"); }
+std::int32_t StandinWord::releases() { return read_number(control_.Get(), "Releases"); }
 std::int32_t StandinWord::member_calls() { return read_number(control_.Get(), "MemberCalls"); }
 std::int32_t StandinWord::name_lookups() { return read_number(control_.Get(), "NameLookups"); }
 std::int32_t StandinWord::references() { return read_number(control_.Get(), "References"); }

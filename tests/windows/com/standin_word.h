@@ -37,6 +37,7 @@ public:
 
     std::string state_json();
     std::int32_t round_trips();
+    std::int32_t releases();
     std::int32_t member_calls();
     std::int32_t name_lookups();
     std::int32_t calls_of(const std::string& member);
