@@ -530,6 +530,7 @@ TEST_F(TypesetRun, AWordFailureAtAnyCallLeavesTheDialogReadyAndTheDocumentToTheU
     run();
     const auto calls_of_a_run = model->call_count();
     ASSERT_GT(calls_of_a_run, 50u);
+    const auto names = model->calls;
 
     for (std::size_t k = 1; k <= calls_of_a_run; ++k) {
         auto fresh = std::make_shared<WordModel>();
@@ -540,7 +541,10 @@ TEST_F(TypesetRun, AWordFailureAtAnyCallLeavesTheDialogReadyAndTheDocumentToTheU
         model->fail_call(k, "The object is locked.  ", static_cast<std::int32_t>(0x800A1234u));
         try {
             run();
-            ADD_FAILURE() << "no failure at call " << k;
+            // Opening the undo record is the one call a run may do without.
+            const bool optional = names[k - 1] == "UndoRecord.StartCustomRecord" ||
+                                  (names[k - 1] == "Application.UndoRecord" && names[k] == "UndoRecord.StartCustomRecord");
+            EXPECT_TRUE(optional) << "no failure at call " << k;
         } catch (const word::EOleException& error) {
             EXPECT_EQ(std::string(error.what()), "The object is locked") << k;
             EXPECT_EQ(error.error_code(), static_cast<std::int32_t>(0x800A1234u)) << k;

@@ -110,6 +110,41 @@ DocumentId WordModel::active_document() const
     return documents.size() - 1;
 }
 
+void WordModel::start_custom_record(std::string_view name)
+{
+    if (record_depth_++ > 0) return;
+    record_has_document_ = !documents.empty();
+    if (!record_has_document_) return;
+    record_document_ = active_document();
+    const DocumentState& before = document(record_document_);
+    record_ = UndoStep{std::string(name), before.paragraphs, before.page_setup};
+}
+
+void WordModel::end_custom_record()
+{
+    if (record_depth_ == 0 || --record_depth_ > 0) return;
+    // A record without changes, or whose document was closed, leaves no step.
+    if (!record_has_document_ || record_document_ >= documents.size()) return;
+    DocumentState& after = document(record_document_);
+    if (after.paragraphs == record_.paragraphs && after.page_setup == record_.page_setup) return;
+    after.undo_steps.push_back(std::move(record_));
+    record_ = {};
+}
+
+bool WordModel::undo(DocumentId id)
+{
+    DocumentState& undone = document(id);
+    if (undone.undo_steps.empty()) return false;
+    UndoStep& step = undone.undo_steps.back();
+    undone.paragraphs = std::move(step.paragraphs);
+    undone.page_setup = step.page_setup;
+    undone.undo_steps.pop_back();
+    const std::int32_t length = story_length(undone);
+    undone.selection_start = std::min(undone.selection_start, length);
+    undone.selection_end = std::min(undone.selection_end, length);
+    return true;
+}
+
 DocumentState& WordModel::document(DocumentId id)
 {
     // Tests may replace the documents under objects that still refer to them.

@@ -37,6 +37,8 @@ struct ParagraphState {
     // One format per character of text, then the paragraph mark's.
     std::vector<CharFormat> chars;
     ParagraphFormatState format;
+
+    bool operator==(const ParagraphState&) const = default;
 };
 
 struct PageSetupState {
@@ -44,6 +46,16 @@ struct PageSetupState {
     float bottom = 72;
     float left = 90;
     float right = 90;
+
+    bool operator==(const PageSetupState&) const = default;
+};
+
+// One entry of a document's undo list: its name, and the text and formats
+// as they were before it.
+struct UndoStep {
+    std::string name;
+    std::vector<ParagraphState> paragraphs;
+    PageSetupState page_setup;
 };
 
 // A document always has at least one paragraph; the last paragraph's mark is
@@ -54,6 +66,7 @@ struct DocumentState {
     bool user_control = true;
     std::int32_t selection_start = 0;
     std::int32_t selection_end = 0;
+    std::vector<UndoStep> undo_steps;  // the last one is undone first
 };
 
 }  // namespace standin
