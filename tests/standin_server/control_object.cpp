@@ -22,7 +22,7 @@ public:
                           L"References", L"ObjectsAlive", L"FailCall", L"OpenText", L"CloseDocuments", L"Drop",
                           L"Quit", L"ModelCalls", L"ApplicationConnections", L"ApplicationReferences",
                           L"Render", L"BusyFor", L"BusyCalls", L"Rejections", L"ScreenUpdating",
-                          L"UndoRecordOpen", L"UndoSteps", L"CallAt"})
+                          L"UndoRecordOpen", L"UndoSteps", L"CallAt", L"UndoStepCount"})
     {
     }
 
@@ -100,6 +100,11 @@ protected:
             const auto k = static_cast<std::size_t>(arguments.int32(0));
             return Variant::text(k >= 1 && k <= state_.call_names.size() ? state_.call_names[k - 1] : "");
         }
+        case 24:
+            arguments.expect(0);
+            return Variant::int32(state_.model->documents.empty()
+                                      ? 0
+                                      : static_cast<std::int32_t>(state_.model->active().undo_steps.size()));
         default: arguments.expect(0); return Variant::int32(state_.application->references());
         }
     }

@@ -159,6 +159,11 @@ std::string StandinWord::state_json()
     return Dispatch{control_, control_ids}.get_text("State");
 }
 
+std::string StandinWord::render()
+{
+    return Dispatch{control_, control_ids}.get_text("Render");
+}
+
 std::int32_t StandinWord::round_trips() { return read_number(control_.Get(), "RoundTrips"); }
 std::int32_t StandinWord::member_calls() { return read_number(control_.Get(), "MemberCalls"); }
 std::int32_t StandinWord::name_lookups() { return read_number(control_.Get(), "NameLookups"); }

@@ -46,6 +46,8 @@ public:
     ~StandinWord();
 
     std::string state_json();
+    // The active document as text and formats, for people.
+    std::string render();
     std::int32_t round_trips();
     std::int32_t member_calls();
     std::int32_t name_lookups();
