@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace standin {
@@ -37,8 +38,6 @@ struct ParagraphState {
     // One format per character of text, then the paragraph mark's.
     std::vector<CharFormat> chars;
     ParagraphFormatState format;
-
-    bool operator==(const ParagraphState&) const = default;
 };
 
 struct PageSetupState {
@@ -50,11 +49,19 @@ struct PageSetupState {
     bool operator==(const PageSetupState&) const = default;
 };
 
+// A paragraph as an undo step keeps it: the characters' formats as runs of
+// equal ones, which keeps a long document's undo list small.
+struct KeptParagraph {
+    std::u32string text;
+    std::vector<std::pair<std::size_t, CharFormat>> runs;  // length, format; the mark's last
+    ParagraphFormatState format;
+};
+
 // One entry of a document's undo list: its name, and the text and formats
 // as they were before it.
 struct UndoStep {
     std::string name;
-    std::vector<ParagraphState> paragraphs;
+    std::vector<KeptParagraph> paragraphs;
     PageSetupState page_setup;
 };
 
