@@ -177,35 +177,3 @@ TEST_F(OfficeRun, ALostOrBusyWordAtUndoRecordEndsTheRun)
     EXPECT_TRUE(dialog.button_enabled);
     EXPECT_TRUE(dialog.messages.empty());
 }
-
-// Word failing any one call of a run: the run ends (unless the call was the
-// optional undo record's), and Word is handed back as it was found.
-TEST_F(OfficeRun, AFailureAtAnyCallLeavesScreenUpdatingAndNoOpenUndoRecord)
-{
-    run();
-    const std::vector<std::string> calls = model->calls;
-    const std::string typeset = standin::render(model->active());
-    for (std::size_t k = 1; k <= calls.size(); ++k) {
-        model = std::make_shared<WordModel>();
-        model->open(standin::load_text(kReport));
-        dialog = WatchingDialog{};
-        dialog.model = model;
-        model->fail_call(k, "Injected failure. ", static_cast<std::int32_t>(0x800A1745u));
-        const bool optional = calls[k - 1] == "UndoRecord.StartCustomRecord" ||
-                              (calls[k - 1] == "Application.UndoRecord" && k < calls.size() &&
-                               calls[k] == "UndoRecord.StartCustomRecord");
-        try {
-            run();
-            EXPECT_TRUE(optional) << "the run went through a failure at call " << k << ", " << calls[k - 1];
-            EXPECT_EQ(standin::render(model->active()), typeset) << k;
-        } catch (const word::EOleException& error) {
-            EXPECT_FALSE(optional) << "at call " << k;
-            EXPECT_STREQ(error.what(), "Injected failure") << "at call " << k;
-        }
-        EXPECT_TRUE(model->screen_updating) << "after a failure at call " << k << ", " << calls[k - 1];
-        EXPECT_FALSE(model->recording_custom_record()) << "after a failure at call " << k << ", " << calls[k - 1];
-        EXPECT_TRUE(model->active().user_control) << "after a failure at call " << k;
-        EXPECT_TRUE(dialog.button_enabled) << k;
-        EXPECT_EQ(dialog.progress, 0) << k;
-    }
-}
