@@ -1,5 +1,6 @@
 #include "typeset/run.h"
 
+#include <cstdint>
 #include <optional>
 
 #include "typeset/numbers.h"
@@ -26,6 +27,14 @@ struct Borrowed {
     bool undo_record_open = false;
 };
 
+// A failure of the connection rather than of the call: the RPC layer's
+// own codes, and the Windows errors it reports for a server that is gone.
+bool connection_failure(std::int32_t hresult)
+{
+    const auto facility = (static_cast<std::uint32_t>(hresult) >> 16) & 0x1FFF;
+    return facility == 1 /* FACILITY_RPC */ || facility == 7 /* FACILITY_WIN32 */;
+}
+
 // Opens the one undo step of the run. Word 2007 has no UndoRecord, and a
 // server may refuse it: those run as before, a step per change. A lost or
 // busy Word still ends the run.
@@ -34,10 +43,9 @@ bool start_undo_record(word::Application& application)
     try {
         application.undo_record()->start_custom_record(kUndoRecordName);
         return true;
-    } catch (const word::EOleException&) {
+    } catch (const word::EOleSysError& error) {
+        if (connection_failure(error.error_code())) throw;
         return false;
-    } catch (const word::EOleSysError&) {
-        throw;
     } catch (const word::EOleError&) {
         return false;
     }
