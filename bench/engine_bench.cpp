@@ -144,10 +144,20 @@ struct Document : word::Document, Counted {
     }
 };
 
+struct UndoRecord : word::UndoRecord, Counted {
+    Counter& c;
+    explicit UndoRecord(Counter& counter) : Counted(counter), c(counter) {}
+    void start_custom_record(const std::string&) override { ++c.calls; }
+    void end_custom_record() override { ++c.calls; }
+};
+
 struct Application : word::Application, Counted {
     Counter& c;
     explicit Application(Counter& counter) : Counted(counter), c(counter) {}
     void set_visible(bool) override { ++c.calls; }
+    bool screen_updating() override { return ++c.calls, true; }
+    void set_screen_updating(bool) override { ++c.calls; }
+    std::unique_ptr<word::UndoRecord> undo_record() override { return ++c.calls, std::make_unique<UndoRecord>(c); }
     std::unique_ptr<word::Documents> documents() override { return ++c.calls, std::make_unique<Documents>(c); }
     std::unique_ptr<word::Document> active_document() override { return ++c.calls, std::make_unique<Document>(c); }
     std::unique_ptr<word::Selection> selection() override { return ++c.calls, std::make_unique<Selection>(c); }

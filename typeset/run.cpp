@@ -1,7 +1,11 @@
 #include "typeset/run.h"
 
+#include <cstdint>
+#include <optional>
+
 #include "typeset/numbers.h"
 #include "typeset/stages.h"
+#include "word/errors.h"
 
 namespace typeset {
 
@@ -14,17 +18,70 @@ std::int64_t elapsed_milliseconds(std::chrono::steady_clock::time_point start,
     return std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count();
 }
 
-// Puts the dialog and the document back in the user's hands after a failed
-// run. Word may be the reason for the failure, so its errors are ignored here.
-void recover(Dialog& dialog, word::WordServers& word, bool document_taken)
+// What the run takes from Word for its duration and gives back on every
+// path: the document's user control, Word's screen updating as it was
+// found, and the open undo record.
+struct Borrowed {
+    bool document_taken = false;
+    std::optional<bool> screen_updating;
+    bool undo_record_open = false;
+};
+
+// A failure of the connection rather than of the call: the RPC layer's
+// own codes, and the Windows errors it reports for a server that is gone.
+bool connection_failure(std::int32_t hresult)
+{
+    const auto facility = (static_cast<std::uint32_t>(hresult) >> 16) & 0x1FFF;
+    return facility == 1 /* FACILITY_RPC */ || facility == 7 /* FACILITY_WIN32 */;
+}
+
+// Opens the one undo step of the run. Word 2007 has no UndoRecord, and a
+// server may refuse it: those run as before, a step per change. A lost or
+// busy Word still ends the run.
+bool start_undo_record(word::Application& application)
+{
+    try {
+        application.undo_record()->start_custom_record(kUndoRecordName);
+        return true;
+    } catch (const word::EOleSysError& error) {
+        if (connection_failure(error.error_code())) throw;
+        return false;
+    } catch (const word::EOleError&) {
+        return false;
+    }
+}
+
+void end_undo_record(word::WordServers& word, Borrowed& borrowed)
+{
+    if (!borrowed.undo_record_open) return;
+    word.WordApplication1->undo_record()->end_custom_record();
+    borrowed.undo_record_open = false;
+}
+
+void restore_screen_updating(word::WordServers& word, Borrowed& borrowed)
+{
+    if (!borrowed.screen_updating) return;
+    word.WordApplication1->set_screen_updating(*borrowed.screen_updating);
+    borrowed.screen_updating.reset();
+}
+
+template <class Step>
+void ignoring_failures(Step step)
+{
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+// Puts the dialog and Word back in the user's hands after a failed run.
+// Word may be the reason for the failure, so its errors are ignored here.
+void recover(Dialog& dialog, word::WordServers& word, Borrowed& borrowed)
 {
     dialog.set_progress(0);
-    if (document_taken) {
-        try {
-            word.WordDocument1->set_user_control(true);
-        } catch (...) {
-        }
-    }
+    ignoring_failures([&] { end_undo_record(word, borrowed); });
+    ignoring_failures([&] { restore_screen_updating(word, borrowed); });
+    if (borrowed.document_taken) ignoring_failures([&] { word.WordDocument1->set_user_control(true); });
     dialog.set_button_enabled(true);
 }
 
@@ -34,7 +91,7 @@ void typeset_active_document(Dialog& dialog, word::WordServers& word, Platform& 
 {
     dialog.set_button_enabled(false);
     const auto start = platform.now();
-    bool document_taken = false;
+    Borrowed borrowed;
     try {
         auto& application = word.WordApplication1;
         application.disconnect();
@@ -47,8 +104,12 @@ void typeset_active_document(Dialog& dialog, word::WordServers& word, Platform& 
         }
 
         word.WordDocument1.connect_to(application->active_document());
-        document_taken = true;
+        borrowed.document_taken = true;
         word.WordDocument1->set_user_control(false);
+        // Read before it is put: a put that fails half-way is undone too.
+        borrowed.screen_updating = application->screen_updating();
+        application->set_screen_updating(false);
+        borrowed.undo_record_open = start_undo_record(application.get());
 
         RunContext run{dialog, word, platform};
         format_document(run);
@@ -57,6 +118,9 @@ void typeset_active_document(Dialog& dialog, word::WordServers& word, Platform& 
         append_sign_off(run);
         if (dialog.checked(CheckBox::zhyh)) align_closing_lines(run);
 
+        // The user sees the typeset document behind the completion message.
+        end_undo_record(word, borrowed);
+        restore_screen_updating(word, borrowed);
         dialog.set_progress(0);
         application.disconnect();
         const auto milliseconds = elapsed_milliseconds(start, platform.now());
@@ -68,7 +132,7 @@ void typeset_active_document(Dialog& dialog, word::WordServers& word, Platform& 
         application->screen_refresh();
         dialog.set_button_enabled(true);
     } catch (...) {
-        recover(dialog, word, document_taken);
+        recover(dialog, word, borrowed);
         throw;
     }
 }

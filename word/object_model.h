@@ -130,10 +130,22 @@ public:
     virtual std::unique_ptr<Range> range(std::int32_t start, std::int32_t end) = 0;
 };
 
+// Application.UndoRecord (Word 2010 and later): everything done between the
+// start and the end of a custom record is one step in Word's undo list.
+class UndoRecord {
+public:
+    virtual ~UndoRecord() = default;
+    virtual void start_custom_record(const std::string& name) = 0;
+    virtual void end_custom_record() = 0;
+};
+
 class Application {
 public:
     virtual ~Application() = default;
     virtual void set_visible(bool visible) = 0;
+    virtual bool screen_updating() = 0;
+    virtual void set_screen_updating(bool screen_updating) = 0;
+    virtual std::unique_ptr<UndoRecord> undo_record() = 0;
     virtual std::unique_ptr<Documents> documents() = 0;
     virtual std::unique_ptr<Document> active_document() = 0;
     virtual std::unique_ptr<Selection> selection() = 0;

@@ -31,4 +31,10 @@ std::string ole_failure_message(const std::string& description, const std::strin
     return ole_error_text(hresult);
 }
 
+std::string busy_word_message(const std::string& system_text, std::int32_t hresult)
+{
+    return "Word 正忙（可能有对话框未关闭），请在 Word 中完成当前操作后再试。\n" +
+           ole_failure_message({}, system_text, hresult);
+}
+
 }  // namespace word

@@ -18,4 +18,9 @@ std::string ole_error_text(std::int32_t hresult);
 std::string ole_failure_message(const std::string& description, const std::string& system_text,
                                 std::int32_t hresult);
 
+// The message for a call that Word kept rejecting as busy: what to do, then
+// the system's text for the code (or the generic OLE text) on a line of its
+// own.
+std::string busy_word_message(const std::string& system_text, std::int32_t hresult);
+
 }  // namespace word

@@ -9,6 +9,7 @@
 #include "app/win/error_box.h"
 #include "app/win/Unit1.h"
 #include "settings/win32_executable_path.h"
+#include "word/com/busy_word.h"
 #include "word/com/com_word.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
@@ -21,6 +22,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     app::win::Application application;
     // Before the dialog exists: attaching to Word relies on it.
     app::win::ComApartment com;
+    // A busy Word's rejected calls are retried, the dialog painted meanwhile.
+    word::com::BusyWordFilter busy_word;
 
     int exit_code = 0;
     try {

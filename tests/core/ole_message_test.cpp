@@ -3,6 +3,7 @@
 
 #include "word/ole_message.h"
 
+using word::busy_word_message;
 using word::ole_error_text;
 using word::ole_failure_message;
 using word::trim_error_description;
@@ -29,4 +30,12 @@ TEST(OleMessage, TheCodeIsEightHexDigits)
 {
     EXPECT_EQ(ole_error_text(0x1234), "OLE error 00001234");
     EXPECT_EQ(ole_error_text(static_cast<std::int32_t>(0x80004005u)), "OLE error 80004005");
+}
+
+TEST(OleMessage, ABusyWordIsExplainedBeforeTheSystemsText)
+{
+    EXPECT_EQ(busy_word_message("Call was rejected by callee.\r\n", static_cast<std::int32_t>(0x80010001u)),
+              "Word 正忙（可能有对话框未关闭），请在 Word 中完成当前操作后再试。\nCall was rejected by callee");
+    EXPECT_EQ(busy_word_message("", static_cast<std::int32_t>(0x8001010Au)),
+              "Word 正忙（可能有对话框未关闭），请在 Word 中完成当前操作后再试。\nOLE error 8001010a");
 }

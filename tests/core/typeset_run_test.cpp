@@ -543,13 +543,15 @@ TEST_F(TypesetRun, TheDateIsTheLocalDateWithoutLeadingZeros)
     EXPECT_EQ(text(8), "2030年10月9日");
 }
 
-// Failures from Word, at every call the run makes.
+// Failures from Word, at every call the run makes: the run ends, unless the
+// call was the optional undo record's.
 TEST_F(TypesetRun, AWordFailureAtAnyCallLeavesTheDialogReadyAndTheDocumentToTheUser)
 {
     open(kReport);
     run();
     const auto calls_of_a_run = model->call_count();
     ASSERT_GT(calls_of_a_run, 50u);
+    const auto names = model->calls;
 
     for (std::size_t k = 1; k <= calls_of_a_run; ++k) {
         auto fresh = std::make_shared<WordModel>();
@@ -560,7 +562,11 @@ TEST_F(TypesetRun, AWordFailureAtAnyCallLeavesTheDialogReadyAndTheDocumentToTheU
         model->fail_call(k, "The object is locked.  ", static_cast<std::int32_t>(0x800A1234u));
         try {
             run();
-            ADD_FAILURE() << "no failure at call " << k;
+            // Opening the undo record is the one call a run may do without.
+            const bool optional = names[k - 1] == "UndoRecord.StartCustomRecord" ||
+                                  (names[k - 1] == "Application.UndoRecord" && k < names.size() &&
+                                   names[k] == "UndoRecord.StartCustomRecord");
+            EXPECT_TRUE(optional) << "no failure at call " << k;
         } catch (const word::EOleException& error) {
             EXPECT_EQ(std::string(error.what()), "The object is locked") << k;
             EXPECT_EQ(error.error_code(), static_cast<std::int32_t>(0x800A1234u)) << k;
@@ -569,5 +575,8 @@ TEST_F(TypesetRun, AWordFailureAtAnyCallLeavesTheDialogReadyAndTheDocumentToTheU
         EXPECT_TRUE(dialog.button_enabled) << k;
         EXPECT_EQ(dialog.progress, 0) << k;
         EXPECT_TRUE(document().user_control) << k;
+        // Word is handed back as it was found.
+        EXPECT_TRUE(model->screen_updating) << k << ", " << names[k - 1];
+        EXPECT_FALSE(model->recording_custom_record()) << k << ", " << names[k - 1];
     }
 }

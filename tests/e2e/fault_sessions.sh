@@ -3,9 +3,13 @@
 # which Word fails that call, once with a Word exception and once by dying
 # inside it. Whatever fails, the program shows the message, does not crash
 # or hang, enables the typeset button again and empties the progress bar;
-# once it has exited, Word counts no reference left.
+# a Word that is still there redraws again and has no undo record left
+# open; once the program has exited, Word counts no reference left. The one
+# call a run may do without is opening the undo record: a Word exception
+# there leaves a run that completes.
 #
 #   tests/e2e/fault_sessions.sh [BUILD_FOLDER] [exception|drop]...
+# E2E_FIRST_CALL and E2E_LAST_CALL limit the positions tried.
 set -uo pipefail
 E2E_BUILD="${1:-$(dirname "${BASH_SOURCE[0]}")/../../build/win64}"
 E2E_NAME=fault-sessions
@@ -35,6 +39,27 @@ count_calls_of_a_run() {
     dismiss_box
     wait_idle || abort "the dialog is not usable after a complete run: $seen"
     calls="$(standin_number MemberCalls)"
+    call_names=("")
+    local k
+    for ((k = 1; k <= calls; k++)); do
+        probe call-at "$k" || abort "the stand-in does not name call $k"
+        call_names+=("$seen")
+    done
+}
+
+# Whether call K opens the undo record: UndoRecord.StartCustomRecord, or the
+# Application.UndoRecord just before it.
+opens_undo_record() {
+    local k="$1"
+    [ "${call_names[$k]}" = "UndoRecord.StartCustomRecord" ] ||
+        { [ "${call_names[$k]}" = "Application.UndoRecord" ] &&
+            [ "${call_names[$((k + 1))]:-}" = "UndoRecord.StartCustomRecord" ]; }
+}
+
+# A Word that is still there is as the run found it.
+check_word_handed_back() {
+    check "$1: Word redraws again" "1" "$(standin_number ScreenUpdating)"
+    check "$1: no undo record is left open" "0" "$(standin_number UndoRecordOpen)"
 }
 
 # fault_run K KIND EXPECTED_MESSAGE: one run with call K failing.
@@ -64,10 +89,18 @@ session_word_exceptions() {
     program_start "$folder"
     count_calls_of_a_run
     say "a complete run makes $calls calls"
-    for ((k = ${E2E_FIRST_CALL:-1}; k <= calls; k++)); do
+    for ((k = ${E2E_FIRST_CALL:-1}; k <= ${E2E_LAST_CALL:-calls}; k++)); do
         probe open "$document_path"
         probe fail "$k" 0 "$word_error" "模拟的 Word 故障（第 $k 次调用）。 "
-        fault_run "$k" 0 "模拟的 Word 故障（第 $k 次调用）。." "Word exception"
+        if opens_undo_record "$k"; then
+            press_typeset
+            check_match "Word exception at call $k (${call_names[$k]}): the run completes" "$completion" "$box_text"
+            dismiss_box
+            wait_idle 10000 || check "Word exception at call $k: the dialog is usable again" "idle" "$seen"
+        else
+            fault_run "$k" 0 "模拟的 Word 故障（第 $k 次调用）。." "Word exception"
+        fi
+        check_word_handed_back "Word exception at call $k (${call_names[$k]})"
     done
     exception_positions=$calls
     program_close || check "the window closes" "closed" "open"
@@ -83,7 +116,7 @@ session_dropped_connections() {
     standin_start "$document"
     program_start "$folder"
     count_calls_of_a_run
-    for ((k = ${E2E_FIRST_CALL:-1}; k <= calls; k++)); do
+    for ((k = ${E2E_FIRST_CALL:-1}; k <= ${E2E_LAST_CALL:-calls}; k++)); do
         probe standin-wait 0 || standin_start "$document"
         probe open "$document_path"
         probe fail "$k" 3 0 "dropped"

@@ -342,6 +342,23 @@ private:
     DocumentId document_;
 };
 
+class InMemoryUndoRecord : public word::UndoRecord {
+public:
+    explicit InMemoryUndoRecord(Model model) : model_(std::move(model)) {}
+
+    void start_custom_record(const std::string& name) override
+    {
+        invoke(*model_, "UndoRecord.StartCustomRecord", [&] { model_->start_custom_record(name); });
+    }
+    void end_custom_record() override
+    {
+        invoke(*model_, "UndoRecord.EndCustomRecord", [&] { model_->end_custom_record(); });
+    }
+
+private:
+    Model model_;
+};
+
 class InMemoryApplication : public word::Application {
 public:
     explicit InMemoryApplication(Model model) : model_(std::move(model)) {}
@@ -349,6 +366,18 @@ public:
     void set_visible(bool visible) override
     {
         invoke(*model_, "Application.Visible", [&] { model_->visible = visible; });
+    }
+    bool screen_updating() override
+    {
+        return invoke(*model_, "Application.ScreenUpdating", [&] { return model_->screen_updating; });
+    }
+    void set_screen_updating(bool screen_updating) override
+    {
+        invoke(*model_, "Application.ScreenUpdating", [&] { model_->screen_updating = screen_updating; });
+    }
+    std::unique_ptr<word::UndoRecord> undo_record() override
+    {
+        return invoke(*model_, "Application.UndoRecord", [&] { return std::make_unique<InMemoryUndoRecord>(model_); });
     }
     std::unique_ptr<word::Documents> documents() override
     {

@@ -58,6 +58,37 @@ Line line_at(const DocumentState& document, std::int32_t position, bool at_line_
     return {base + starts[line], base + end};
 }
 
+KeptParagraph keep(const ParagraphState& paragraph)
+{
+    KeptParagraph kept{paragraph.text, {}, paragraph.format};
+    for (const CharFormat& format : paragraph.chars) {
+        if (!kept.runs.empty() && kept.runs.back().second == format) {
+            ++kept.runs.back().first;
+        } else {
+            kept.runs.emplace_back(1, format);
+        }
+    }
+    return kept;
+}
+
+ParagraphState restore(const KeptParagraph& kept)
+{
+    ParagraphState paragraph{kept.text, {}, kept.format};
+    for (const auto& [length, format] : kept.runs) paragraph.chars.insert(paragraph.chars.end(), length, format);
+    return paragraph;
+}
+
+bool same(const KeptParagraph& kept, const ParagraphState& paragraph)
+{
+    if (kept.text != paragraph.text || !(kept.format == paragraph.format)) return false;
+    std::size_t at = 0;
+    for (const auto& [length, format] : kept.runs) {
+        for (std::size_t i = 0; i < length; ++i, ++at)
+            if (at >= paragraph.chars.size() || !(paragraph.chars[at] == format)) return false;
+    }
+    return at == paragraph.chars.size();
+}
+
 void require_unit(std::int32_t unit, std::int32_t extend)
 {
     if (unit != word::wdStory && unit != word::wdLine) out_of_range();
@@ -108,6 +139,47 @@ DocumentId WordModel::active_document() const
 {
     if (documents.empty()) throw WordError(no_document_text, hresult_no_document);
     return documents.size() - 1;
+}
+
+void WordModel::start_custom_record(std::string_view name)
+{
+    if (record_depth_++ > 0) return;
+    record_has_document_ = !documents.empty();
+    if (!record_has_document_) return;
+    record_document_ = active_document();
+    const DocumentState& before = document(record_document_);
+    record_ = UndoStep{std::string(name), {}, before.page_setup};
+    record_.paragraphs.reserve(before.paragraphs.size());
+    for (const ParagraphState& paragraph : before.paragraphs) record_.paragraphs.push_back(keep(paragraph));
+}
+
+void WordModel::end_custom_record()
+{
+    if (record_depth_ == 0 || --record_depth_ > 0) return;
+    // A record without changes, or whose document was closed, leaves no step.
+    if (!record_has_document_ || record_document_ >= documents.size()) return;
+    DocumentState& after = document(record_document_);
+    const bool unchanged =
+        after.page_setup == record_.page_setup && after.paragraphs.size() == record_.paragraphs.size() &&
+        std::equal(record_.paragraphs.begin(), record_.paragraphs.end(), after.paragraphs.begin(), same);
+    if (unchanged) return;
+    after.undo_steps.push_back(std::move(record_));
+    record_ = {};
+}
+
+bool WordModel::undo(DocumentId id)
+{
+    DocumentState& undone = document(id);
+    if (undone.undo_steps.empty()) return false;
+    UndoStep& step = undone.undo_steps.back();
+    undone.paragraphs.clear();
+    for (const KeptParagraph& kept : step.paragraphs) undone.paragraphs.push_back(restore(kept));
+    undone.page_setup = step.page_setup;
+    undone.undo_steps.pop_back();
+    const std::int32_t length = story_length(undone);
+    undone.selection_start = std::min(undone.selection_start, length);
+    undone.selection_end = std::min(undone.selection_end, length);
+    return true;
 }
 
 DocumentState& WordModel::document(DocumentId id)

@@ -59,6 +59,7 @@ enum class ParagraphMeasure { line_spacing, space_after, first_line_indent, righ
 class WordModel {
 public:
     bool visible = false;
+    bool screen_updating = true;
     // The active document is the last one: the most recently opened.
     std::vector<DocumentState> documents;
     std::vector<std::string> calls;
@@ -78,6 +79,17 @@ public:
     // Application
     std::int32_t document_count() const;
     DocumentId active_document() const;
+
+    // Application.UndoRecord: what the active document went through between
+    // the outermost start and its end is one undo step of that name; nested
+    // records join the outer one. Changes outside a custom record leave no
+    // undo step in the stand-in.
+    void start_custom_record(std::string_view name);
+    void end_custom_record();
+    bool recording_custom_record() const { return record_depth_ > 0; }
+    // Document.Undo: takes back the document's last undo step; false when
+    // there is none.
+    bool undo(DocumentId document);
 
     // Document
     void set_user_control(DocumentId document, bool user_control);
@@ -135,6 +147,11 @@ private:
 
     std::size_t total_calls_ = 0;
     std::vector<Fault> faults_;
+
+    std::size_t record_depth_ = 0;
+    bool record_has_document_ = false;
+    DocumentId record_document_ = 0;
+    UndoStep record_;
 };
 
 }  // namespace standin

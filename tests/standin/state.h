@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace standin {
@@ -44,6 +45,24 @@ struct PageSetupState {
     float bottom = 72;
     float left = 90;
     float right = 90;
+
+    bool operator==(const PageSetupState&) const = default;
+};
+
+// A paragraph as an undo step keeps it: the characters' formats as runs of
+// equal ones, which keeps a long document's undo list small.
+struct KeptParagraph {
+    std::u32string text;
+    std::vector<std::pair<std::size_t, CharFormat>> runs;  // length, format; the mark's last
+    ParagraphFormatState format;
+};
+
+// One entry of a document's undo list: its name, and the text and formats
+// as they were before it.
+struct UndoStep {
+    std::string name;
+    std::vector<KeptParagraph> paragraphs;
+    PageSetupState page_setup;
 };
 
 // A document always has at least one paragraph; the last paragraph's mark is
@@ -54,6 +73,7 @@ struct DocumentState {
     bool user_control = true;
     std::int32_t selection_start = 0;
     std::int32_t selection_end = 0;
+    std::vector<UndoStep> undo_steps;  // the last one is undone first
 };
 
 }  // namespace standin

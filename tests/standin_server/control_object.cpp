@@ -21,7 +21,8 @@ public:
                          {L"State", L"RoundTrips", L"MemberCalls", L"NameLookups", L"CallsOf", L"ResetCounts",
                           L"References", L"ObjectsAlive", L"FailCall", L"OpenText", L"CloseDocuments", L"Drop",
                           L"Quit", L"ModelCalls", L"ApplicationConnections", L"ApplicationReferences",
-                          L"Render", L"Releases"})
+                          L"Render", L"Releases", L"BusyFor", L"BusyCalls", L"Rejections", L"ScreenUpdating",
+                          L"UndoRecordOpen", L"UndoSteps", L"CallAt", L"UndoStepCount"})
     {
     }
 
@@ -70,6 +71,41 @@ protected:
             return Variant::text(state_.model->documents.empty() ? std::string{}
                                                                  : standin::render(state_.model->active()));
         case 17: arguments.expect(0); return Variant::int32(state_.releases);
+        case 18:
+            // BusyFor(milliseconds, rejection): from now on, for that long.
+            arguments.expect(2);
+            state_.busy_until_tick = GetTickCount64() + static_cast<ULONGLONG>(arguments.int32(0));
+            state_.busy_result = static_cast<HRESULT>(arguments.int32(1));
+            return {};
+        case 19:
+            // BusyCalls(k, rejection): the next k calls.
+            arguments.expect(2);
+            state_.busy_calls = arguments.int32(0);
+            state_.busy_result = static_cast<HRESULT>(arguments.int32(1));
+            return {};
+        case 20: arguments.expect(0); return Variant::int32(state_.rejections);
+        case 21: arguments.expect(0); return Variant::int32(state_.model->screen_updating ? 1 : 0);
+        case 22: arguments.expect(0); return Variant::int32(state_.model->recording_custom_record() ? 1 : 0);
+        case 23:
+            // The undo steps of the active document, by name, one a line.
+            arguments.expect(0);
+            {
+                std::string names;
+                if (!state_.model->documents.empty())
+                    for (const auto& step : state_.model->active().undo_steps) names += step.name + "\n";
+                return Variant::text(names);
+            }
+        case 24: {
+            // CallAt(k): the k-th member call since the counts were reset.
+            arguments.expect(1);
+            const auto k = static_cast<std::size_t>(arguments.int32(0));
+            return Variant::text(k >= 1 && k <= state_.call_names.size() ? state_.call_names[k - 1] : "");
+        }
+        case 25:
+            arguments.expect(0);
+            return Variant::int32(state_.model->documents.empty()
+                                      ? 0
+                                      : static_cast<std::int32_t>(state_.model->active().undo_steps.size()));
         default: arguments.expect(0); return Variant::int32(state_.application->references());
         }
     }

@@ -197,8 +197,11 @@ HRESULT DispatchObject::GetTypeInfo(UINT, LCID, ITypeInfo** info)
 HRESULT DispatchObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids)
 {
     if (!names || !ids || count == 0) return E_INVALIDARG;
-    if (is_word_object()) ++state_.name_lookups;
     state_.last_call_tick = GetTickCount64();
+    if (is_word_object()) {
+        if (state_.rejects_as_busy()) return state_.busy_result;
+        ++state_.name_lookups;
+    }
     for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
     // Word's names are not case-sensitive.
     for (std::size_t i = 0; i < members_.size(); ++i) {
@@ -217,6 +220,7 @@ HRESULT DispatchObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* 
     if (!parameters) return E_INVALIDARG;
     state_.last_call_tick = GetTickCount64();
     if (is_word_object()) {
+        if (state_.rejects_as_busy()) return state_.busy_result;
         const std::string member = std::string(kind_) + "." + word::com::to_utf8(members_[id - 1]);
         if (const auto fault = state_.count_call(member)) {
             if (fault->kind == FaultKind::dropped_connection) {

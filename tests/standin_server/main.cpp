@@ -3,10 +3,14 @@
 // tooling only, never shipped.
 //
 //   standin_word.exe [--document FILE.txt] [--without-application-interface]
-//                    [--idle-exit SECONDS] [/regserver | /unregserver]
+//                    [--idle-exit SECONDS] [--prog-id KWPS.Application [--per-user]]
+//                    [/regserver | /unregserver]
 //
 // /regserver records the other options in the registration, so that a
-// server that COM starts gets them too (COM adds -Embedding).
+// server that COM starts gets them too (COM adds -Embedding). With
+// --prog-id the stand-in plays WPS Writer under that name: a class id of
+// its own, no Word interface, registered for all users or (--per-user) for
+// the current one. /unregserver removes every registration.
 #include <windows.h>
 #include <objbase.h>
 #include <oleauto.h>
@@ -65,6 +69,8 @@ struct Options {
     bool register_only = false;
     bool unregister_only = false;
     bool without_application_interface = false;
+    std::wstring wps_prog_id;  // empty: plays Word
+    bool per_user = false;
     long idle_exit_seconds = 600;
     std::wstring recorded;  // what /regserver writes into the registration
 };
@@ -89,6 +95,11 @@ Options parse(int count, wchar_t** arguments)
         } else if (argument == L"--without-application-interface") {
             options.without_application_interface = true;
             record(argument);
+        } else if (argument == L"--prog-id" && i + 1 < count) {
+            options.wps_prog_id = arguments[++i];
+            record(L"--prog-id " + options.wps_prog_id);
+        } else if (argument == L"--per-user") {
+            options.per_user = true;
         } else if (argument == L"--idle-exit" && i + 1 < count) {
             options.idle_exit_seconds = std::wcstol(arguments[++i], nullptr, 10);
             record(L"--idle-exit " + std::to_wstring(options.idle_exit_seconds));
@@ -115,7 +126,11 @@ int serve(const Options& options)
 {
     ServerState state;
     state.main_thread = GetCurrentThreadId();
-    state.offers_application_interface = !options.without_application_interface;
+    const bool plays_wps = !options.wps_prog_id.empty();
+    // WPS's application object has interfaces of its own, not Word's.
+    state.offers_application_interface = !options.without_application_interface && !plays_wps;
+    const CLSID& server_class = plays_wps ? kStandinWpsClass : kWordApplicationClass;
+    const CLSID& control_class = plays_wps ? kWpsControlClass : kControlClass;
     state.idle_limit_seconds = options.idle_exit_seconds;
     state.last_call_tick = GetTickCount64();
     if (!options.document.empty() && !open_text_file(state, options.document)) {
@@ -129,15 +144,15 @@ int serve(const Options& options)
     ClassFactory factory{*application};
 
     DWORD factory_cookie = 0, application_cookie = 0, control_cookie = 0;
-    HRESULT result = CoRegisterClassObject(kWordApplicationClass, &factory, CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE,
+    HRESULT result = CoRegisterClassObject(server_class, &factory, CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE,
                                            &factory_cookie);
     // Weakly, as Word registers itself: the table's entry then holds no
     // connection of its own, and the application's external connections are
     // exactly its callers'.
     if (SUCCEEDED(result))
-        result = RegisterActiveObject(application, kWordApplicationClass, ACTIVEOBJECT_WEAK, &application_cookie);
+        result = RegisterActiveObject(application, server_class, ACTIVEOBJECT_WEAK, &application_cookie);
     if (SUCCEEDED(result))
-        result = RegisterActiveObject(control, kControlClass, ACTIVEOBJECT_STRONG, &control_cookie);
+        result = RegisterActiveObject(control, control_class, ACTIVEOBJECT_STRONG, &control_cookie);
     if (FAILED(result)) {
         std::fwprintf(stderr, L"standin_word: registration failed, %08lx\n", static_cast<unsigned long>(result));
         return 1;
@@ -191,6 +206,8 @@ int main()
         standin_server::unregister_server();
         return 0;
     }
+    if (options.register_only && !options.wps_prog_id.empty())
+        return standin_server::register_wps_server(options.wps_prog_id, options.per_user, options.recorded) ? 0 : 1;
     if (options.register_only) return standin_server::register_server(options.recorded) ? 0 : 1;
 
     if (FAILED(CoInitialize(nullptr))) return 1;

@@ -4,6 +4,8 @@
 #include <oleauto.h>
 #include <wrl/client.h>
 
+#include "tests/standin_server/standin_ids.h"
+
 namespace standin_server {
 
 namespace {
@@ -17,24 +19,37 @@ constexpr const wchar_t* kInterfaceKey = L"Interface\\{00020970-0000-0000-C000-0
 constexpr GUID kTypeLibrary = {0x6d7a1c2e, 0x5b0f, 0x4c55, {0x9a, 0x3e, 0x21, 0x84, 0x7f, 0x60, 0x0b, 0xd3}};
 constexpr const wchar_t* kTypeLibraryKey = L"{6D7A1C2E-5B0F-4C55-9A3E-21847F600BD3}";
 constexpr const wchar_t* kDispatchProxy = L"{00020420-0000-0000-C000-000000000046}";
-constexpr IID kApplicationInterface = {0x00020970, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 #ifdef _WIN64
 constexpr SYSKIND kSystem = SYS_WIN64;
 #else
 constexpr SYSKIND kSystem = SYS_WIN32;
 #endif
 
-bool set_value(const std::wstring& key, const wchar_t* name, const std::wstring& value)
+// Machine-wide registrations go to HKEY_CLASSES_ROOT, a user's own to
+// HKEY_CURRENT_USER\Software\Classes.
+struct Classes {
+    HKEY root;
+    std::wstring prefix;
+};
+const Classes kMachine{HKEY_CLASSES_ROOT, L""};
+const Classes kUser{HKEY_CURRENT_USER, L"Software\\Classes\\"};
+
+bool set_value(const Classes& classes, const std::wstring& key, const wchar_t* name, const std::wstring& value)
 {
     HKEY handle = nullptr;
-    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr) !=
-        ERROR_SUCCESS)
+    if (RegCreateKeyExW(classes.root, (classes.prefix + key).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle,
+                        nullptr) != ERROR_SUCCESS)
         return false;
     const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
     const bool written =
         RegSetValueExW(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), bytes) == ERROR_SUCCESS;
     RegCloseKey(handle);
     return written;
+}
+
+void delete_tree(const Classes& classes, const std::wstring& key)
+{
+    RegDeleteTreeW(classes.root, (classes.prefix + key).c_str());
 }
 
 std::wstring executable_path()
@@ -99,25 +114,41 @@ bool register_server(const std::wstring& options)
     const std::wstring library_key = std::wstring(L"TypeLib\\") + kTypeLibraryKey + L"\\1.0";
     const wchar_t* platform = kSystem == SYS_WIN64 ? L"\\0\\win64" : L"\\0\\win32";
     return write_type_library(library_path) &&
-           set_value(library_key, nullptr, L"TidysetStandinWord") &&
-           set_value(library_key + platform, nullptr, library_path) &&
-           set_value(library_key + L"\\FLAGS", nullptr, L"0") &&
-           set_value(class_key, nullptr, L"Tidyset stand-in Word") &&
-           set_value(class_key + L"\\LocalServer32", nullptr, command) &&
-           set_value(class_key + L"\\ProgID", nullptr, kProgIdKey) &&
-           set_value(std::wstring(kProgIdKey) + L"\\CLSID", nullptr, L"{000209FF-0000-0000-C000-000000000046}") &&
-           set_value(interface_key, nullptr, L"_Application") &&
-           set_value(interface_key + L"\\ProxyStubClsid32", nullptr, kDispatchProxy) &&
-           set_value(interface_key + L"\\TypeLib", nullptr, kTypeLibraryKey) &&
-           set_value(interface_key + L"\\TypeLib", L"Version", L"1.0");
+           set_value(kMachine, library_key, nullptr, L"TidysetStandinWord") &&
+           set_value(kMachine, library_key + platform, nullptr, library_path) &&
+           set_value(kMachine, library_key + L"\\FLAGS", nullptr, L"0") &&
+           set_value(kMachine, class_key, nullptr, L"Tidyset stand-in Word") &&
+           set_value(kMachine, class_key + L"\\LocalServer32", nullptr, command) &&
+           set_value(kMachine, class_key + L"\\ProgID", nullptr, kProgIdKey) &&
+           set_value(kMachine, std::wstring(kProgIdKey) + L"\\CLSID", nullptr, L"{000209FF-0000-0000-C000-000000000046}") &&
+           set_value(kMachine, interface_key, nullptr, L"_Application") &&
+           set_value(kMachine, interface_key + L"\\ProxyStubClsid32", nullptr, kDispatchProxy) &&
+           set_value(kMachine, interface_key + L"\\TypeLib", nullptr, kTypeLibraryKey) &&
+           set_value(kMachine, interface_key + L"\\TypeLib", L"Version", L"1.0");
+}
+
+bool register_wps_server(const std::wstring& prog_id, bool per_user, const std::wstring& options)
+{
+    const Classes& classes = per_user ? kUser : kMachine;
+    const std::wstring class_key = std::wstring(L"CLSID\\") + kStandinWpsClassText;
+    std::wstring command = L"\"" + executable_path() + L"\"";
+    if (!options.empty()) command += L" " + options;
+    return set_value(classes, class_key, nullptr, L"Tidyset stand-in WPS Writer") &&
+           set_value(classes, class_key + L"\\LocalServer32", nullptr, command) &&
+           set_value(classes, class_key + L"\\ProgID", nullptr, prog_id) &&
+           set_value(classes, prog_id + L"\\CLSID", nullptr, kStandinWpsClassText);
 }
 
 void unregister_server()
 {
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, kClassKey);
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, kProgIdKey);
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, kInterfaceKey);
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, (std::wstring(L"TypeLib\\") + kTypeLibraryKey).c_str());
+    delete_tree(kMachine, kClassKey);
+    delete_tree(kMachine, kProgIdKey);
+    delete_tree(kMachine, kInterfaceKey);
+    delete_tree(kMachine, std::wstring(L"TypeLib\\") + kTypeLibraryKey);
+    for (const Classes* classes : {&kMachine, &kUser}) {
+        delete_tree(*classes, std::wstring(L"CLSID\\") + kStandinWpsClassText);
+        for (const wchar_t* prog_id : kWpsProgIds) delete_tree(*classes, prog_id);
+    }
 }
 
 }  // namespace standin_server

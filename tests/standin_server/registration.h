@@ -8,6 +8,10 @@ namespace standin_server {
 // Registers this executable as Word.Application's local server, started
 // with the given options. Returns false when the registry refuses.
 bool register_server(const std::wstring& options);
+// Registers it as WPS Writer under one of WPS's names, for all users or
+// for the current user only.
+bool register_wps_server(const std::wstring& prog_id, bool per_user, const std::wstring& options);
+// Removes every registration of the stand-in, as Word and as WPS.
 void unregister_server();
 
 }  // namespace standin_server

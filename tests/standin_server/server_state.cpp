@@ -10,12 +10,26 @@ void ServerState::reset_counts()
     member_calls = 0;
     releases = 0;
     calls_by_member.clear();
+    call_names.clear();
+    rejections = 0;
+}
+
+bool ServerState::rejects_as_busy()
+{
+    if (busy_calls > 0) {
+        --busy_calls;
+    } else if (GetTickCount64() >= busy_until_tick) {
+        return false;
+    }
+    ++rejections;
+    return true;
 }
 
 std::optional<PendingFault> ServerState::count_call(const std::string& member)
 {
     ++member_calls;
     ++calls_by_member[member];
+    call_names.push_back(member);
     if (!fault || --fault->remaining > 0) return std::nullopt;
     auto due = std::move(fault);
     fault.reset();

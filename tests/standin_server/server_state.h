@@ -11,6 +11,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "tests/standin/model.h"
 #include "tests/standin_server/standin_ids.h"
@@ -43,6 +44,19 @@ public:
     long releases = 0;
     std::map<std::string, long> calls_by_member;  // "Paragraphs.Item"
     void reset_counts();
+
+    // The member calls since the counts were reset, in order.
+    std::vector<std::string> call_names;
+
+    // A busy Word rejects calls (name lookups and member calls alike)
+    // without acting on them: the next busy_calls ones, and all until
+    // busy_until_tick.
+    long busy_calls = 0;
+    ULONGLONG busy_until_tick = 0;
+    HRESULT busy_result = RPC_E_CALL_REJECTED;
+    long rejections = 0;
+    // Counts the rejection when the call is to be rejected.
+    bool rejects_as_busy();
 
     std::optional<PendingFault> fault;
     // Takes the server out of COM's class table and the running object

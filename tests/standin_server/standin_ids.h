@@ -11,10 +11,21 @@ inline constexpr CLSID kWordApplicationClass = {
 inline constexpr IID kApplicationInterface = {
     0x00020970, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
+// The class the stand-in registers when it plays WPS Writer, under one of
+// WPS's names ("KWPS.Application"); Tidyset finds it by that name alone.
+inline constexpr CLSID kStandinWpsClass = {
+    0x6d2ae446, 0xa3af, 0x4b34, {0xa6, 0xe5, 0xb0, 0x15, 0x83, 0xbf, 0x01, 0xb7}};
+inline constexpr const wchar_t* kStandinWpsClassText = L"{6D2AE446-A3AF-4B34-A6E5-B01583BF01B7}";
+// WPS Writer's names, newer first.
+inline constexpr const wchar_t* kWpsProgIds[] = {L"KWPS.Application", L"WPS.Application"};
+
 // The control object through which tests steer the server and read what it
 // saw; registered in the running object table under this class id.
 inline constexpr CLSID kControlClass = {
     0xa06b2bb1, 0x40e4, 0x419c, {0xb5, 0x5a, 0x61, 0x29, 0x88, 0x30, 0xa5, 0x1d}};
+// The control of a stand-in playing WPS, so that one of each can run.
+inline constexpr CLSID kWpsControlClass = {
+    0x95b86936, 0xb611, 0x472f, {0xa8, 0x94, 0xaf, 0xa9, 0xef, 0x12, 0xe8, 0xa7}};
 
 // How an injected failure reaches the caller.
 enum class FaultKind : int {

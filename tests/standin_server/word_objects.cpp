@@ -251,9 +251,10 @@ protected:
 
 class DocumentObject : public WordObject<word::Document> {
 public:
-    DocumentObject(ServerState& state, std::unique_ptr<word::Document> document)
-        : WordObject(state, "Document", {L"UserControl", L"Content", L"PageSetup", L"Paragraphs", L"Range"},
-                     std::move(document))
+    DocumentObject(ServerState& state, std::unique_ptr<word::Document> document, standin::DocumentId id)
+        : WordObject(state, "Document", {L"UserControl", L"Content", L"PageSetup", L"Paragraphs", L"Range", L"Undo"},
+                     std::move(document)),
+          id_(id)
     {
     }
 
@@ -265,20 +266,49 @@ protected:
         case 1: expect_get(arguments); return object_result(new RangeObject(state_, word_->content()));
         case 2: expect_get(arguments); return object_result(new PageSetupObject(state_, word_->page_setup()));
         case 3: expect_get(arguments); return object_result(new ParagraphsObject(state_, word_->paragraphs()));
-        default:
+        case 4:
             // The whole story with Start and End omitted, or both given.
             arguments.expect(2);
             if (arguments.omitted(0) && arguments.omitted(1))
                 return object_result(new RangeObject(state_, word_->range()));
             return object_result(new RangeObject(state_, word_->range(arguments.int32(0), arguments.int32(1))));
+        default:
+            // Undo(Times): the tests' way to Word's undo list, one step.
+            if (arguments.is_put()) throw BadCall{DISP_E_MEMBERNOTFOUND};
+            return Variant::boolean(state_.model->undo(id_));
         }
+    }
+
+private:
+    standin::DocumentId id_;
+};
+
+class UndoRecordObject : public WordObject<word::UndoRecord> {
+public:
+    UndoRecordObject(ServerState& state, std::unique_ptr<word::UndoRecord> record)
+        : WordObject(state, "UndoRecord", {L"StartCustomRecord", L"EndCustomRecord"}, std::move(record))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
+    {
+        if (member == 0) {
+            arguments.expect(1);
+            word_->start_custom_record(arguments.text(0));
+        } else {
+            arguments.expect(0);
+            word_->end_custom_record();
+        }
+        return {};
     }
 };
 
 class ApplicationObject : public WordObject<word::Application> {
 public:
     ApplicationObject(ServerState& state, std::unique_ptr<word::Application> application)
-        : WordObject(state, "Application", {L"Visible", L"Documents", L"ActiveDocument", L"Selection", L"ScreenRefresh"},
+        : WordObject(state, "Application", {L"Visible", L"Documents", L"ActiveDocument", L"Selection", L"ScreenRefresh",
+                      L"ScreenUpdating", L"UndoRecord"},
                      std::move(application))
     {
     }
@@ -295,11 +325,21 @@ protected:
         switch (member) {
         case 0: expect_put(arguments); word_->set_visible(arguments.boolean(0)); return {};
         case 1: expect_get(arguments); return object_result(new DocumentsObject(state_, word_->documents()));
-        case 2:
+        case 2: {
             expect_get(arguments);
-            return object_result(new DocumentObject(state_, word_->active_document()));
+            auto document = word_->active_document();
+            return object_result(new DocumentObject(state_, std::move(document), state_.model->active_document()));
+        }
         case 3: expect_get(arguments); return object_result(new SelectionObject(state_, word_->selection()));
-        default: arguments.expect(0); word_->screen_refresh(); return {};
+        case 4: arguments.expect(0); word_->screen_refresh(); return {};
+        case 5:
+            if (arguments.is_put()) {
+                word_->set_screen_updating(arguments.boolean(0));
+                return {};
+            }
+            expect_get(arguments);
+            return Variant::boolean(word_->screen_updating());
+        default: expect_get(arguments); return object_result(new UndoRecordObject(state_, word_->undo_record()));
         }
     }
 };

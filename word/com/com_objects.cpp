@@ -22,6 +22,7 @@ MemberIds selection_ids{"Selection"};
 MemberIds font_ids{"_Font"};
 MemberIds paragraph_format_ids{"_ParagraphFormat"};
 MemberIds page_setup_ids{"PageSetup"};
+MemberIds undo_record_ids{"UndoRecord"};
 
 class ComFont : public Font {
 public:
@@ -216,11 +217,35 @@ private:
     Dispatch word_;
 };
 
+class ComUndoRecord : public UndoRecord {
+public:
+    explicit ComUndoRecord(ComPtr<IDispatch> object) : word_(std::move(object), undo_record_ids) {}
+
+    void start_custom_record(const std::string& name) override
+    {
+        const auto name_argument = Variant::text(name);
+        word_.call("StartCustomRecord", {&name_argument});
+    }
+    void end_custom_record() override { word_.call("EndCustomRecord"); }
+
+private:
+    Dispatch word_;
+};
+
 class ComApplication : public Application {
 public:
     explicit ComApplication(ComPtr<IDispatch> object) : word_(std::move(object), application_ids) {}
 
     void set_visible(bool visible) override { word_.put("Visible", Variant::boolean(visible)); }
+    bool screen_updating() override { return word_.get_int32("ScreenUpdating") != 0; }
+    void set_screen_updating(bool screen_updating) override
+    {
+        word_.put("ScreenUpdating", Variant::boolean(screen_updating));
+    }
+    std::unique_ptr<UndoRecord> undo_record() override
+    {
+        return std::make_unique<ComUndoRecord>(word_.get_object("UndoRecord"));
+    }
     std::unique_ptr<Documents> documents() override
     {
         return std::make_unique<ComDocuments>(word_.get_object("Documents"));

@@ -4,7 +4,13 @@
 #include <oleauto.h>
 #include <wrl/client.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "word/com/busy_word.h"
 #include "word/com/com_objects.h"
+#include "word/com/dispatch.h"
 #include "word/com/ole_failure.h"
 #include "word/errors.h"
 
@@ -18,28 +24,105 @@ using Microsoft::WRL::ComPtr;
 constexpr CLSID kWordApplication = {0x000209FF, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr IID kApplicationInterface = {0x00020970, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
-ComPtr<IUnknown> running_or_new_word()
+// WPS Writer's automation classes, newer first. Their class ids differ
+// between WPS versions and editions, so only the names are known here.
+constexpr const wchar_t* kWpsProgIds[] = {L"KWPS.Application", L"WPS.Application"};
+
+// A per-user registration lives under HKCU\Software\Classes; Windows shows
+// it through HKEY_CLASSES_ROOT, but not every COM runtime does.
+std::optional<CLSID> per_user_class(const wchar_t* prog_id)
 {
-    ComPtr<IUnknown> word;
-    if (SUCCEEDED(GetActiveObject(kWordApplication, nullptr, word.GetAddressOf())) && word) return word;
-    word.Reset();
-    check_system(CoCreateInstance(kWordApplication, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
-                                  IID_IUnknown, reinterpret_cast<void**>(word.GetAddressOf())));
-    return word;
+    const std::wstring key = std::wstring(L"Software\\Classes\\") + prog_id + L"\\CLSID";
+    wchar_t text[64];
+    DWORD size = sizeof text;
+    if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    CLSID id;
+    if (FAILED(CLSIDFromString(text, &id))) return std::nullopt;
+    return id;
+}
+
+std::vector<CLSID> installed_wps_classes()
+{
+    std::vector<CLSID> classes;
+    for (const wchar_t* prog_id : kWpsProgIds) {
+        CLSID id;
+        if (SUCCEEDED(CLSIDFromProgID(prog_id, &id))) {
+            classes.push_back(id);
+        } else if (const auto per_user = per_user_class(prog_id)) {
+            classes.push_back(*per_user);
+        }
+    }
+    return classes;
+}
+
+ComPtr<IUnknown> running(const CLSID& server)
+{
+    ComPtr<IUnknown> object;
+    if (FAILED(GetActiveObject(server, nullptr, object.GetAddressOf()))) return nullptr;
+    return object;
+}
+
+HRESULT start(const CLSID& server, ComPtr<IUnknown>& object)
+{
+    object.Reset();
+    const HRESULT result = CoCreateInstance(server, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
+                                            reinterpret_cast<void**>(object.GetAddressOf()));
+    return SUCCEEDED(result) && !object ? E_NOINTERFACE : result;
+}
+
+// The DISPIDs looked up belong to the server they came from.
+void attached_to(const CLSID& server)
+{
+    static std::optional<CLSID> last;
+    if (!last || !IsEqualCLSID(*last, server)) forget_member_ids();
+    last = server;
+}
+
+// _Application is dual: its vtable begins with IDispatch's, which is all we
+// call.
+std::unique_ptr<word::Application> as_word(const ComPtr<IUnknown>& word)
+{
+    ComPtr<IDispatch> application;
+    if (FAILED(word->QueryInterface(kApplicationInterface, reinterpret_cast<void**>(application.GetAddressOf()))) ||
+        !application)
+        throw EIntfCastError();
+    attached_to(kWordApplication);
+    return application_over(std::move(application));
+}
+
+// WPS's interfaces are its own, under Word's member names: IDispatch is the
+// one they share.
+std::unique_ptr<word::Application> as_wps(const ComPtr<IUnknown>& wps, const CLSID& server)
+{
+    ComPtr<IDispatch> application;
+    if (FAILED(wps.As(&application)) || !application) throw EIntfCastError();
+    attached_to(server);
+    return application_over(std::move(application));
 }
 
 }  // namespace
 
 std::unique_ptr<word::Application> attach_to_word()
 {
-    const ComPtr<IUnknown> word = running_or_new_word();
-    // _Application is dual: its vtable begins with IDispatch's, which is all
-    // we call.
-    ComPtr<IDispatch> application;
-    if (FAILED(word->QueryInterface(kApplicationInterface, reinterpret_cast<void**>(application.GetAddressOf()))) ||
-        !application)
-        throw EIntfCastError();
-    return application_over(std::move(application));
+    restart_busy_window();
+    if (const auto word = running(kWordApplication)) return as_word(word);
+    const std::vector<CLSID> wps_classes = installed_wps_classes();
+    for (const CLSID& wps_class : wps_classes)
+        if (const auto wps = running(wps_class)) return as_wps(wps, wps_class);
+
+    ComPtr<IUnknown> started;
+    const HRESULT word_failure = start(kWordApplication, started);
+    if (SUCCEEDED(word_failure)) return as_word(started);
+    // Without Word, WPS's own failure says more than Word's absence.
+    HRESULT failure = word_failure;
+    for (const CLSID& wps_class : wps_classes) {
+        const HRESULT result = start(wps_class, started);
+        if (SUCCEEDED(result)) return as_wps(started, wps_class);
+        if (word_failure == REGDB_E_CLASSNOTREG && failure == word_failure) failure = result;
+    }
+    check_system(failure);
+    throw EIntfCastError();  // not reached: failure is a failure
 }
 
 }  // namespace word::com

@@ -7,9 +7,12 @@
 
 namespace word::com {
 
-// The running Word, or else a newly started one. Needs COM initialised on
-// the calling thread. Raises EOleSysError when Word cannot be started and
-// EIntfCastError when the object found is not Word's application.
+// In this order: the running Word, a running WPS Writer (WPS Office's word
+// processor, whose object model answers to Word's member names), a newly
+// started Word, a newly started WPS Writer. Needs COM initialised on the
+// calling thread. Raises EOleSysError when neither can be started (Word's
+// failure when no WPS is installed either) and EIntfCastError when the
+// Word found does not offer Word's application interface.
 std::unique_ptr<word::Application> attach_to_word();
 
 }  // namespace word::com

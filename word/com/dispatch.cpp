@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "word/com/busy_word.h"
 #include "word/com/ole_failure.h"
 #include "word/com/utf16.h"
 #include "word/errors.h"
@@ -11,13 +12,29 @@ namespace word::com {
 
 using Microsoft::WRL::ComPtr;
 
+namespace {
+
+unsigned current_server = 0;
+
+}  // namespace
+
+void forget_member_ids()
+{
+    ++current_server;
+}
+
 DISPID MemberIds::find(IDispatch& object, const char* member)
 {
+    if (server_ != current_server) {
+        ids_.clear();
+        server_ = current_server;
+    }
     if (const auto known = ids_.find(member); known != ids_.end()) return known->second;
     std::wstring name = to_utf16(member);
     LPOLESTR names[] = {name.data()};
     DISPID id = DISPID_UNKNOWN;
-    const HRESULT result = object.GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+    const HRESULT result =
+        retry_while_busy([&] { return object.GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id); });
     if (result == DISP_E_UNKNOWNNAME || result == DISP_E_MEMBERNOTFOUND) raise_unknown_member(member);
     check_system(result);
     ids_.emplace(member, id);
@@ -94,11 +111,12 @@ Variant Dispatch::invoke(const char* member, WORD flags, std::initializer_list<c
     Variant result;
     ExceptionInfo exception;
     UINT argument_error = 0;
-    // A stale error object from an earlier call must not describe this one.
-    SetErrorInfo(0, nullptr);
-    const HRESULT outcome = object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters,
-                                            property_put ? nullptr : result.put(), exception.put(),
-                                            &argument_error);
+    const HRESULT outcome = retry_while_busy([&] {
+        // A stale error object from an earlier call must not describe this one.
+        SetErrorInfo(0, nullptr);
+        return object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters,
+                               property_put ? nullptr : result.put(), exception.put(), &argument_error);
+    });
     check_call(outcome, exception);
     return result;
 }

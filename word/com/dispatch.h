@@ -25,7 +25,12 @@ public:
 private:
     const char* interface_name_;
     std::map<std::string, DISPID, std::less<>> ids_;
+    unsigned server_ = 0;
 };
+
+// Another server (WPS instead of Word) numbers the same members otherwise:
+// every table looks its names up again.
+void forget_member_ids();
 
 class Dispatch {
 public:

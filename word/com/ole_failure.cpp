@@ -6,6 +6,7 @@
 #include <string>
 
 #include "word/com/automation_values.h"
+#include "word/com/busy_word.h"
 #include "word/com/utf16.h"
 #include "word/errors.h"
 #include "word/ole_message.h"
@@ -46,6 +47,12 @@ std::int32_t code_of(HRESULT result)
                         static_cast<std::int32_t>(help_context));
 }
 
+// Word stayed busy for the whole window.
+[[noreturn]] void raise_busy(HRESULT result)
+{
+    throw EOleSysError(busy_word_message(system_error_text(result), code_of(result)), code_of(result));
+}
+
 }  // namespace
 
 ExceptionInfo::~ExceptionInfo()
@@ -77,6 +84,7 @@ std::string system_error_text(HRESULT code)
 void check_call(HRESULT result, ExceptionInfo& info)
 {
     if (SUCCEEDED(result)) return;
+    if (is_busy_rejection(result)) raise_busy(result);
     if (result != DISP_E_EXCEPTION) raise_from_error_object(result);
     const EXCEPINFO& exception = info.filled();
     // A server may describe its error by the 16-bit wCode alone.
@@ -90,6 +98,7 @@ void check_call(HRESULT result, ExceptionInfo& info)
 void check_system(HRESULT result)
 {
     if (SUCCEEDED(result)) return;
+    if (is_busy_rejection(result)) raise_busy(result);
     throw EOleSysError(ole_failure_message({}, system_error_text(result), code_of(result)), code_of(result));
 }
 

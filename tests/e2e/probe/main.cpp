@@ -13,7 +13,8 @@
 // wait-box-gone HANDLE MS, wait-idle MS,
 // standin-wait MS, standin-gone MS, state, render, number MEMBER,
 // reset-counts, fail K KIND HRESULT DESCRIPTION, open PATH, close-documents,
-// quit.
+// quit, busy-for MS HRESULT, call-at K, office word|wps (which stand-in the
+// stand-in commands talk to).
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
@@ -245,6 +246,13 @@ Outcome run(const std::vector<std::string>& words, const std::string& rest)
         standin().open_text(rest.substr(rest.find(' ') + 1));
     } else if (command == "close-documents") {
         standin().close_documents();
+    } else if (command == "busy-for") {
+        standin().busy_for(static_cast<std::int32_t>(std::stol(argument(1))),
+                           static_cast<std::int32_t>(std::stoul(argument(2), nullptr, 0)));
+    } else if (command == "call-at") {
+        out(standin().call_at(static_cast<std::int32_t>(std::stol(argument(1)))));
+    } else if (command == "office") {
+        StandinControl::watch_wps(argument(1) == "wps");
     } else if (command == "quit") {
         standin().quit();
     } else {

@@ -2,6 +2,7 @@
 
 #include "tests/standin_server/standin_ids.h"
 #include "word/com/dispatch.h"
+#include "word/com/utf16.h"
 
 namespace e2e_probe {
 
@@ -17,12 +18,20 @@ MemberIds& control_ids()
     return ids;
 }
 
+bool watching_wps = false;
+
 }  // namespace
+
+void StandinControl::watch_wps(bool wps)
+{
+    watching_wps = wps;
+}
 
 std::optional<StandinControl> StandinControl::find()
 {
     Microsoft::WRL::ComPtr<IUnknown> object;
-    if (FAILED(GetActiveObject(standin_server::kControlClass, nullptr, object.GetAddressOf())) || !object)
+    const CLSID& control_class = watching_wps ? standin_server::kWpsControlClass : standin_server::kControlClass;
+    if (FAILED(GetActiveObject(control_class, nullptr, object.GetAddressOf())) || !object)
         return std::nullopt;
     Microsoft::WRL::ComPtr<IDispatch> control;
     if (FAILED(object.As(&control))) return std::nullopt;
@@ -55,6 +64,22 @@ void StandinControl::open_text(const std::string& windows_path)
 {
     const auto path = Variant::text(windows_path);
     Dispatch{control_, control_ids()}.call("OpenText", {&path});
+}
+
+void StandinControl::busy_for(std::int32_t milliseconds, std::int32_t rejection)
+{
+    const auto time = Variant::int32(milliseconds);
+    const auto result = Variant::int32(rejection);
+    Dispatch{control_, control_ids()}.call("BusyFor", {&time, &result});
+}
+
+std::string StandinControl::call_at(std::int32_t k)
+{
+    const auto number = Variant::int32(k);
+    Variant name = Dispatch{control_, control_ids()}.call("CallAt", {&number});
+    const VARIANT& value = name.get();
+    if (value.vt != VT_BSTR || !value.bstrVal) return {};
+    return word::com::to_utf8(std::wstring_view(value.bstrVal, SysStringLen(value.bstrVal)));
 }
 
 void StandinControl::close_documents() { Dispatch{control_, control_ids()}.call("CloseDocuments"); }

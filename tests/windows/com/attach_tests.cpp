@@ -16,13 +16,11 @@ class Attach : public testing::Test {
 protected:
     void SetUp() override
     {
-        while (StandinWord::is_running()) StandinWord::running().quit();
+        StandinWord::quit_all();
+        StandinWord::unregister_server();
         StandinWord::register_server({"--document", write_document("registered.txt", "一\n二\n三\n")});
     }
-    void TearDown() override
-    {
-        while (StandinWord::is_running()) StandinWord::running().quit();
-    }
+    void TearDown() override { StandinWord::quit_all(); }
 };
 
 TEST_F(Attach, FindsTheRunningWord)

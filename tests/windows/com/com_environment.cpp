@@ -5,16 +5,27 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "tests/windows/com/standin_word.h"
+#include "word/com/busy_word.h"
 
 namespace {
 
 class ComApartment : public testing::Environment {
+    std::unique_ptr<word::com::BusyWordFilter> filter_;
+
 public:
-    void SetUp() override { ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr))); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+        // As Tidyset does; Wine never calls it, so the COM link retries too.
+        filter_ = std::make_unique<word::com::BusyWordFilter>();
+    }
     void TearDown() override
     {
-        while (com_tests::StandinWord::is_running()) com_tests::StandinWord::running().quit();
+        com_tests::StandinWord::quit_all();
+        filter_.reset();
         CoUninitialize();
     }
 };

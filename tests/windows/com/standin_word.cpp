@@ -63,11 +63,11 @@ void run_to_end(const std::vector<std::string>& options)
     if (exit_code != 0) throw std::runtime_error("the stand-in Word server failed to (un)register");
 }
 
-ComPtr<IDispatch> find_control()
+ComPtr<IDispatch> find_control(Office office)
 {
     ComPtr<IUnknown> object;
-    if (FAILED(GetActiveObject(standin_server::kControlClass, nullptr, object.GetAddressOf())) || !object)
-        return nullptr;
+    const CLSID& control_class = office == Office::wps ? standin_server::kWpsControlClass : standin_server::kControlClass;
+    if (FAILED(GetActiveObject(control_class, nullptr, object.GetAddressOf())) || !object) return nullptr;
     ComPtr<IDispatch> control;
     object.As(&control);
     return control;
@@ -93,33 +93,50 @@ std::string write_document(const std::string& name, const std::string& utf8)
     return word::com::to_utf8(path);
 }
 
-StandinWord StandinWord::start(const std::vector<std::string>& options)
+StandinWord StandinWord::start(const std::vector<std::string>& options, Office office)
 {
-    const HANDLE process = launch(options);
+    auto arguments = options;
+    if (office == Office::wps) arguments.insert(arguments.end(), {"--prog-id", "KWPS.Application"});
+    const HANDLE process = launch(arguments);
     CloseHandle(process);
     for (int tries = 0; tries < 300; ++tries) {
-        if (auto control = find_control()) return StandinWord(std::move(control));
+        if (auto control = find_control(office)) return StandinWord(std::move(control), office);
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     throw std::runtime_error("the stand-in Word server did not register");
 }
 
-StandinWord StandinWord::running()
+StandinWord StandinWord::running(Office office)
 {
-    auto control = find_control();
+    auto control = find_control(office);
     if (!control) throw std::runtime_error("no stand-in Word server runs");
-    return StandinWord(std::move(control));
+    return StandinWord(std::move(control), office);
 }
 
-bool StandinWord::is_running()
+bool StandinWord::is_running(Office office)
 {
-    return find_control() != nullptr;
+    return find_control(office) != nullptr;
+}
+
+void StandinWord::quit_all()
+{
+    for (const Office office : {Office::word, Office::wps})
+        while (is_running(office)) running(office).quit();
 }
 
 void StandinWord::register_server(const std::vector<std::string>& options)
 {
     auto arguments = options;
     arguments.insert(arguments.begin(), "/regserver");
+    run_to_end(arguments);
+}
+
+void StandinWord::register_wps_server(const std::string& prog_id, bool per_user,
+                                      const std::vector<std::string>& options)
+{
+    auto arguments = options;
+    arguments.insert(arguments.begin(), {"/regserver", "--prog-id", prog_id});
+    if (per_user) arguments.push_back("--per-user");
     run_to_end(arguments);
 }
 
@@ -140,6 +157,11 @@ StandinWord::~StandinWord()
 std::string StandinWord::state_json()
 {
     return Dispatch{control_, control_ids}.get_text("State");
+}
+
+std::string StandinWord::render()
+{
+    return Dispatch{control_, control_ids}.get_text("Render");
 }
 
 std::int32_t StandinWord::round_trips() { return read_number(control_.Get(), "RoundTrips"); }
@@ -176,6 +198,39 @@ void StandinWord::fail_call(std::int32_t k, const std::string& description, HRES
     Dispatch{control_, control_ids}.call("FailCall", {&call_number, &description_argument, &result_argument,
                                                       &kind_argument, &source_argument, &help_file_argument,
                                                       &help_context_argument});
+}
+
+void StandinWord::busy_for(std::int32_t milliseconds, HRESULT rejection)
+{
+    const auto time = Variant::int32(milliseconds);
+    const auto result = Variant::int32(static_cast<std::int32_t>(rejection));
+    Dispatch{control_, control_ids}.call("BusyFor", {&time, &result});
+}
+
+void StandinWord::busy_calls(std::int32_t k, HRESULT rejection)
+{
+    const auto calls = Variant::int32(k);
+    const auto result = Variant::int32(static_cast<std::int32_t>(rejection));
+    Dispatch{control_, control_ids}.call("BusyCalls", {&calls, &result});
+}
+
+std::int32_t StandinWord::rejections() { return read_number(control_.Get(), "Rejections"); }
+bool StandinWord::screen_updating() { return read_number(control_.Get(), "ScreenUpdating") != 0; }
+bool StandinWord::undo_record_open() { return read_number(control_.Get(), "UndoRecordOpen") != 0; }
+std::string StandinWord::undo_steps() { return Dispatch{control_, control_ids}.get_text("UndoSteps"); }
+
+bool StandinWord::undo()
+{
+    const CLSID& server = office_ == Office::wps ? standin_server::kStandinWpsClass
+                                                 : standin_server::kWordApplicationClass;
+    ComPtr<IUnknown> found;
+    ComPtr<IDispatch> application;
+    if (FAILED(GetActiveObject(server, nullptr, found.GetAddressOf())) || FAILED(found.As(&application)))
+        throw std::runtime_error("the stand-in's application is not running");
+    static MemberIds application_ids{"StandinApplication"};
+    static MemberIds document_ids{"StandinDocument"};
+    Dispatch document{Dispatch{application, application_ids}.get_object("ActiveDocument"), document_ids};
+    return document.get_int32("Undo") != 0;
 }
 
 void StandinWord::open_text(const std::string& path)
