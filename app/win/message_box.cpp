@@ -3,6 +3,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/win/callback_failure.h"
+
 namespace app::win {
 
 namespace {
@@ -14,18 +16,44 @@ MessageBoxPresenter& presenter()
 }
 
 struct DisabledWindows {
-    HWND keep_enabled;
+    HWND keep_enabled = nullptr;
     std::vector<HWND> windows;
+    std::vector<HWND> topmost;
+    CallbackFailure failure;
 };
 
 BOOL CALLBACK disable_enabled_window(HWND window, LPARAM state)
 {
     auto& disabled = *reinterpret_cast<DisabledWindows*>(state);
-    if (window != disabled.keep_enabled && IsWindowVisible(window) && IsWindowEnabled(window)) {
-        disabled.windows.push_back(window);
-        EnableWindow(window, FALSE);
+    return disabled.failure.run([&]() -> BOOL {
+        if (window == disabled.keep_enabled || !IsWindowVisible(window)) return TRUE;
+        if (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) disabled.topmost.push_back(window);
+        if (IsWindowEnabled(window)) {
+            disabled.windows.push_back(window);
+            EnableWindow(window, FALSE);
+        }
+        return TRUE;
+    });
+}
+
+// A window that is not topmost never rises above one that is: while the box
+// is up, the topmost dialog leaves the topmost band, and the box asks for
+// the band itself as well.
+void set_topmost(const std::vector<HWND>& windows, bool topmost)
+{
+    for (HWND window : windows) {
+        if (IsWindow(window))
+            SetWindowPos(window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-    return TRUE;
+}
+
+void restore(const DisabledWindows& disabled)
+{
+    for (HWND window : disabled.windows) {
+        if (IsWindow(window)) EnableWindow(window, TRUE);
+    }
+    set_topmost(disabled.topmost, true);
 }
 
 }  // namespace
@@ -37,16 +65,29 @@ int show_application_modal_box(HWND owner, std::wstring_view text, std::wstring_
     const HWND active = GetActiveWindow();
     const HWND focus = GetFocus();
 
-    DisabledWindows disabled{owner, {}};
+    DisabledWindows disabled;
+    disabled.keep_enabled = owner;
     EnumThreadWindows(GetCurrentThreadId(), disable_enabled_window, reinterpret_cast<LPARAM>(&disabled));
+    if (disabled.failure.failed()) {
+        restore(disabled);
+        disabled.failure.rethrow();
+    }
+    if (!disabled.topmost.empty()) {
+        set_topmost(disabled.topmost, false);
+        style |= MB_TOPMOST;
+    }
 
     MessageBoxRequest request{owner, std::wstring{text}, std::wstring{caption}, style};
-    const int answer = presenter() ? presenter()(request)
-                                   : MessageBoxW(owner, request.text.c_str(), request.caption.c_str(), style);
-
-    for (HWND window : disabled.windows) {
-        if (IsWindow(window)) EnableWindow(window, TRUE);
+    int answer = 0;
+    try {
+        answer = presenter() ? presenter()(request)
+                             : MessageBoxW(owner, request.text.c_str(), request.caption.c_str(), style);
+    } catch (...) {
+        restore(disabled);
+        throw;
     }
+
+    restore(disabled);
     if (active && IsWindow(active)) SetActiveWindow(active);
     if (focus && IsWindow(focus)) SetFocus(focus);
     return answer;
