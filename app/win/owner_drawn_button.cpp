@@ -42,8 +42,9 @@ LRESULT OwnerDrawnButton::on_message(UINT message, WPARAM wparam, LPARAM lparam)
         if (message == reflected(WM_NOTIFY)) {
             const auto& custom = *reinterpret_cast<const NMCUSTOMDRAW*>(lparam);
             if (custom.hdr.code != NM_CUSTOMDRAW) return 0;
-            // Every drawing stage is ours; the system draws nothing.
-            if (custom.dwDrawStage == CDDS_PREPAINT) {
+            // Every drawing stage is ours; the system draws nothing. The
+            // erase stage comes first, and skipping it may skip the rest.
+            if (custom.dwDrawStage == CDDS_PREERASE || custom.dwDrawStage == CDDS_PREPAINT) {
                 DRAWITEMSTRUCT item{};
                 item.CtlType = ODT_BUTTON;
                 item.hwndItem = handle();
