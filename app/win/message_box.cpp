@@ -1,5 +1,6 @@
 #include "app/win/message_box.h"
 
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -48,6 +49,37 @@ void set_topmost(const std::vector<HWND>& windows, bool topmost)
     }
 }
 
+// Wine ignores MB_TOPMOST: the box is put into the topmost band as it is
+// activated, so that no later activation of the dialog covers it.
+LRESULT CALLBACK raise_box(int code, WPARAM wparam, LPARAM lparam)
+{
+    if (code == HCBT_ACTIVATE) {
+        const auto window = reinterpret_cast<HWND>(wparam);
+        wchar_t name[8] = {};
+        GetClassNameW(window, name, 8);
+        if (std::wstring_view{name} == L"#32770")
+            SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+class BoxRaising {
+public:
+    explicit BoxRaising(bool wanted)
+        : hook_(wanted ? SetWindowsHookExW(WH_CBT, raise_box, nullptr, GetCurrentThreadId()) : nullptr)
+    {
+    }
+    ~BoxRaising()
+    {
+        if (hook_) UnhookWindowsHookEx(hook_);
+    }
+    BoxRaising(const BoxRaising&) = delete;
+    BoxRaising& operator=(const BoxRaising&) = delete;
+
+private:
+    HHOOK hook_;
+};
+
 void restore(const DisabledWindows& disabled)
 {
     for (HWND window : disabled.windows) {
@@ -79,6 +111,7 @@ int show_application_modal_box(HWND owner, std::wstring_view text, std::wstring_
 
     MessageBoxRequest request{owner, std::wstring{text}, std::wstring{caption}, style};
     int answer = 0;
+    const BoxRaising raising{!disabled.topmost.empty()};
     try {
         answer = presenter() ? presenter()(request)
                              : MessageBoxW(owner, request.text.c_str(), request.caption.c_str(), style);
