@@ -93,4 +93,9 @@ std::string application_title(std::string_view executable_path)
     return title;
 }
 
+std::string save_failure_question()
+{
+    return "设置未能保存。仍要关闭窗口吗？\n选择“是”关闭窗口，本次的设置不保存；选择“否”回到窗口。";
+}
+
 }  // namespace app

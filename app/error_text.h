@@ -10,6 +10,9 @@ namespace app {
 // ends in "." or a character below it (a blank, "!", ",").
 std::string error_box_text(std::string message);
 
+// Asked below the message when the settings cannot be saved at close.
+std::string save_failure_question();
+
 // The executable's file name without its directory, cut at the first ".",
 // every character after the first in lower case: "MyTool.Setup.exe" gives
 // "Mytool".

@@ -6,8 +6,11 @@ set -euo pipefail
 packages=(
     cmake g++ googletest clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-    wine wine64 xvfb xdotool fonts-wqy-zenhei imagemagick x11-utils zip
-    locales
+    wine wine64 xvfb xdotool imagemagick x11-utils zip locales
+    # Fonts the Windows tests look for: Song for "宋体" (UMing, WenQuanYi where
+    # no Song face does), TrueType faces (DejaVu) and faces that are not
+    # TrueType (URW's PostScript fonts) for the font list's symbols.
+    fonts-arphic-uming fonts-wqy-zenhei fonts-dejavu-core fonts-urw-base35
 )
 # zh_CN gives the tests code page 936; de_DE a "," decimal separator.
 locales_needed=(zh_CN.UTF-8 de_DE.UTF-8)

@@ -51,10 +51,17 @@ export LC_ALL="$TIDYSET_WINE_LANG"
 unset LANGUAGE
 
 # Bump when the prefix needs setting up differently.
-tidyset_prefix_recipe="tidyset-prefix 2"
+tidyset_prefix_recipe="tidyset-prefix 3"
+
+# "宋体" and "SimSun" render, and are enumerated, as AR PL UMing, a Song face
+# whose cell is close to SimSun's; as the taller WenQuanYi only where UMing
+# is missing.
+tidyset_song_face() {
+    if fc-list 2>/dev/null | grep -q 'AR PL UMing CN'; then echo 'AR PL UMing CN'; else echo 'WenQuanYi Zen Hei'; fi
+}
 
 tidyset_prefix_stamp_text() {
-    printf '%s\n%s\n' "$tidyset_prefix_recipe" "$("$WINE" --version 2>/dev/null)"
+    printf '%s\n%s\n%s\n' "$tidyset_prefix_recipe" "$("$WINE" --version 2>/dev/null)" "$(tidyset_song_face)"
 }
 
 tidyset_prefix_ready() {
@@ -76,9 +83,9 @@ wine_prefix_setup() {
         # settled can hang, hence the wait.
         "$WINE" wineboot -i >/dev/null 2>&1 9>&- || exit 1
         "$WINESERVER" -w 9>&- || exit 1
-        # "宋体" and "SimSun" render, and are enumerated, as WenQuanYi.
-        tidyset_reg 'HKCU\Software\Wine\Fonts\Replacements' /v '宋体' /t REG_SZ /d 'WenQuanYi Zen Hei' || exit 1
-        tidyset_reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'SimSun' /t REG_SZ /d 'WenQuanYi Zen Hei' || exit 1
+        song="$(tidyset_song_face)"
+        tidyset_reg 'HKCU\Software\Wine\Fonts\Replacements' /v '宋体' /t REG_SZ /d "$song" || exit 1
+        tidyset_reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'SimSun' /t REG_SZ /d "$song" || exit 1
         # No window manager on Xvfb: managed windows take 2 s to be destroyed
         # (Wine waits for the withdrawal) and never get the keyboard focus.
         tidyset_reg 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N || exit 1

@@ -17,7 +17,9 @@ public:
 
     // Replaces the file's content in one step: the new content goes to a
     // temporary file beside it, and only a complete one takes the file's
-    // place, so a crash or a full disk never leaves a cut file behind.
+    // place, so a crash or a full disk never leaves a cut file behind. Where
+    // the folder forbids creating the temporary file, the file is rewritten
+    // in place instead, flushed.
     // Throws EFCreateError when the file cannot be created or replaced, and
     // EWriteError when writing the content fails.
     virtual void replace_file(const std::string& path, std::string_view content) = 0;

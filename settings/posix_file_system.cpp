@@ -111,7 +111,13 @@ void PosixFileSystem::replace_file(const std::string& path, std::string_view con
 
     const std::string temporary = temporary_path_for(path);
     UniqueFd file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    if (file.get() < 0) throw EFCreateError(path, system_error_text(errno));
+    if (file.get() < 0) {
+        // A folder where the user may not create files can still hold a
+        // system.ini that the user may write: only there is the file
+        // rewritten in place.
+        write_in_place(path, content);
+        return;
+    }
     if (exists) ::fchmod(file.get(), old_status.st_mode & 07777);
 
     const bool complete = write_all(file.get(), content) && ::fsync(file.get()) == 0;
@@ -127,6 +133,14 @@ void PosixFileSystem::replace_file(const std::string& path, std::string_view con
         throw;
     }
     sync_directory_of(path);
+}
+
+void PosixFileSystem::write_in_place(const std::string& path, std::string_view content)
+{
+    UniqueFd file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (file.get() < 0) throw EFCreateError(path, system_error_text(errno));
+    const bool complete = write_all(file.get(), content) && ::fsync(file.get()) == 0;
+    if (!file.close() || !complete) throw EWriteError();
 }
 
 void PosixFileSystem::move_into_place(const std::string& temporary, const std::string& path)

@@ -14,6 +14,11 @@ protected:
     // The last step of a replacement: the complete temporary file takes the
     // place of the old one.
     virtual void move_into_place(const std::string& temporary, const std::string& path);
+
+private:
+    // Truncates and rewrites the file itself, flushed: for a folder that
+    // allows no temporary file beside it.
+    static void write_in_place(const std::string& path, std::string_view content);
 };
 
 }  // namespace settings

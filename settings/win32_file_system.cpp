@@ -87,7 +87,13 @@ void Win32FileSystem::replace_file(const std::string& path, std::string_view con
     const std::wstring wide_temporary = widen(temporary);
     UniqueFile file(CreateFileW(wide_temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) throw EFCreateError(path, win32_error_text(GetLastError()));
+    if (!file.valid()) {
+        // A folder where the user may not create files can still hold a
+        // system.ini that the user may write: only there is the file
+        // rewritten in place.
+        write_in_place(path, content);
+        return;
+    }
 
     const bool complete = write_all(file.get(), content) && FlushFileBuffers(file.get());
     if (!file.close() || !complete) {
@@ -101,6 +107,15 @@ void Win32FileSystem::replace_file(const std::string& path, std::string_view con
         DeleteFileW(wide_temporary.c_str());
         throw;
     }
+}
+
+void Win32FileSystem::write_in_place(const std::string& path, std::string_view content)
+{
+    UniqueFile file(CreateFileW(widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                nullptr));
+    if (!file.valid()) throw EFCreateError(path, win32_error_text(GetLastError()));
+    const bool complete = write_all(file.get(), content) && FlushFileBuffers(file.get());
+    if (!file.close() || !complete) throw EWriteError();
 }
 
 void Win32FileSystem::move_into_place(const std::string& temporary, const std::string& path)

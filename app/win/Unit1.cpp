@@ -3,6 +3,7 @@
 #include <memory>
 #include <utility>
 
+#include "app/error_text.h"
 #include "app/size_table.h"
 #include "app/win/colours.h"
 #include "app/win/error_box.h"
@@ -90,7 +91,6 @@ void TForm1::create_window(HWND owner)
     const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
     create(extended_style, kFormClass, kCaption, style, RECT{left, top, left + width, top + height}, owner, nullptr);
-    if (!handle()) throw std::runtime_error("The main window could not be created");
     opacity_.start(handle(), 255);
     SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.window.get()), FALSE);
 }
@@ -115,7 +115,7 @@ void TForm1::create_controls()
 
     const HWND page = TabSheet1.handle();
     RzButton2.create_push_button(page, s.rect(16, 24, 249, 81), kButtonId, L"自动排版", fonts_.window.get(),
-                                 [this] { RzButton2Click(); });
+                                 [this] { typeset_clicked(); });
     name("RzButton2", RzButton2.handle());
 
     auto group = [&](FlatGroupBox& box, std::string_view box_name, const RECT& bounds, const wchar_t* caption,
@@ -204,6 +204,47 @@ void TForm1::FormClose() { settings::save_settings(RzRegIniFile1, *this); }
 
 void TForm1::RzButton2Click() { typeset::typeset_active_document(*this, WordServers_, platform_); }
 
+void TForm1::typeset_clicked()
+{
+    running_ = true;
+    guard_message([this] {
+        try {
+            RzButton2Click();
+        } catch (...) {
+            drop_input_of_the_run();
+            throw;
+        }
+        return LRESULT{0};
+    });
+    running_ = false;
+    if (close_requested_) {
+        close_requested_ = false;
+        PostMessageW(handle(), WM_CLOSE, 0, 0);
+    }
+}
+
+void TForm1::drop_input_of_the_run()
+{
+    MSG input;
+    while (PeekMessageW(&input, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT)) {
+        const bool alt_f4 = input.message == WM_SYSKEYDOWN && input.wParam == VK_F4;
+        const bool close_box = (input.message == WM_NCLBUTTONDOWN || input.message == WM_NCLBUTTONUP) &&
+                               input.wParam == HTCLOSE && input.hwnd == handle();
+        if (alt_f4 || close_box) close_requested_ = true;
+    }
+}
+
+bool TForm1::settings_saved_or_given_up()
+{
+    try {
+        FormClose();
+        return true;
+    } catch (...) {
+        const std::string message = exception_message(std::current_exception());
+        return ask_in_error_box(message, app::save_failure_question(), MB_YESNO | MB_DEFBUTTON2) == IDYES;
+    }
+}
+
 void TForm1::RzTrackBar1Change() { opacity_.set_alpha(handle(), static_cast<BYTE>(RzTrackBar1.position())); }
 
 FlatEdit& TForm1::edit(typeset::Edit which)
@@ -255,6 +296,7 @@ void TForm1::set_progress(std::int16_t percent) { RzProgressStatus1.set_percent(
 
 void TForm1::show_message(const std::string& text, const std::string& caption, typeset::Icon icon)
 {
+    if (running_) drop_input_of_the_run();
     const UINT icon_style = icon == typeset::Icon::error ? MB_ICONERROR : MB_ICONINFORMATION;
     show_application_modal_box(GetWindow(handle(), GW_OWNER), widen(text), widen(caption), MB_OK | icon_style);
 }
@@ -266,10 +308,13 @@ LRESULT TForm1::on_message(UINT message, WPARAM wparam, LPARAM lparam)
 
     switch (message) {
     case WM_CLOSE:
-        // A failing save throws past the DestroyWindow: the dialog stays open
-        // and the next close tries again.
-        FormClose();
-        DestroyWindow(handle());
+        // Held until the run and its message are over: the run's handler
+        // still uses the dialog.
+        if (running_) {
+            close_requested_ = true;
+            return 0;
+        }
+        if (settings_saved_or_given_up()) DestroyWindow(handle());
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

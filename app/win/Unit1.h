@@ -81,6 +81,15 @@ protected:
 private:
     void create_window(HWND owner);
     void create_controls();
+    // The typeset button's click: the run, its failure shown in the error
+    // box, then a close that was asked for meanwhile.
+    void typeset_clicked();
+    // Input that came while the run held the thread is dropped, so that
+    // keys and clicks aimed at the busy dialog do not close the run's
+    // message box or start another run; a close among them is kept.
+    void drop_input_of_the_run();
+    // Saves the settings; when that fails, asks whether to close anyway.
+    bool settings_saved_or_given_up();
     void name(std::string_view control_name, HWND window) { named_controls_.push_back({control_name, window}); }
     FlatEdit& edit(typeset::Edit which);
     SizeComboBox& size_combo(typeset::SizeCombo which);
@@ -93,6 +102,8 @@ private:
     Win32Platform platform_;
     std::vector<NamedControl> named_controls_;
     HWND focus_before_deactivation_ = nullptr;
+    bool running_ = false;
+    bool close_requested_ = false;
 
 public:
     // The controls, under the names the rest of the program uses.

@@ -12,14 +12,16 @@ namespace app::win {
 void FlatCheckBox::create_check_box(HWND parent, const RECT& bounds, int id, const wchar_t* caption, HFONT font,
                                     bool checked)
 {
-    checked_ = checked;
-    create_button(parent, bounds, id, caption, font);
+    create_button(parent, bounds, id, caption, font, BS_AUTOCHECKBOX);
+    set_checked(checked);
 }
+
+bool FlatCheckBox::checked() const { return SendMessageW(handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void FlatCheckBox::set_checked(bool checked)
 {
-    if (checked == checked_) return;
-    checked_ = checked;
+    if (checked == this->checked()) return;
+    SendMessageW(handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
     InvalidateRect(handle(), nullptr, FALSE);
 }
 
@@ -38,7 +40,7 @@ void FlatCheckBox::draw(const DRAWITEMSTRUCT& item)
     unique_hbrush line{CreateSolidBrush(kLineColour)};
     FrameRect(dc, &box, line.get());
 
-    if (checked_) {
+    if (checked()) {
         const int pen_width = box_size / 7 > 1 ? box_size / 7 : 1;
         unique_hpen pen{CreatePen(PS_SOLID, pen_width, kTextColour)};
         selected_object pen_in_use{dc, pen.get()};

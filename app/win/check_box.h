@@ -1,4 +1,5 @@
-// A flat check box with two states.
+// A flat check box with two states: a real check box (BM_GETCHECK reads
+// its tick), drawn flat.
 #pragma once
 
 #include "app/win/owner_drawn_button.h"
@@ -9,15 +10,13 @@ class FlatCheckBox : public OwnerDrawnButton {
 public:
     void create_check_box(HWND parent, const RECT& bounds, int id, const wchar_t* caption, HFONT font, bool checked);
 
-    bool checked() const { return checked_; }
+    bool checked() const;
     void set_checked(bool checked);
 
 protected:
     void draw(const DRAWITEMSTRUCT& item) override;
-    void clicked() override { set_checked(!checked_); }
-
-private:
-    bool checked_ = false;
+    // The check box toggles itself.
+    void clicked() override {}
 };
 
 }  // namespace app::win

@@ -36,6 +36,13 @@ void show_error_box(std::string_view message)
                                MB_OK | MB_ICONERROR);
 }
 
+int ask_in_error_box(std::string_view message, std::string_view question, UINT buttons)
+{
+    if (GetCapture()) ReleaseCapture();
+    const std::string text = app::error_box_text(std::string{message}) + "\n\n" + std::string{question};
+    return show_application_modal_box(owner().window, widen(text), owner().title, buttons | MB_ICONERROR);
+}
+
 std::string exception_message(std::exception_ptr thrown)
 {
     try {

@@ -18,6 +18,10 @@ void set_error_box_owner(HWND owner, std::wstring title);
 // ("." appended unless it ends in "." or below) with the stop icon.
 void show_error_box(std::string_view message);
 
+// The same box with the buttons of `buttons` (MB_YESNO, ...) and a question
+// below the message; returns the button pressed (IDYES, ...).
+int ask_in_error_box(std::string_view message, std::string_view question, UINT buttons);
+
 // The message of whatever was thrown.
 std::string exception_message(std::exception_ptr thrown);
 

@@ -3,15 +3,26 @@
 #include <commctrl.h>
 
 #include "app/win/colours.h"
+#include "app/win/error_box.h"
 #include "app/win/self_painting.h"
 #include "app/win/unique_handle.h"
 
 namespace app::win {
 
+namespace {
+constexpr UINT_PTR kListSubclassId = 1;
+}
+
+FlatCombo::~FlatCombo()
+{
+    if (list_) RemoveWindowSubclass(list_, list_thunk, kListSubclassId);
+}
+
 void FlatCombo::create_combo(HWND parent, const RECT& bounds, int id, DWORD kind_style, HFONT font, int entry_height,
                              int visible_entries)
 {
     font_ = font;
+    visible_entries_ = visible_entries;
     const int field_height = bounds.bottom - bounds.top;
     // A combo's window height is that of the open list; the closed field
     // takes its height from the item height set below.
@@ -24,6 +35,52 @@ void FlatCombo::create_combo(HWND parent, const RECT& bounds, int id, DWORD kind
     SendMessageW(handle(), CB_SETITEMHEIGHT, 0, entry_height);
     SendMessageW(handle(), CB_SETMINVISIBLE, static_cast<WPARAM>(visible_entries), 0);
     set_field_height(field_height);
+
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof(parts);
+    if (GetComboBoxInfo(handle(), &parts) && parts.hwndList) {
+        list_ = parts.hwndList;
+        SetWindowSubclass(list_, list_thunk, kListSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    }
+}
+
+void FlatCombo::fit_list(WINDOWPOS& position) const
+{
+    const int entries = entry_count();
+    const int rows = entries < 1 ? 1 : (entries < visible_entries_ ? entries : visible_entries_);
+    const auto entry_height = static_cast<int>(SendMessageW(list_, LB_GETITEMHEIGHT, 0, 0));
+    if (entry_height <= 0) return;
+    RECT outside;
+    RECT inside;
+    GetWindowRect(list_, &outside);
+    GetClientRect(list_, &inside);
+    const int frame = (outside.bottom - outside.top) - (inside.bottom - inside.top);
+    const int height = rows * entry_height + frame;
+    // A list that opens upwards (no room below) keeps its bottom edge at the
+    // field.
+    RECT field;
+    GetWindowRect(handle(), &field);
+    if (!(position.flags & SWP_NOMOVE) && position.y < field.top) position.y += position.cy - height;
+    position.cy = height;
+}
+
+LRESULT CALLBACK FlatCombo::list_thunk(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                       DWORD_PTR data)
+{
+    auto* self = reinterpret_cast<FlatCombo*>(data);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, list_thunk, kListSubclassId);
+        self->list_ = nullptr;
+        return DefSubclassProc(window, message, wparam, lparam);
+    }
+    if (message == WM_WINDOWPOSCHANGING) {
+        auto& position = *reinterpret_cast<WINDOWPOS*>(lparam);
+        if (!(position.flags & SWP_NOSIZE)) guard_message([&] {
+                self->fit_list(position);
+                return LRESULT{0};
+            });
+    }
+    return DefSubclassProc(window, message, wparam, lparam);
 }
 
 void FlatCombo::set_field_height(int height)

@@ -11,6 +11,8 @@ namespace app::win {
 
 class FlatCombo : public SubclassedControl {
 public:
+    ~FlatCombo() override;
+
     // Bounds give the closed combo; `visible_entries` sizes the open list.
     void create_combo(HWND parent, const RECT& bounds, int id, DWORD kind_style, HFONT font, int entry_height,
                       int visible_entries);
@@ -28,7 +30,14 @@ protected:
 private:
     void set_field_height(int height);
     void paint(HDC dc);
+    // The open list holds exactly `visible_entries_` whole entries (fewer
+    // when the list has fewer), whatever the system makes of the height.
+    void fit_list(WINDOWPOS& position) const;
+    static LRESULT CALLBACK list_thunk(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                       DWORD_PTR self);
     HFONT font_ = nullptr;
+    int visible_entries_ = 0;
+    HWND list_ = nullptr;
 };
 
 }  // namespace app::win

@@ -2,17 +2,25 @@
 
 #include <algorithm>
 
+#include "app/win/callback_failure.h"
 #include "app/win/unique_handle.h"
 
 namespace app::win {
 
 namespace {
 
-int CALLBACK add_family(const LOGFONTW* font, const TEXTMETRICW*, DWORD font_type, LPARAM families)
+struct FamilyList {
+    std::vector<FontFamily> families;
+    CallbackFailure failure;
+};
+
+int CALLBACK add_family(const LOGFONTW* font, const TEXTMETRICW*, DWORD font_type, LPARAM list)
 {
-    reinterpret_cast<std::vector<FontFamily>*>(families)->push_back(
-        FontFamily{font->lfFaceName, font_type, font->lfPitchAndFamily});
-    return 1;
+    auto& found = *reinterpret_cast<FamilyList*>(list);
+    return found.failure.run([&] {
+        found.families.push_back(FontFamily{font->lfFaceName, font_type, font->lfPitchAndFamily});
+        return 1;
+    });
 }
 
 int compare_ignoring_case(const std::wstring& a, const std::wstring& b)
@@ -30,11 +38,13 @@ bool same_text_ignoring_case(const std::wstring& a, const std::wstring& b)
 
 std::vector<FontFamily> screen_font_families()
 {
-    std::vector<FontFamily> families;
+    FamilyList found;
     {
         window_dc screen{nullptr};
-        EnumFontFamiliesW(screen.get(), nullptr, add_family, reinterpret_cast<LPARAM>(&families));
+        EnumFontFamiliesW(screen.get(), nullptr, add_family, reinterpret_cast<LPARAM>(&found));
     }
+    found.failure.rethrow();
+    std::vector<FontFamily> families = std::move(found.families);
     std::stable_sort(families.begin(), families.end(), [](const FontFamily& a, const FontFamily& b) {
         return compare_ignoring_case(a.name, b.name) == CSTR_LESS_THAN;
     });

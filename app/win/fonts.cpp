@@ -2,6 +2,9 @@
 
 #include <cwchar>
 
+#include "app/win/wide_text.h"
+#include "app/win/win32_failure.h"
+
 namespace app::win {
 
 unique_hfont make_dialog_font(const Scaling& scaling, int pixel_height, bool bold)
@@ -16,7 +19,9 @@ unique_hfont make_dialog_font(const Scaling& scaling, int pixel_height, bool bol
     description.lfQuality = DEFAULT_QUALITY;
     description.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
     wcsncpy(description.lfFaceName, kDialogFontFace, LF_FACESIZE - 1);
-    return unique_hfont{CreateFontIndirectW(&description)};
+    unique_hfont font{CreateFontIndirectW(&description)};
+    if (!font) throw_last_error("Cannot create font \"" + narrow(kDialogFontFace) + "\"");
+    return font;
 }
 
 int character_height(HDC dc)

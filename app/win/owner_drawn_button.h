@@ -1,5 +1,7 @@
 // What the typeset button and the check boxes share: drawn by us, flat, and
-// highlighted while the mouse is over them.
+// highlighted while the mouse is over them. The typeset button is owner
+// drawn; a check box stays a check box to Windows (and so to screen readers
+// and other programs) and is drawn through custom draw.
 #pragma once
 
 #include <windows.h>
@@ -13,7 +15,9 @@ public:
     bool hovered() const { return hovered_; }
 
 protected:
-    void create_button(HWND parent, const RECT& bounds, int id, const wchar_t* caption, HFONT font);
+    // `kind` is the button style: BS_OWNERDRAW or BS_AUTOCHECKBOX.
+    void create_button(HWND parent, const RECT& bounds, int id, const wchar_t* caption, HFONT font,
+                       DWORD kind = BS_OWNERDRAW);
 
     LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
     virtual void draw(const DRAWITEMSTRUCT& item) = 0;

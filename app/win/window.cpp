@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include "app/win/error_box.h"
+#include "app/win/wide_text.h"
+#include "app/win/win32_failure.h"
 
 namespace app::win {
 
@@ -31,15 +33,18 @@ void Window::register_class(const wchar_t* class_name, UINT class_style, HICON i
     description.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     description.hIcon = icon;
     description.lpszClassName = class_name;
-    RegisterClassExW(&description);
+    if (!RegisterClassExW(&description) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throw_last_error("Cannot register window class \"" + narrow(class_name) + "\"");
 }
 
 HWND Window::create(DWORD extended_style, const wchar_t* class_name, const wchar_t* text, DWORD style,
                     const RECT& bounds, HWND parent, HMENU menu_or_id)
 {
-    return CreateWindowExW(extended_style, class_name, text, style, bounds.left, bounds.top,
-                           bounds.right - bounds.left, bounds.bottom - bounds.top, parent, menu_or_id,
-                           GetModuleHandleW(nullptr), this);
+    const HWND window = CreateWindowExW(extended_style, class_name, text, style, bounds.left, bounds.top,
+                                        bounds.right - bounds.left, bounds.bottom - bounds.top, parent, menu_or_id,
+                                        GetModuleHandleW(nullptr), this);
+    if (!window) throw_last_error("Cannot create window \"" + narrow(class_name) + "\"");
+    return window;
 }
 
 LRESULT Window::on_message(UINT message, WPARAM wparam, LPARAM lparam)
@@ -83,7 +88,8 @@ HWND SubclassedControl::create(DWORD extended_style, const wchar_t* class_name, 
     window_ = CreateWindowExW(extended_style, class_name, text, style, bounds.left, bounds.top,
                               bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    if (window_) SetWindowSubclass(window_, thunk, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    if (!window_) throw_last_error("Cannot create window \"" + narrow(class_name) + "\"");
+    SetWindowSubclass(window_, thunk, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     return window_;
 }
 

@@ -275,6 +275,8 @@ e2e_cleanup() {
         wait "$PROBE_PID" 2>/dev/null || true
     fi
     if [ -n "$standin_pid" ] && kill -0 "$standin_pid" 2>/dev/null; then kill "$standin_pid" 2>/dev/null; fi
+    # Folders a session made immutable, if it stopped before unlocking them.
+    find "$e2e_work" -type d -exec chattr -i {} + 2>/dev/null
     if [ -z "${E2E_KEEP:-}" ]; then rm -rf "$e2e_work"; else say "kept: $e2e_work"; fi
 }
 

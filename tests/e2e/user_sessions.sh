@@ -28,6 +28,22 @@ press_typeset() {
     wait_box 60000
 }
 
+# The box on screen stands above the topmost dialog in the z-order of the
+# real windows (a box behind it would leave the program looking frozen).
+check_box_above_dialog() {
+    probe zorder || abort "no z-order: $seen"
+    local first_two
+    first_two="$(printf '%s\n' "${seen_lines[@]}" | head -2 | cut -f2 | paste -sd '>')"
+    [ "$first_two" = "$box_caption>Tidyset V090630" ] || say "z-order: $(printf '%s; ' "${seen_lines[@]}")"
+    check "$1: the box above the dialog" "$box_caption>Tidyset V090630" "$first_two"
+}
+
+# Once the box has closed, the dialog is back on top of the topmost band.
+check_dialog_topmost_again() {
+    probe zorder || abort "no z-order: $seen"
+    check "$1: the dialog is topmost again" "Tidyset V090630	topmost" "$(printf '%s' "${seen_lines[0]}" | cut -f2,3)"
+}
+
 # After a message box: the dialog is usable, the bar empty.
 check_back_to_idle() {
     wait_idle || check "$1: the dialog is usable again" "idle" "$seen"
@@ -48,14 +64,30 @@ session_first_start_and_two_runs() {
         "ymszLeft=2.5 ymszRight=2.5 ymszTop=2.5 ymszBottom=2.5 zwLine=25 zwDuanQianDuanHou=0 btDuanQianDuanHou=0.5 zwFontName=宋体 zwFontSize=四号(14) btFontName=宋体 btFontSize=小二(18) " \
         "$(dialog_values)"
     check "the typeset button" "自动排版 enabled" "$(control_text RzButton2) $(control_enabled RzButton2)"
+    local name
+    for name in wbkh tshr zhyh DuanQian; do
+        probe check "$name"
+        check "$name is a check box, and ticked to other programs" "checkbox checked" "$(cut -f2,3 --output-delimiter=' ' <<<"$seen")"
+    done
+    # The open lists, measured from outside: whole entries only.
+    for name in zwFontSize btFontSize zwFontName btFontName; do
+        if [[ $name == *Size ]]; then click "$name" 8; else click "$name"; fi
+        sleep 0.3
+        probe open-list || { check "$name: the list opens" "open" "$seen"; continue; }
+        check "$name: the open list's whole entries" "$([[ $name == *Size ]] && echo 8.00 || echo 14.00)" \
+            "$(sed 's/.*entries=//' <<<"$seen")"
+        xdo key Escape
+    done
     screenshot e2e-dialog-before-run
 
     press_typeset
     check_match "the completion message" "$completion" "$box_text"
     check "the completion message's caption and icon" "提示 information" "$box_caption $box_icon"
+    check_box_above_dialog "the completion message"
     screenshot e2e-completion-message
     dismiss_box
     check_back_to_idle "after the first run"
+    check_dialog_topmost_again "after the completion message"
 
     probe render || abort "no document: $seen"
     local first_render="$seen"
@@ -91,6 +123,7 @@ session_no_document_and_word_closed() {
     press_typeset
     check "no document: the message" "请先打开待排版的文档。" "$box_text"
     check "no document: caption and icon" "提示 error" "$box_caption $box_icon"
+    check_box_above_dialog "no document"
     dismiss_box
     wait_idle || check "no document: the dialog is usable again" "idle" "$seen"
     check "no document: the typeset button is enabled again" "enabled" "$(control_enabled RzButton2)"
@@ -127,6 +160,7 @@ session_bad_top_margin() {
     press_typeset
     check "the parsing error" "'abc' is not a valid floating point value." "$box_text"
     check "the error box's caption and icon" "tidyset error" "$box_caption $box_icon"
+    check_box_above_dialog "the error box"
     screenshot e2e-error-box
     dismiss_box
     check_back_to_idle "after the parsing error"
@@ -178,6 +212,8 @@ session_typed_values_survive_a_restart() {
     choose_font btFontName 3
     click tshr
     click DuanQian
+    probe check tshr
+    check "an unticked check box reads unticked" "checkbox unchecked" "$(cut -f2,3 --output-delimiter=' ' <<<"$seen")"
     local typed="ymszLeft=3.1 ymszRight=2.8 ymszTop=3.7 ymszBottom=3.5 zwLine=28 zwDuanQianDuanHou=0.25 btDuanQianDuanHou=1.5 zwFontName=文泉驿等宽正黑 zwFontSize=三号(16) btFontName=文泉驿正黑 btFontSize=二号(22) "
     check "the typed and chosen values" "$typed" "$(dialog_values)"
 
@@ -206,10 +242,99 @@ session_typed_values_survive_a_restart() {
     check "closing again writes the same system.ini" "$before" "$(od -An -c "$folder/system.ini" 2>/dev/null)"
 }
 
+session_close_during_a_long_run() {
+    say "== a close during a long run waits for the run and its message"
+    local folder document="$e2e_work/long_report.txt" i
+    {
+        echo "关于年度工作情况的报告"
+        echo "各科室："
+        for ((i = 3; i <= ${E2E_LONG_PARAGRAPHS:-400}; i++)); do echo "本段是报告的第${i}段，记述有关情况。"; done
+    } >"$document"
+    folder="$(program_folder)"
+    standin_start "$document"
+    program_start "$folder"
+
+    click RzButton2
+    sleep 4
+    # Alt+F4, as a person closes the window, while the run holds the program.
+    xdo key alt+F4
+    wait_box 300000
+    check_match "the run ends with its completion message" "$completion" "$box_text"
+    check_box_above_dialog "the completion message after a close"
+    sleep 1
+    probe boxes
+    check "the message stays until the user closes it" "1" "${#seen_lines[@]}"
+    check "the window is still open under its message" "found" "$(probe form; cut -f2 <<<"$seen")"
+    dismiss_box
+    probe wait-no-form 10000 || check "after the message, the window closes" "closed" "open"
+    program_wait_exit || check "tidyset.exe exits" "exited" "running"
+    check "the settings are saved" "$(ini_bytes_of "$e2e_here/expected/system_defaults.ini" | od -An -c)" \
+        "$(od -An -c "$folder/system.ini" 2>/dev/null)"
+    probe render
+    check "the whole document was typeset" "1" "$(grep -c '审核人' <<<"$seen")"
+    check "no reference to Word's objects is left" "0" "$(standin_number References)"
+    standin_quit
+}
+
+# A folder where no file can be created (chattr +i; root writes any other).
+lock_folder() { chattr +i "$1" 2>/dev/null && ! touch "$1/probe" 2>/dev/null; }
+unlock_folder() { chattr -i "$1" 2>/dev/null; }
+
+session_settings_in_a_folder_without_create_rights() {
+    say "== system.ini in a folder without create rights"
+    local folder
+    folder="$(program_folder)"
+    ini_bytes_of "$e2e_here/expected/system_defaults.ini" >"$folder/system.ini"
+    if ! lock_folder "$folder"; then
+        unlock_folder "$folder"
+        say "skipped: no folder without create rights can be made here"
+        return
+    fi
+    program_start "$folder"
+    type_into zwLine "28"
+    program_close || check "the window closes" "closed" "open"
+    check "system.ini is rewritten in place" "line=28" "$(ini_text "$folder" | grep '^line=')"
+
+    # Without the file, nothing can be saved there: the box tells why and
+    # asks; "否" keeps the window, "是" closes it without saving.
+    unlock_folder "$folder"
+    rm "$folder/system.ini"
+    lock_folder "$folder"
+    program_start "$folder"
+    local bounds left top right bottom
+    IFS=, read -r left top right bottom <<<"$(form_bounds)"
+    xdo mousemove $((right - 12)) $((top + 9)) click 1
+    wait_box 10000
+    local line="${seen_lines[0]}"
+    check_match "the save failure: the reason and the question" \
+        '^Cannot create file ".*system\.ini"\. .+\.\\n\\n设置未能保存。仍要关闭窗口吗？' "$box_text"
+    check "the save failure: caption, icon and buttons" "tidyset error 是(&Y) 否(&N)" \
+        "$box_caption $box_icon $(printf '%s\n' "$line" | cut -f7- | sed 's/@[0-9,]*//g' | tr '\t' ' ')"
+    check_box_above_dialog "the save failure"
+    screenshot e2e-save-failure
+    # The first button is "是", the second "否".
+    local no_button
+    no_button="$(printf '%s' "$line" | cut -f8)"
+    IFS=, read -r left top right bottom <<<"${no_button#*@}"
+    xdo mousemove $(((left + right) / 2)) $(((top + bottom) / 2)) click 1
+    probe wait-box-gone "$box_window" 5000 || check "否 closes the box" "closed" "open"
+    wait_idle || check "否 keeps the window open and usable" "idle" "$seen"
+    IFS=, read -r left top right bottom <<<"$(form_bounds)"
+    xdo mousemove $((right - 12)) $((top + 9)) click 1
+    wait_box 10000
+    dismiss_box  # "是"
+    probe wait-no-form 10000 || check "是 closes the window" "closed" "open"
+    program_wait_exit || check "tidyset.exe exits" "exited" "running"
+    check "nothing was saved" "(none)" "$(ini_text "$folder")"
+    unlock_folder "$folder"
+}
+
 e2e_start
 standin_register
 session_first_start_and_two_runs
 session_no_document_and_word_closed
 session_bad_top_margin
 session_typed_values_survive_a_restart
+session_close_during_a_long_run
+session_settings_in_a_folder_without_create_rights
 e2e_summary

@@ -1,6 +1,10 @@
 // A settings file that cannot be read at start or written at close.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
 #include "settings/dialog_settings.h"
 #include "settings/errors.h"
 #include "tests/settings/fake_controls.h"
@@ -142,17 +146,59 @@ TEST_F(FileFailures, AReadOnlyFileIsNotReplaced)
     EXPECT_EQ(read_bytes(path), old_file);
 }
 
-TEST_F(FileFailures, AReadOnlyDirectoryStopsTheSaveAndKeepsTheOldFile)
+// A folder where nobody may create files: read-only for its owner, and
+// immutable where chattr can make it so (root writes any folder otherwise).
+class NoNewFilesIn {
+public:
+    explicit NoNewFilesIn(const std::filesystem::path& folder) : folder_(folder)
+    {
+        std::filesystem::permissions(folder_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        if (creates_files()) immutable_ = std::system(("chattr +i '" + folder_.string() + "' 2>/dev/null").c_str()) == 0;
+    }
+    ~NoNewFilesIn()
+    {
+        if (immutable_) (void)std::system(("chattr -i '" + folder_.string() + "'").c_str());
+        std::filesystem::permissions(folder_, std::filesystem::perms::owner_all);
+    }
+    NoNewFilesIn(const NoNewFilesIn&) = delete;
+    NoNewFilesIn& operator=(const NoNewFilesIn&) = delete;
+
+    bool creates_files() const
+    {
+        const auto probe = folder_ / "probe";
+        const bool created = std::ofstream(probe).is_open();
+        if (created) std::filesystem::remove(probe);
+        return created;
+    }
+
+private:
+    std::filesystem::path folder_;
+    bool immutable_ = false;
+};
+
+TEST_F(FileFailures, AFolderWithoutCreateRightsGetsItsFileRewrittenInPlaceOrNone)
 {
     write_bytes(path, old_file);
-    std::filesystem::permissions(directory.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    if (std::ofstream(directory.file("probe")).is_open()) GTEST_SKIP() << "this user writes any directory";
+    {
+        NoNewFilesIn folder(directory.path());
+        if (folder.creates_files()) GTEST_SKIP() << "this user creates files in any folder";
 
+        settings::IniStore store = store_for(path);
+        FakeControls controls;
+        load_settings(store, controls);
+        controls.set_edit_text(Edit::ymszLeft, "4");
+        save_settings(store, controls);
+        EXPECT_TRUE(read_bytes(path).starts_with("[ymsz]\r\nleft=4\r\n")) << read_bytes(path);
+        EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+    }
+    // Without a file to rewrite, nothing can be saved there.
+    std::filesystem::remove(path);
+    NoNewFilesIn folder(directory.path());
     settings::IniStore store = store_for(path);
     FakeControls controls;
     load_settings(store, controls);
     EXPECT_THROW(save_settings(store, controls), EFCreateError);
-    EXPECT_EQ(read_bytes(path), old_file);
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 // A file may grow no further than the limit; writing past it fails as a

@@ -1,5 +1,5 @@
 // The font the reports use must be there: "宋体" (SimSun), which the Wine
-// prefix maps to WenQuanYi Zen Hei.
+// prefix maps to the Song face AR PL UMing (WenQuanYi Zen Hei without it).
 #include <windows.h>
 
 #include <cwchar>

@@ -122,6 +122,27 @@ BOOL CALLBACK match_box(HWND window, LPARAM search)
     return TRUE;
 }
 
+struct TopLevelSearch {
+    DWORD process;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK match_top_level(HWND window, LPARAM search)
+{
+    auto& found = *reinterpret_cast<TopLevelSearch*>(search);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (IsWindowVisible(window) && (found.process == 0 || process == found.process)) found.windows.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> top_levels_of(DWORD process)
+{
+    TopLevelSearch search{process, {}};
+    EnumWindows(match_top_level, reinterpret_cast<LPARAM>(&search));
+    return search.windows;
+}
+
 SeenBox read_box(HWND window)
 {
     SeenBox box;
@@ -234,6 +255,23 @@ std::vector<SeenBox> find_boxes(DWORD process)
     std::vector<SeenBox> boxes;
     for (HWND window : search.boxes) boxes.push_back(read_box(window));
     return boxes;
+}
+
+std::vector<SeenTopLevel> find_top_levels(DWORD process)
+{
+    std::vector<SeenTopLevel> seen_windows;
+    for (HWND window : top_levels_of(process)) {
+        const bool topmost = (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        seen_windows.push_back({window, text_of(window), topmost});
+    }
+    return seen_windows;
+}
+
+HWND find_open_list(DWORD process)
+{
+    for (HWND window : top_levels_of(process))
+        if (class_of(window) == L"ComboLBox") return window;
+    return nullptr;
 }
 
 }  // namespace e2e_probe

@@ -52,6 +52,18 @@ std::vector<SeenWindow> find_controls(HWND form);
 // is no form.
 std::vector<SeenBox> find_boxes(DWORD process);
 
+// The visible top-level windows of a process (any process with 0), from the
+// top of the z-order down.
+struct SeenTopLevel {
+    HWND window = nullptr;
+    std::string caption;
+    bool topmost = false;
+};
+std::vector<SeenTopLevel> find_top_levels(DWORD process);
+
+// The open drop-down list of a combo box in that process, or null.
+HWND find_open_list(DWORD process);
+
 // A window's text through WM_GETTEXT, which crosses processes.
 std::string text_of(HWND window);
 

@@ -9,6 +9,7 @@
 //   e2e_probe.exe COMMAND...  one command
 //
 // Commands: form, controls, control NAME, boxes, colours NAME|L,T,R,B,
+// zorder, check NAME, open-list,
 // wait-form MS, wait-no-form MS, wait-box MS, wait-no-box MS,
 // wait-box-gone HANDLE MS, wait-idle MS,
 // standin-wait MS, standin-gone MS, state, render, number MEMBER,
@@ -185,6 +186,37 @@ Outcome run(const std::vector<std::string>& words, const std::string& rest)
             if (command == "controls" || control.name == argument(1)) out(control_line(control));
     } else if (command == "boxes") {
         print_boxes();
+    } else if (command == "zorder") {
+        // The program's visible windows, topmost first as Windows stacks them.
+        for (const auto& window : find_top_levels(form_process()))
+            out("window\t" + one_line(window.caption) + "\t" + (window.topmost ? "topmost" : "normal"));
+    } else if (command == "check") {
+        // What other programs and accessibility tools read of a check box.
+        const SeenForm form = find_form();
+        if (!form.window) throw std::runtime_error("no Tidyset window");
+        for (const auto& control : find_controls(form.window)) {
+            if (control.name != argument(1)) continue;
+            const auto type = GetWindowLongPtrW(control.window, GWL_STYLE) & BS_TYPEMASK;
+            const bool check_box = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX;
+            DWORD_PTR state = 0;
+            SendMessageTimeoutW(control.window, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &state);
+            out(control.name + "\t" + (check_box ? "checkbox" : "button") + "\t" +
+                (state == BST_CHECKED ? "checked" : "unchecked"));
+        }
+    } else if (command == "open-list") {
+        // The open drop-down list: its inner height, its entries' height,
+        // and how many entries that shows.
+        const HWND list = find_open_list(form_process());
+        if (!list) throw std::runtime_error("no open list");
+        RECT inside{};
+        GetClientRect(list, &inside);
+        DWORD_PTR entry = 0;
+        SendMessageTimeoutW(list, LB_GETITEMHEIGHT, 0, 0, SMTO_ABORTIFHUNG, 2000, &entry);
+        char line[96];
+        std::snprintf(line, sizeof line, "list\theight=%ld\tentry=%lu\tentries=%.2f", inside.bottom - inside.top,
+                      static_cast<unsigned long>(entry),
+                      entry ? static_cast<double>(inside.bottom - inside.top) / static_cast<double>(entry) : 0.0);
+        out(line);
     } else if (command == "colours") {
         Colours colours;
         if (!colours_in(area_of(argument(1)), colours)) throw std::runtime_error("the screen cannot be read");

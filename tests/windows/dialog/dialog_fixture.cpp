@@ -42,7 +42,7 @@ void DialogTest::SetUp()
     app::win::set_message_box_presenter([this](const app::win::MessageBoxRequest& request) {
         HWND form = current_form ? current_form->handle() : nullptr;
         boxes.push_back({request, form && IsWindowEnabled(form) != FALSE, GetCapture()});
-        return IDOK;
+        return answer;
     });
 }
 

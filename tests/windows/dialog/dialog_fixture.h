@@ -44,6 +44,7 @@ protected:
     std::string settings_path;  // does not exist until a test writes it
     std::wstring settings_folder;
     std::vector<SeenBox> boxes;
+    int answer = IDOK;  // what the read boxes answer
     app::win::TForm1* current_form = nullptr;
 };
 

@@ -243,6 +243,23 @@ TEST_F(Layout, TheFourCheckBoxesStartChecked)
     }
 }
 
+// Accessibility tools and other programs see check boxes with the state
+// that is drawn: the button style, BM_GETCHECK, and a click that toggles.
+TEST_F(Layout, TheCheckBoxesAreCheckBoxesToWindows)
+{
+    show(*form);
+    for (const char* name : {"wbkh", "tshr", "zhyh", "DuanQian"}) {
+        const HWND box = control(name);
+        EXPECT_EQ(GetWindowLongW(box, GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX) << name;
+        EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_CHECKED) << name;
+        SendMessageW(box, BM_CLICK, 0, 0);
+        EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_UNCHECKED) << name;
+    }
+    EXPECT_FALSE(form->checked(typeset::CheckBox::zhyh));
+    form->set_checked(typeset::CheckBox::zhyh, true);
+    EXPECT_EQ(SendMessageW(control("zhyh"), BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
 TEST_F(Layout, TheSliderRunsFrom100To255AndStartsAt255)
 {
     const HWND slider = control("RzTrackBar1");
@@ -264,6 +281,26 @@ TEST_F(Layout, FontCombosListTheScreensFamiliesWith14EntriesOfSixteenPixels)
     EXPECT_EQ(SendMessageW(control("zwFontName"), CB_GETITEMHEIGHT, 0, 0), 16);
     EXPECT_EQ(SendMessageW(control("zwFontName"), CB_GETMINVISIBLE, 0, 0), 14);
     EXPECT_EQ(SendMessageW(control("zwFontSize"), CB_GETMINVISIBLE, 0, 0), 8);
+}
+
+TEST_F(Layout, AnOpenListShowsExactlyEightOrFourteenWholeEntries)
+{
+    show(*form);
+    for (const auto& [name, entries] : {std::pair{"zwFontSize", 8}, std::pair{"btFontSize", 8},
+                                        std::pair{"zwFontName", 14}, std::pair{"btFontName", 14}}) {
+        const HWND combo = control(name);
+        COMBOBOXINFO parts{};
+        parts.cbSize = sizeof(parts);
+        ASSERT_TRUE(GetComboBoxInfo(combo, &parts));
+        SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+        pump_messages();
+        RECT inside{};
+        GetClientRect(parts.hwndList, &inside);
+        const auto entry = SendMessageW(parts.hwndList, LB_GETITEMHEIGHT, 0, 0);
+        EXPECT_EQ(inside.bottom - inside.top, entries * entry) << name << ", entries of " << entry << " px";
+        SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+        pump_messages();
+    }
 }
 
 }  // namespace

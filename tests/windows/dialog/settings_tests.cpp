@@ -36,19 +36,28 @@ TEST_F(SettingsFile, ClosingTheDialogWritesTheFileAndEndsIt)
     pump_messages();  // the WM_QUIT of the closed main window
 }
 
-TEST_F(SettingsFile, AFailingSaveShowsTheErrorAndKeepsTheDialogOpen)
+TEST_F(SettingsFile, AFailingSaveTellsWhyAndAsksWhetherToCloseAnyway)
 {
     settings_path = app::win::narrow(settings_folder) + "\\no such folder\\system.ini";
     auto form = make_form();
+    answer = IDNO;
     SendMessageW(form->handle(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(IsWindow(form->handle()));
+    EXPECT_TRUE(IsWindow(form->handle())) << "否 keeps the window open";
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes.front().request.style & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    const auto& request = boxes.front().request;
+    EXPECT_EQ(request.style & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_EQ(request.style & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
+    EXPECT_EQ(request.style & MB_DEFMASK, static_cast<UINT>(MB_DEFBUTTON2)) << "Enter keeps the window";
+    const std::string text = app::win::narrow(request.text);
+    EXPECT_EQ(text.rfind("Cannot create file \"" + settings_path + "\". ", 0), 0u) << text;
+    EXPECT_NE(text.find("仍要关闭窗口吗？"), std::string::npos) << text;
 
-    // Each further close tries again.
+    // Each further close tries again; "是" closes without the file.
+    answer = IDYES;
     SendMessageW(form->handle(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(IsWindow(form->handle()));
     EXPECT_EQ(boxes.size(), 2u);
+    EXPECT_FALSE(IsWindow(form->handle()));
+    pump_messages();  // the WM_QUIT of the closed main window
 }
 
 }  // namespace
