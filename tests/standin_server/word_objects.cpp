@@ -140,7 +140,8 @@ protected:
 class ParagraphObject : public WordObject<word::Paragraph> {
 public:
     ParagraphObject(ServerState& state, std::unique_ptr<word::Paragraph> paragraph)
-        : WordObject(state, "Paragraph", {L"Range", L"Alignment", L"LineUnitBefore", L"LineUnitAfter", L"Previous"},
+        : WordObject(state, "Paragraph",
+                     {L"Range", L"Alignment", L"LineUnitBefore", L"LineUnitAfter", L"Previous"},
                      std::move(paragraph))
     {
     }
@@ -179,7 +180,9 @@ protected:
     {
         switch (member) {
         case 0: expect_get(arguments); return int32_result(word_->count());
-        case 1: arguments.expect(1); return object_result(new ParagraphObject(state_, word_->item(arguments.int32(0))));
+        case 1:
+            arguments.expect(1);
+            return object_result(new ParagraphObject(state_, word_->item(arguments.int32(0))));
         default: expect_get(arguments); return object_result(new ParagraphObject(state_, word_->last()));
         }
     }
