@@ -8,6 +8,8 @@
 set -uo pipefail
 E2E_BUILD="${1:-$(dirname "${BASH_SOURCE[0]}")/../build/win64}"
 E2E_NAME=e2e-bench
+# The run may take minutes on a loaded machine: the probe waits as long.
+E2E_PROBE_TIMEOUT=660
 source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/session_lib.sh"
 floor_exe="$E2E_BUILD/bench/e2e_bench_floor.exe"
 [ -f "$floor_exe" ] || abort "build e2e_bench_floor in $E2E_BUILD first"
@@ -33,7 +35,7 @@ wait_box 600000 || abort "no completion message: $box_text"
 shown=$EPOCHREALTIME
 message="$box_text"
 dismiss_box
-wait_idle || abort "the dialog is not usable after the run"
+wait_idle 60000 || abort "the dialog is not usable after the run: $seen"
 member_calls="$(standin_number MemberCalls)"
 round_trips="$(standin_number RoundTrips)"
 releases="$(standin_number Releases)"

@@ -6,6 +6,8 @@
 # Source it with these set:
 #   E2E_BUILD    the Windows build folder (holds the Wine prefix)
 #   E2E_NAME     a name for logs and temporary folders
+# and optionally E2E_PROBE_TIMEOUT, the seconds to wait for one answer of
+# the probe (120).
 #
 # Every wait polls with a timeout; a failed check prints what was seen.
 
@@ -72,7 +74,7 @@ probe() {
     printf '%s\n' "$*" >&"${PROBE[1]}" || abort "the probe is gone"
     seen_lines=()
     local line
-    while IFS= read -r -t 120 line <&"${PROBE[0]}"; do
+    while IFS= read -r -t "${E2E_PROBE_TIMEOUT:-120}" line <&"${PROBE[0]}"; do
         case "$line" in
         "%% ok") seen="$(printf '%s\n' "${seen_lines[@]}")"; return 0 ;;
         "%% timeout") seen="$(printf '%s\n' "${seen_lines[@]}")"; return 1 ;;

@@ -218,3 +218,23 @@ TEST_F(NoOffice, ARunningWordWinsOverARunningWpsAndARunningWpsOverStartingWord)
     EXPECT_EQ(wps.calls_of("Application.Visible"), 1);
     EXPECT_FALSE(StandinWord::is_running(Office::word));
 }
+
+// Windows calls the message filter while Word rejects a call; Wine never
+// does, so it is asked here directly.
+TEST(BusyWordFilter, RetriesWithinTheWindowAndCancelsAfterIt)
+{
+    word::com::BusyWordFilter filter;
+    EXPECT_TRUE(filter.registered());
+    word::com::set_busy_window(std::chrono::milliseconds(300));
+    word::com::restart_busy_window();
+    EXPECT_EQ(filter.RetryRejectedCall(nullptr, 0, SERVERCALL_RETRYLATER), 100u);
+    EXPECT_EQ(filter.RetryRejectedCall(nullptr, 100, SERVERCALL_REJECTED), 100u);
+    std::this_thread::sleep_for(std::chrono::milliseconds(350));
+    EXPECT_EQ(filter.RetryRejectedCall(nullptr, 450, SERVERCALL_RETRYLATER), static_cast<DWORD>(-1));
+    // The next call that Word answers opens a new window for the one after.
+    word::com::busy_call_answered();
+    EXPECT_EQ(filter.RetryRejectedCall(nullptr, 0, SERVERCALL_RETRYLATER), 100u);
+    EXPECT_EQ(filter.MessagePending(nullptr, 0, PENDINGTYPE_TOPLEVEL), static_cast<DWORD>(PENDINGMSG_WAITDEFPROCESS));
+    word::com::set_busy_window(word::com::kBusyWordWindow);
+    word::com::restart_busy_window();
+}
