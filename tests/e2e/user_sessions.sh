@@ -254,6 +254,9 @@ session_close_during_a_long_run() {
     standin_start "$document"
     program_start "$folder"
 
+    # A run costs the same for any length of document: a Word busy for 10 s
+    # (a dialog open in it) is what keeps this one going while the user closes.
+    probe busy-for 10000 0x80010001
     click RzButton2
     sleep 4
     # Alt+F4, as a person closes the window, while the run holds the program.
