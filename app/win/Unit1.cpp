@@ -10,8 +10,8 @@
 #include "app/win/message_box.h"
 #include "app/win/message_reflection.h"
 #include "app/win/wide_text.h"
-#include "settings/win32_code_page.h"
-#include "settings/win32_file_system.h"
+#include "settings/win/code_page.h"
+#include "settings/win/file_system.h"
 #include "typeset/run.h"
 
 namespace app::win {
@@ -298,7 +298,7 @@ void TForm1::show_message(const std::string& text, const std::string& caption, t
 {
     if (running_) drop_input_of_the_run();
     const UINT icon_style = icon == typeset::Icon::error ? MB_ICONERROR : MB_ICONINFORMATION;
-    show_application_modal_box(GetWindow(handle(), GW_OWNER), widen(text), widen(caption), MB_OK | icon_style);
+    show_application_modal_box(GetWindow(handle(), GW_OWNER), to_utf16(text), to_utf16(caption), MB_OK | icon_style);
 }
 
 LRESULT TForm1::on_message(UINT message, WPARAM wparam, LPARAM lparam)
