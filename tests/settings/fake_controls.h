@@ -17,20 +17,20 @@ public:
     std::vector<std::string> installed_fonts{"宋体", "黑体", "Arial"};
     int values_set = 0;
 
-    std::string edit_text(typeset::Edit edit) override { return edits.at(edit); }
-    void set_edit_text(typeset::Edit edit, const std::string& text) override
+    std::string edit_text(dialog::Edit edit) override { return edits.at(edit); }
+    void set_edit_text(dialog::Edit edit, const std::string& text) override
     {
         edits.at(edit) = text;
         ++values_set;
     }
-    std::string size_text(typeset::SizeCombo combo) override { return size_texts.at(combo); }
-    void set_size_text(typeset::SizeCombo combo, const std::string& text) override
+    std::string size_text(dialog::SizeCombo combo) override { return size_texts.at(combo); }
+    void set_size_text(dialog::SizeCombo combo, const std::string& text) override
     {
         size_texts.at(combo) = text;
         ++values_set;
     }
-    std::string font_name(typeset::FontCombo combo) override { return fonts.at(combo); }
-    void set_font_name(typeset::FontCombo combo, const std::string& name) override
+    std::string font_name(dialog::FontCombo combo) override { return fonts.at(combo); }
+    void set_font_name(dialog::FontCombo combo, const std::string& name) override
     {
         fonts.at(combo).clear();
         for (const std::string& font : installed_fonts) {
@@ -41,8 +41,8 @@ public:
         }
         ++values_set;
     }
-    bool checked(typeset::CheckBox box) override { return boxes.at(box); }
-    void set_checked(typeset::CheckBox box, bool value) override
+    bool checked(dialog::CheckBox box) override { return boxes.at(box); }
+    void set_checked(dialog::CheckBox box, bool value) override
     {
         boxes.at(box) = value;
         ++values_set;
