@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ascii_case.h"
 #include "settings/dialog_settings.h"
-#include "settings/ini_content.h"
 #include "tests/support/built_in_values.h"
 
 namespace settings_test {
@@ -34,7 +34,7 @@ public:
     {
         fonts.at(combo).clear();
         for (const std::string& font : installed_fonts) {
-            if (settings::equal_ignoring_case(font, name)) {
+            if (platform::equal_ignoring_ascii_case(font, name)) {
                 fonts.at(combo) = font;
                 break;
             }
