@@ -27,8 +27,4 @@ inline constexpr int kTitleSizeIndex = 5;  // "小二(18)"
 // case, or else the text itself. Only the text counts, never the selection.
 std::string size_value(const std::string& text);
 
-// Letter case folded the way the size combos compare: ASCII letters only,
-// since the entries hold no other cased characters.
-bool equals_ignoring_case(std::string_view a, std::string_view b);
-
 }  // namespace app

@@ -1,10 +1,10 @@
-// The fifteen values of the main dialog that survive a restart.
+// The main dialog's values that survive a restart (dialog/values.h).
 #pragma once
 
 #include <string>
 
 #include "settings/ini_store.h"
-#include "typeset/dialog.h"
+#include "dialog/values.h"
 
 namespace settings {
 
@@ -13,24 +13,24 @@ class SettingsControls {
 public:
     virtual ~SettingsControls() = default;
 
-    virtual std::string edit_text(typeset::Edit edit) = 0;
-    virtual void set_edit_text(typeset::Edit edit, const std::string& text) = 0;
+    virtual std::string edit_text(dialog::Edit edit) = 0;
+    virtual void set_edit_text(dialog::Edit edit, const std::string& text) = 0;
     // The text in the combo's edit field, whether or not it names an entry.
-    virtual std::string size_text(typeset::SizeCombo combo) = 0;
-    virtual void set_size_text(typeset::SizeCombo combo, const std::string& text) = 0;
+    virtual std::string size_text(dialog::SizeCombo combo) = 0;
+    virtual void set_size_text(dialog::SizeCombo combo, const std::string& text) = 0;
     // "" when nothing is selected; setting a name that is not in the list
     // leaves the combo without a selection.
-    virtual std::string font_name(typeset::FontCombo combo) = 0;
-    virtual void set_font_name(typeset::FontCombo combo, const std::string& name) = 0;
-    virtual bool checked(typeset::CheckBox box) = 0;
-    virtual void set_checked(typeset::CheckBox box, bool value) = 0;
+    virtual std::string font_name(dialog::FontCombo combo) = 0;
+    virtual void set_font_name(dialog::FontCombo combo, const std::string& name) = 0;
+    virtual bool checked(dialog::CheckBox box) = 0;
+    virtual void set_checked(dialog::CheckBox box, bool value) = 0;
 };
 
 // For FormCreate: each value goes into its control as soon as it is read, so
 // when the file cannot be opened the rest keep their built-in values.
 void load_settings(IniStore& store, SettingsControls& controls);
 
-// For FormClose: all fifteen values, then the file in one write. Raises the
+// For FormClose: all the values, then the file in one write. Raises the
 // store's errors; the caller keeps the window open then.
 void save_settings(IniStore& store, SettingsControls& controls);
 

@@ -2,15 +2,16 @@
 
 #include <algorithm>
 
+#include "platform/ascii_case.h"
+
 namespace settings {
 namespace {
 
-char fold_case(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 IniSection* last_section_named(IniContent& content, std::string_view name)
 {
-    const auto found = std::find_if(content.rbegin(), content.rend(),
-                                    [&](const IniSection& section) { return equal_ignoring_case(section.name, name); });
+    const auto found = std::find_if(content.rbegin(), content.rend(), [&](const IniSection& section) {
+        return platform::equal_ignoring_ascii_case(section.name, name);
+    });
     return found == content.rend() ? nullptr : &*found;
 }
 
@@ -19,7 +20,7 @@ auto last_line_with_key(Lines& lines, std::string_view key)
 {
     return std::find_if(lines.rbegin(), lines.rend(), [&](std::string_view line) {
         const auto line_key = entry_key(line);
-        return line_key && equal_ignoring_case(*line_key, key);
+        return line_key && platform::equal_ignoring_ascii_case(*line_key, key);
     });
 }
 
@@ -32,12 +33,6 @@ std::string entry_line(std::string_view key, std::string_view value)
 }
 
 }  // namespace
-
-bool equal_ignoring_case(std::string_view left, std::string_view right)
-{
-    return std::equal(left.begin(), left.end(), right.begin(), right.end(),
-                      [](char a, char b) { return fold_case(a) == fold_case(b); });
-}
 
 std::optional<std::string_view> entry_key(std::string_view line)
 {

@@ -19,8 +19,6 @@ struct IniSection {
 
 using IniContent = std::vector<IniSection>;
 
-bool equal_ignoring_case(std::string_view left, std::string_view right);
-
 // The text before the first "=", or std::nullopt for a line without one.
 std::optional<std::string_view> entry_key(std::string_view line);
 

@@ -5,12 +5,14 @@
 #include <cstdint>
 #include <string>
 
+#include "dialog/values.h"
+
 namespace typeset {
 
-enum class Edit { ymszLeft, ymszRight, ymszTop, ymszBottom, zwLine, zwDuanQianDuanHou, btDuanQianDuanHou };
-enum class SizeCombo { zwFontSize, btFontSize };
-enum class FontCombo { zwFontName, btFontName };
-enum class CheckBox { wbkh, tshr, zhyh, DuanQian };
+using dialog::CheckBox;
+using dialog::Edit;
+using dialog::FontCombo;
+using dialog::SizeCombo;
 enum class Icon { error, information };
 
 class Dialog {

@@ -2,17 +2,9 @@
 
 #include <cstdio>
 
-namespace word {
+#include "platform/error_text.h"
 
-std::string trim_error_description(std::string text)
-{
-    while (!text.empty()) {
-        const auto last = static_cast<unsigned char>(text.back());
-        if (last > ' ' && last != '.') break;
-        text.pop_back();
-    }
-    return text;
-}
+namespace word {
 
 std::string ole_error_text(std::int32_t hresult)
 {
@@ -24,9 +16,9 @@ std::string ole_error_text(std::int32_t hresult)
 std::string ole_failure_message(const std::string& description, const std::string& system_text,
                                 std::int32_t hresult)
 {
-    std::string message = trim_error_description(description);
+    std::string message = platform::trim_error_text(description);
     if (!message.empty()) return message;
-    message = trim_error_description(system_text);
+    message = platform::trim_error_text(system_text);
     if (!message.empty()) return message;
     return ole_error_text(hresult);
 }

@@ -6,10 +6,6 @@
 
 namespace word {
 
-// Word's descriptions end in ".", blanks or a line break; the error box adds
-// its own full stop, so these are cut off.
-std::string trim_error_description(std::string text);
-
 // "OLE error 800a1745": the text when nothing better describes an HRESULT.
 std::string ole_error_text(std::int32_t hresult);
 

@@ -10,8 +10,8 @@
 #include "app/win/message_box.h"
 #include "app/win/message_reflection.h"
 #include "app/win/wide_text.h"
-#include "settings/win32_code_page.h"
-#include "settings/win32_file_system.h"
+#include "settings/win/code_page.h"
+#include "settings/win/file_system.h"
 #include "typeset/run.h"
 
 namespace app::win {
@@ -129,18 +129,19 @@ void TForm1::create_controls()
         text.create_label(parent, bounds, caption, font);
         name(label_name, text.handle());
     };
-    auto edit = [&](FlatEdit& field, std::string_view edit_name, HWND parent, const RECT& bounds, int id,
-                    const char* text) {
-        field.create_edit(parent, bounds, id, text, bold);
-        name(edit_name, field.handle());
+    // The value controls take their names and built-in values from the
+    // dialog's table of values.
+    auto edit = [&](FlatEdit& field, dialog::Edit which, HWND parent, const RECT& bounds, int id) {
+        field.create_edit(parent, bounds, id, std::string(dialog::built_in(which)), bold);
+        name(dialog::name_of(which), field.handle());
     };
 
     group(RzGroupBox1, "RzGroupBox1", s.rect(296, 24, 265, 81), L"页面设置", kGroupBox1Id);
     const HWND margins = RzGroupBox1.handle();
-    edit(ymszLeft, "ymszLeft", margins, s.rect(80, 24, 49, 20), kLeftId, "2.5");
-    edit(ymszRight, "ymszRight", margins, s.rect(176, 24, 49, 20), kRightId, "2.5");
-    edit(ymszTop, "ymszTop", margins, s.rect(80, 48, 49, 20), kTopId, "2.5");
-    edit(ymszBottom, "ymszBottom", margins, s.rect(176, 48, 49, 20), kBottomId, "2.5");
+    edit(ymszLeft, dialog::Edit::ymszLeft, margins, s.rect(80, 24, 49, 20), kLeftId);
+    edit(ymszRight, dialog::Edit::ymszRight, margins, s.rect(176, 24, 49, 20), kRightId);
+    edit(ymszTop, dialog::Edit::ymszTop, margins, s.rect(80, 48, 49, 20), kTopId);
+    edit(ymszBottom, dialog::Edit::ymszBottom, margins, s.rect(176, 48, 49, 20), kBottomId);
     label(RzLabel1, "RzLabel1", margins, s.rect(40, 31, 36, 12), L"左边距", regular);
     label(RzLabel2, "RzLabel2", margins, s.rect(40, 56, 36, 12), L"上边距", regular);
     label(RzLabel3, "RzLabel3", margins, s.rect(136, 32, 36, 12), L"右边距", regular);
@@ -148,46 +149,45 @@ void TForm1::create_controls()
 
     group(RzGroupBox2, "RzGroupBox2", s.rect(296, 120, 265, 97), L"正文", kGroupBox2Id);
     const HWND body = RzGroupBox2.handle();
-    edit(zwLine, "zwLine", body, s.rect(66, 19, 49, 20), kBodyLineId, "25");
-    edit(zwDuanQianDuanHou, "zwDuanQianDuanHou", body, s.rect(198, 19, 49, 20), kBodySpacingId, "0");
+    edit(zwLine, dialog::Edit::zwLine, body, s.rect(66, 19, 49, 20), kBodyLineId);
+    edit(zwDuanQianDuanHou, dialog::Edit::zwDuanQianDuanHou, body, s.rect(198, 19, 49, 20), kBodySpacingId);
     zwFontName.create_font_combo(body, s.rect(72, 51, 81, 22), kBodyFontNameId, bold, s(kFontEntryHeight));
-    name("zwFontName", zwFontName.handle());
+    name(dialog::name_of(dialog::FontCombo::zwFontName), zwFontName.handle());
     zwFontSize.create_size_combo(body, s.rect(152, 53, 97, 20), kBodyFontSizeId, bold, s(kFontEntryHeight),
                                  app::kBodySizeIndex);
-    name("zwFontSize", zwFontSize.handle());
+    name(dialog::name_of(dialog::SizeCombo::zwFontSize), zwFontSize.handle());
     label(RzLabel5, "RzLabel5", body, s.rect(16, 27, 48, 12), L"固定行距", regular);
     label(RzLabel6, "RzLabel6", body, s.rect(146, 27, 48, 12), L"段前段后", regular);
     label(RzLabel7, "RzLabel7", body, s.rect(16, 59, 48, 12), L"字体字号", regular);
 
     group(RzGroupBox3, "RzGroupBox3", s.rect(16, 120, 249, 97), L"标题行", kGroupBox3Id);
     const HWND title = RzGroupBox3.handle();
-    edit(btDuanQianDuanHou, "btDuanQianDuanHou", title, s.rect(72, 19, 49, 20), kTitleSpacingId, "0.5");
+    edit(btDuanQianDuanHou, dialog::Edit::btDuanQianDuanHou, title, s.rect(72, 19, 49, 20), kTitleSpacingId);
     btFontSize.create_size_combo(title, s.rect(160, 53, 81, 20), kTitleFontSizeId, bold, s(kFontEntryHeight),
                                  app::kTitleSizeIndex);
-    name("btFontSize", btFontSize.handle());
+    name(dialog::name_of(dialog::SizeCombo::btFontSize), btFontSize.handle());
     btFontName.create_font_combo(title, s.rect(72, 51, 89, 22), kTitleFontNameId, bold, s(kFontEntryHeight));
-    name("btFontName", btFontName.handle());
+    name(dialog::name_of(dialog::FontCombo::btFontName), btFontName.handle());
     label(RzLabel8, "RzLabel8", title, s.rect(16, 27, 48, 12), L"段前段后", regular);
     label(RzLabel10, "RzLabel10", title, s.rect(16, 59, 48, 12), L"字体字号", regular);
 
     group(RzGroupBox4, "RzGroupBox4", s.rect(16, 224, 545, 41), L"文章尾部", kGroupBox4Id);
     const HWND ending = RzGroupBox4.handle();
-    auto check = [&](FlatCheckBox& box, std::string_view box_name, const RECT& bounds, int id,
-                     const wchar_t* caption) {
-        box.create_check_box(ending, bounds, id, caption, regular, true);
-        name(box_name, box.handle());
+    auto check = [&](FlatCheckBox& box, dialog::CheckBox which, const RECT& bounds, int id, const wchar_t* caption) {
+        box.create_check_box(ending, bounds, id, caption, regular, dialog::built_in_checked(which));
+        name(dialog::name_of(which), box.handle());
     };
-    check(wbkh, "wbkh", s.rect(16, 16, 91, 15), kBlankLinesId, L"去除尾部空行");
-    check(tshr, "tshr", s.rect(112, 16, 163, 15), kSignOffId, L"添加审核人、起草人、日期");
-    check(zhyh, "zhyh", s.rect(280, 16, 127, 15), kRightAlignId, L"设置最后两行右对齐");
-    check(DuanQian, "DuanQian", s.rect(408, 16, 115, 15), kIndentId, L"段前缩进两个空格");
+    check(wbkh, dialog::CheckBox::wbkh, s.rect(16, 16, 91, 15), kBlankLinesId, L"去除尾部空行");
+    check(tshr, dialog::CheckBox::tshr, s.rect(112, 16, 163, 15), kSignOffId, L"添加审核人、起草人、日期");
+    check(zhyh, dialog::CheckBox::zhyh, s.rect(280, 16, 127, 15), kRightAlignId, L"设置最后两行右对齐");
+    check(DuanQian, dialog::CheckBox::DuanQian, s.rect(408, 16, 115, 15), kIndentId, L"段前缩进两个空格");
 
     RzTrackBar1.create_slider(page, s.rect(232, 312, 336, 33), kSliderId, [this](int) { RzTrackBar1Change(); });
     name("RzTrackBar1", RzTrackBar1.handle());
     label(RzLabel11, "RzLabel11", page, s.rect(16, 272, 412, 39), kCredits, fonts_.credits.get());
 
-    zwFontName.set_font_name("宋体");
-    btFontName.set_font_name("宋体");
+    zwFontName.set_font_name(std::string(dialog::built_in(dialog::FontCombo::zwFontName)));
+    btFontName.set_font_name(std::string(dialog::built_in(dialog::FontCombo::btFontName)));
 }
 
 HWND TForm1::control(std::string_view control_name) const
@@ -298,7 +298,7 @@ void TForm1::show_message(const std::string& text, const std::string& caption, t
 {
     if (running_) drop_input_of_the_run();
     const UINT icon_style = icon == typeset::Icon::error ? MB_ICONERROR : MB_ICONINFORMATION;
-    show_application_modal_box(GetWindow(handle(), GW_OWNER), widen(text), widen(caption), MB_OK | icon_style);
+    show_application_modal_box(GetWindow(handle(), GW_OWNER), to_utf16(text), to_utf16(caption), MB_OK | icon_style);
 }
 
 LRESULT TForm1::on_message(UINT message, WPARAM wparam, LPARAM lparam)

@@ -1,10 +1,9 @@
 #include "app/win/application.h"
 
-#include <vector>
-
 #include "app/error_text.h"
 #include "app/win/error_box.h"
 #include "app/win/wide_text.h"
+#include "platform/win/executable_path.h"
 
 namespace app::win {
 
@@ -12,24 +11,14 @@ namespace {
 
 constexpr const wchar_t* kApplicationClass = L"TidysetApplication";
 
-std::wstring executable_path()
-{
-    std::vector<wchar_t> path(MAX_PATH);
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) return std::wstring(path.data(), length);
-        path.resize(path.size() * 2);
-    }
-}
-
 }  // namespace
 
 std::wstring application_title_of(std::wstring_view executable_path)
 {
-    return widen(app::application_title(narrow(executable_path)));
+    return to_utf16(app::application_title(to_utf8(executable_path)));
 }
 
-Application::Application() : title_(application_title_of(executable_path()))
+Application::Application() : title_(application_title_of(platform::win::executable_path()))
 {
     // The taskbar button shows the program's icon, if the exe has one.
     register_class(kApplicationClass, 0, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));

@@ -4,7 +4,7 @@
 
 #include "app/win/colours.h"
 #include "app/win/fonts.h"
-#include "app/win/unique_handle.h"
+#include "platform/win/unique_handle.h"
 #include "app/win/wide_text.h"
 
 namespace app::win {
@@ -35,15 +35,15 @@ void FlatCheckBox::draw(const DRAWITEMSTRUCT& item)
     const int box_size = height - 2 > 0 ? height - 2 : height;
     RECT box{bounds.left, bounds.top + (height - box_size) / 2, bounds.left + box_size,
              bounds.top + (height - box_size) / 2 + box_size};
-    unique_hbrush box_fill{CreateSolidBrush(hovered() ? kHoverColour : kPageColour)};
+    platform::win::unique_hbrush box_fill{CreateSolidBrush(hovered() ? kHoverColour : kPageColour)};
     FillRect(dc, &box, box_fill.get());
-    unique_hbrush line{CreateSolidBrush(kLineColour)};
+    platform::win::unique_hbrush line{CreateSolidBrush(kLineColour)};
     FrameRect(dc, &box, line.get());
 
     if (checked()) {
         const int pen_width = box_size / 7 > 1 ? box_size / 7 : 1;
-        unique_hpen pen{CreatePen(PS_SOLID, pen_width, kTextColour)};
-        selected_object pen_in_use{dc, pen.get()};
+        platform::win::unique_hpen pen{CreatePen(PS_SOLID, pen_width, kTextColour)};
+        platform::win::selected_object pen_in_use{dc, pen.get()};
         const int unit = box_size;
         POINT tick[3] = {{box.left + unit * 2 / 10, box.top + unit * 5 / 10},
                          {box.left + unit * 4 / 10, box.top + unit * 7 / 10},
@@ -53,7 +53,7 @@ void FlatCheckBox::draw(const DRAWITEMSTRUCT& item)
 
     const std::wstring caption = window_text(handle());
     RECT text_area{box.right + box_size / 3 + 1, bounds.top, bounds.right, bounds.bottom};
-    selected_object font_in_use{dc, font()};
+    platform::win::selected_object font_in_use{dc, font()};
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, (item.itemState & ODS_DISABLED) ? kDisabledTextColour : kTextColour);
     TextOutW(dc, text_area.left, text_top(dc, bounds.top, bounds.bottom - bounds.top), caption.c_str(),

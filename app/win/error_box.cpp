@@ -32,7 +32,7 @@ void show_error_box(std::string_view message)
 {
     // A drag in progress (the slider's thumb) must not keep the mouse.
     if (GetCapture()) ReleaseCapture();
-    show_application_modal_box(owner().window, widen(app::error_box_text(std::string{message})), owner().title,
+    show_application_modal_box(owner().window, to_utf16(app::error_box_text(std::string{message})), owner().title,
                                MB_OK | MB_ICONERROR);
 }
 
@@ -40,7 +40,7 @@ int ask_in_error_box(std::string_view message, std::string_view question, UINT b
 {
     if (GetCapture()) ReleaseCapture();
     const std::string text = app::error_box_text(std::string{message}) + "\n\n" + std::string{question};
-    return show_application_modal_box(owner().window, widen(text), owner().title, buttons | MB_ICONERROR);
+    return show_application_modal_box(owner().window, to_utf16(text), owner().title, buttons | MB_ICONERROR);
 }
 
 std::string exception_message(std::exception_ptr thrown)

@@ -5,7 +5,7 @@
 #include "app/win/colours.h"
 #include "app/win/error_box.h"
 #include "app/win/self_painting.h"
-#include "app/win/unique_handle.h"
+#include "platform/win/unique_handle.h"
 
 namespace app::win {
 
@@ -127,11 +127,11 @@ void FlatCombo::paint(HDC dc)
     const int arrow_half = height / 5 > 2 ? height / 5 : 2;
     const int arrow_top = (height - arrow_half) / 2;
     const COLORREF arrow_colour = IsWindowEnabled(handle()) ? kTextColour : kDisabledTextColour;
-    unique_hbrush arrow_brush{CreateSolidBrush(arrow_colour)};
-    unique_hpen arrow_pen{CreatePen(PS_SOLID, 1, arrow_colour)};
+    platform::win::unique_hbrush arrow_brush{CreateSolidBrush(arrow_colour)};
+    platform::win::unique_hpen arrow_pen{CreatePen(PS_SOLID, 1, arrow_colour)};
     {
-        selected_object brush_in_use{dc, arrow_brush.get()};
-        selected_object pen_in_use{dc, arrow_pen.get()};
+        platform::win::selected_object brush_in_use{dc, arrow_brush.get()};
+        platform::win::selected_object pen_in_use{dc, arrow_pen.get()};
         POINT arrow[3] = {{arrow_centre - arrow_half, arrow_top},
                           {arrow_centre + arrow_half, arrow_top},
                           {arrow_centre, arrow_top + arrow_half}};
@@ -143,7 +143,7 @@ void FlatCombo::paint(HDC dc)
         RECT field{client.left + 1, client.top + 1, client.right - arrow_width - 2, client.bottom - 2};
         const bool focused = GetFocus() == handle() && SendMessageW(handle(), CB_GETDROPPEDSTATE, 0, 0) == FALSE;
         FillRect(dc, &field, focused ? GetSysColorBrush(COLOR_HIGHLIGHT) : page_brush());
-        selected_object font_in_use{dc, font_};
+        platform::win::selected_object font_in_use{dc, font_};
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, focused ? GetSysColor(COLOR_HIGHLIGHTTEXT)
                                  : (IsWindowEnabled(handle()) ? kTextColour : kDisabledTextColour));
@@ -154,7 +154,7 @@ void FlatCombo::paint(HDC dc)
     }
 
     RECT line{client.left, client.bottom - 1, client.right, client.bottom};
-    unique_hbrush line_brush{CreateSolidBrush(kLineColour)};
+    platform::win::unique_hbrush line_brush{CreateSolidBrush(kLineColour)};
     FillRect(dc, &line, line_brush.get());
 }
 

@@ -3,7 +3,7 @@
 #include <imm.h>
 
 #include "app/win/colours.h"
-#include "app/win/unique_handle.h"
+#include "platform/win/unique_handle.h"
 #include "app/win/wide_text.h"
 
 namespace app::win {
@@ -16,22 +16,22 @@ void draw_bottom_edge(HWND window)
     const int height = bounds.bottom - bounds.top;
     HDC dc = GetWindowDC(window);
     RECT line{0, height - 1, width, height};
-    unique_hbrush brush{CreateSolidBrush(kLineColour)};
+    platform::win::unique_hbrush brush{CreateSolidBrush(kLineColour)};
     FillRect(dc, &line, brush.get());
     ReleaseDC(window, dc);
 }
 
 void FlatEdit::create_edit(HWND parent, const RECT& bounds, int id, const std::string& text, HFONT font)
 {
-    create(0, L"EDIT", widen(text).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL, bounds,
+    create(0, L"EDIT", to_utf16(text).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL, bounds,
            parent, id);
     SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 
     // The text sits in the middle of the field, above the bottom line.
     TEXTMETRICW metrics{};
     {
-        window_dc dc{handle()};
-        selected_object font_in_use{dc.get(), font};
+        platform::win::window_dc dc{handle()};
+        platform::win::selected_object font_in_use{dc.get(), font};
         GetTextMetricsW(dc.get(), &metrics);
     }
     const int field_height = bounds.bottom - bounds.top - 1;
@@ -41,9 +41,9 @@ void FlatEdit::create_edit(HWND parent, const RECT& bounds, int id, const std::s
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-std::string FlatEdit::text() const { return narrow(window_text(handle())); }
+std::string FlatEdit::text() const { return to_utf8(window_text(handle())); }
 
-void FlatEdit::set_text(const std::string& text) { SetWindowTextW(handle(), widen(text).c_str()); }
+void FlatEdit::set_text(const std::string& text) { SetWindowTextW(handle(), to_utf16(text).c_str()); }
 
 void FlatEdit::draw_bottom_line() { draw_bottom_edge(handle()); }
 

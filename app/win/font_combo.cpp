@@ -7,7 +7,7 @@
 #include "app/win/font_families.h"
 #include "app/win/font_kind_symbol.h"
 #include "app/win/message_reflection.h"
-#include "app/win/unique_handle.h"
+#include "platform/win/unique_handle.h"
 #include "app/win/wide_text.h"
 
 namespace app::win {
@@ -67,8 +67,8 @@ void FontComboBox::fit_list_width(const std::vector<FontFamily>& families)
     // grows to show them whole, up to a third of the screen.
     int widest = 0;
     {
-        window_dc dc{handle()};
-        selected_object font_in_use{dc.get(), font_};
+        platform::win::window_dc dc{handle()};
+        platform::win::selected_object font_in_use{dc.get(), font_};
         for (const auto& family : families) {
             SIZE extent{};
             GetTextExtentPoint32W(dc.get(), family.name.c_str(), static_cast<int>(family.name.size()), &extent);
@@ -85,12 +85,12 @@ void FontComboBox::fit_list_width(const std::vector<FontFamily>& families)
 std::string FontComboBox::font_name() const
 {
     const int index = selected_index();
-    return index < 0 ? std::string{} : narrow(entry_text(index));
+    return index < 0 ? std::string{} : to_utf8(entry_text(index));
 }
 
 void FontComboBox::set_font_name(const std::string& name)
 {
-    const std::wstring wanted = widen(name);
+    const std::wstring wanted = to_utf16(name);
     const int count = entry_count();
     for (int index = 0; index < count; ++index) {
         if (same_text_ignoring_case(entry_text(index), wanted)) {
@@ -119,9 +119,9 @@ void FontComboBox::list_closed()
     if (selected <= 0) return;
     std::vector<std::string> recent_texts;
     recent_texts.reserve(static_cast<std::size_t>(recent_.count()));
-    for (int i = 0; i < recent_.count(); ++i) recent_texts.push_back(narrow(entry_text(i)));
+    for (int i = 0; i < recent_.count(); ++i) recent_texts.push_back(to_utf8(entry_text(i)));
     const std::wstring chosen = entry_text(selected);
-    const app::RecentFontStep step = recent_.list_closed(selected, narrow(chosen), recent_texts);
+    const app::RecentFontStep step = recent_.list_closed(selected, to_utf8(chosen), recent_texts);
     switch (step.kind) {
     case app::RecentFontStep::Kind::nothing:
         return;
@@ -153,7 +153,7 @@ void FontComboBox::draw_entry(const DRAWITEMSTRUCT& item)
     const auto kind = static_cast<FontKind>(SendMessageW(handle(), CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
     draw_font_kind_symbol(item.hDC, symbol, kind, highlighted);
 
-    selected_object font_in_use{item.hDC, font_};
+    platform::win::selected_object font_in_use{item.hDC, font_};
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, highlighted ? GetSysColor(COLOR_HIGHLIGHTTEXT) : kTextColour);
     RECT text_area = item.rcItem;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/win/callback_failure.h"
-#include "app/win/unique_handle.h"
+#include "platform/win/unique_handle.h"
 
 namespace app::win {
 
@@ -40,7 +40,7 @@ std::vector<FontFamily> screen_font_families()
 {
     FamilyList found;
     {
-        window_dc screen{nullptr};
+        platform::win::window_dc screen{nullptr};
         EnumFontFamiliesW(screen.get(), nullptr, add_family, reinterpret_cast<LPARAM>(&found));
     }
     found.failure.rethrow();

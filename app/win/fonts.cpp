@@ -7,7 +7,7 @@
 
 namespace app::win {
 
-unique_hfont make_dialog_font(const Scaling& scaling, int pixel_height, bool bold)
+platform::win::unique_hfont make_dialog_font(const Scaling& scaling, int pixel_height, bool bold)
 {
     LOGFONTW description{};
     // Negative: the character height, without the internal leading.
@@ -19,8 +19,8 @@ unique_hfont make_dialog_font(const Scaling& scaling, int pixel_height, bool bol
     description.lfQuality = DEFAULT_QUALITY;
     description.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
     wcsncpy(description.lfFaceName, kDialogFontFace, LF_FACESIZE - 1);
-    unique_hfont font{CreateFontIndirectW(&description)};
-    if (!font) throw_last_error("Cannot create font \"" + narrow(kDialogFontFace) + "\"");
+    platform::win::unique_hfont font{CreateFontIndirectW(&description)};
+    if (!font) throw_last_error("Cannot create font \"" + to_utf8(kDialogFontFace) + "\"");
     return font;
 }
 

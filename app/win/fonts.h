@@ -2,14 +2,14 @@
 #pragma once
 
 #include "app/win/scaling.h"
-#include "app/win/unique_handle.h"
+#include "platform/win/unique_handle.h"
 
 namespace app::win {
 
 inline constexpr const wchar_t* kDialogFontFace = L"\u5b8b\u4f53";  // 宋体
 
 // `pixel_height` is the character height at 96 dpi.
-unique_hfont make_dialog_font(const Scaling& scaling, int pixel_height, bool bold);
+platform::win::unique_hfont make_dialog_font(const Scaling& scaling, int pixel_height, bool bold);
 
 // The character height of the font selected into `dc`: its cell without
 // the internal leading.
@@ -23,10 +23,10 @@ int text_top(HDC dc, int top, int height);
 struct DialogFonts {
     explicit DialogFonts(const Scaling& scaling);
 
-    unique_hfont window;       // 16 px regular: the window and the typeset button
-    unique_hfont regular;      // 12 px regular: labels and check boxes
-    unique_hfont bold;         // 12 px bold: edits, combos, group captions
-    unique_hfont credits;      // 13 px bold
+    platform::win::unique_hfont window;       // 16 px regular: the window and the typeset button
+    platform::win::unique_hfont regular;      // 12 px regular: labels and check boxes
+    platform::win::unique_hfont bold;         // 12 px bold: edits, combos, group captions
+    platform::win::unique_hfont credits;      // 13 px bold
 };
 
 }  // namespace app::win

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/win/colours.h"
-#include "app/win/unique_handle.h"
+#include "platform/win/unique_handle.h"
 #include "app/win/wide_text.h"
 
 namespace app::win {
@@ -11,14 +11,14 @@ namespace app::win {
 void FlatGroupBox::paint(HDC dc, const RECT& client)
 {
     const std::wstring caption = window_text(handle());
-    selected_object font_in_use{dc, font()};
+    platform::win::selected_object font_in_use{dc, font()};
     SIZE caption_size{};
     GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &caption_size);
 
     // The frame runs through the middle of the caption's line.
     RECT frame = client;
     frame.top = caption_size.cy / 2;
-    unique_hbrush line{CreateSolidBrush(kLineColour)};
+    platform::win::unique_hbrush line{CreateSolidBrush(kLineColour)};
     FrameRect(dc, &frame, line.get());
 
     if (!caption.empty()) {

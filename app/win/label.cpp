@@ -6,7 +6,7 @@
 #include "app/win/colours.h"
 #include "app/win/self_painting.h"
 #include "app/win/fonts.h"
-#include "app/win/unique_handle.h"
+#include "platform/win/unique_handle.h"
 #include "app/win/wide_text.h"
 
 namespace app::win {
@@ -23,7 +23,7 @@ void Label::paint(HDC dc)
     RECT client;
     GetClientRect(handle(), &client);
     FillRect(dc, &client, page_brush());
-    selected_object font_in_use{dc, font_};
+    platform::win::selected_object font_in_use{dc, font_};
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, kTextColour);
     // Lines follow each other at the character height, as the layout's

@@ -8,7 +8,7 @@
 #include "app/win/dll_search.h"
 #include "app/win/error_box.h"
 #include "app/win/Unit1.h"
-#include "settings/win32_executable_path.h"
+#include "settings/win/settings_file_path.h"
 #include "word/com/busy_word.h"
 #include "word/com/com_word.h"
 

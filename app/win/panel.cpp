@@ -2,7 +2,7 @@
 
 #include "app/win/colours.h"
 #include "app/win/message_reflection.h"
-#include "app/win/unique_handle.h"
+#include "platform/win/unique_handle.h"
 
 namespace app::win {
 
@@ -44,7 +44,7 @@ LRESULT Panel::on_message(UINT message, WPARAM wparam, LPARAM lparam)
         return 1;
     }
     case WM_PAINT: {
-        paint_scope painting{handle()};
+        platform::win::paint_scope painting{handle()};
         RECT client;
         GetClientRect(handle(), &client);
         paint(painting.get(), client);

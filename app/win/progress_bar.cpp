@@ -2,7 +2,7 @@
 
 #include "app/win/colours.h"
 #include "app/win/self_painting.h"
-#include "app/win/unique_handle.h"
+#include "platform/win/unique_handle.h"
 
 namespace app::win {
 

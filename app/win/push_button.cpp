@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "app/win/colours.h"
-#include "app/win/unique_handle.h"
+#include "platform/win/unique_handle.h"
 #include "app/win/wide_text.h"
 
 namespace app::win {
@@ -28,15 +28,15 @@ void FlatButton::draw(const DRAWITEMSTRUCT& item)
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const COLORREF fill_colour = disabled ? kButtonColour : (pressed || hovered()) ? kHoverColour : kButtonColour;
-    unique_hbrush fill{CreateSolidBrush(fill_colour)};
+    platform::win::unique_hbrush fill{CreateSolidBrush(fill_colour)};
     FillRect(dc, &bounds, fill.get());
-    unique_hbrush line{CreateSolidBrush(disabled ? kDisabledTextColour : kLineColour)};
+    platform::win::unique_hbrush line{CreateSolidBrush(disabled ? kDisabledTextColour : kLineColour)};
     FrameRect(dc, &bounds, line.get());
 
     const std::wstring caption = window_text(handle());
     RECT text_area = bounds;
     if (pressed) OffsetRect(&text_area, 1, 1);
-    selected_object font_in_use{dc, font()};
+    platform::win::selected_object font_in_use{dc, font()};
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, disabled ? kDisabledTextColour : kTextColour);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text_area,

@@ -1,12 +1,12 @@
 #include "app/win/scaling.h"
 
-#include "app/win/unique_handle.h"
+#include "platform/win/unique_handle.h"
 
 namespace app::win {
 
 Scaling Scaling::system()
 {
-    window_dc screen{nullptr};
+    platform::win::window_dc screen{nullptr};
     return Scaling{GetDeviceCaps(screen.get(), LOGPIXELSY)};
 }
 

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "app/win/unique_handle.h"
+#include "platform/win/unique_handle.h"
 
 namespace app::win {
 
@@ -16,7 +16,7 @@ bool answer_paint_message(HWND window, UINT message, WPARAM wparam, LRESULT& res
 {
     switch (message) {
     case WM_PAINT: {
-        paint_scope painting{window};
+        platform::win::paint_scope painting{window};
         paint(painting.get());
         result = 0;
         return true;

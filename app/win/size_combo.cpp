@@ -35,7 +35,7 @@ void SizeComboBox::create_size_combo(HWND parent, const RECT& bounds, int id, HF
 {
     create_combo(parent, bounds, id, CBS_DROPDOWN | CBS_AUTOHSCROLL, font, entry_height, kVisibleEntries);
     for (const auto& size : app::kChineseFontSizes) {
-        SendMessageW(handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(size.name).c_str()));
+        SendMessageW(handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_utf16(size.name).c_str()));
     }
     select(initial_index);
 
@@ -47,9 +47,9 @@ void SizeComboBox::create_size_combo(HWND parent, const RECT& bounds, int id, HF
     }
 }
 
-std::string SizeComboBox::text() const { return narrow(window_text(handle())); }
+std::string SizeComboBox::text() const { return to_utf8(window_text(handle())); }
 
-void SizeComboBox::set_text(const std::string& text) { SetWindowTextW(handle(), widen(text).c_str()); }
+void SizeComboBox::set_text(const std::string& text) { SetWindowTextW(handle(), to_utf16(text).c_str()); }
 
 std::string SizeComboBox::value() const { return app::size_value(text()); }
 

@@ -8,7 +8,7 @@
 
 #include "app/win/colours.h"
 #include "app/win/message_reflection.h"
-#include "app/win/unique_handle.h"
+#include "platform/win/unique_handle.h"
 
 namespace app::win {
 
@@ -135,16 +135,16 @@ LRESULT TransparencySlider::custom_draw(NMCUSTOMDRAW& draw)
             const int middle = (line.top + line.bottom) / 2;
             line.top = middle;
             line.bottom = middle + 1;
-            unique_hbrush brush{CreateSolidBrush(kLineColour)};
+            platform::win::unique_hbrush brush{CreateSolidBrush(kLineColour)};
             FillRect(draw.hdc, &line, brush.get());
             return CDRF_SKIPDEFAULT;
         }
         if (draw.dwItemSpec == TBCD_THUMB) {
             RECT thumb = draw.rc;
             const bool pressed = (draw.uItemState & CDIS_SELECTED) != 0;
-            unique_hbrush fill{CreateSolidBrush(pressed ? kHoverColour : kButtonColour)};
+            platform::win::unique_hbrush fill{CreateSolidBrush(pressed ? kHoverColour : kButtonColour)};
             FillRect(draw.hdc, &thumb, fill.get());
-            unique_hbrush frame{CreateSolidBrush(kLineColour)};
+            platform::win::unique_hbrush frame{CreateSolidBrush(kLineColour)};
             FrameRect(draw.hdc, &thumb, frame.get());
             return CDRF_SKIPDEFAULT;
         }

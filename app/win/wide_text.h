@@ -1,15 +1,16 @@
-// UTF-8 inside, UTF-16 at the Win32 calls.
+// Window texts, in UTF-16 as the Win32 calls take them.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
-#include <string_view>
+
+#include "platform/win/text.h"
 
 namespace app::win {
 
-std::wstring widen(std::string_view utf8);
-std::string narrow(std::wstring_view utf16);
+using platform::win::to_utf16;
+using platform::win::to_utf8;
 
 // A window's whole text (GetWindowTextW).
 std::wstring window_text(HWND window);

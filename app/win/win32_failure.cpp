@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "settings/win32_file_system.h"
+#include "platform/win/system_error.h"
 
 namespace app::win {
 
@@ -12,7 +12,7 @@ void throw_last_error(const std::string& what)
 {
     const DWORD error = GetLastError();
     // Some calls fail without setting an error: say so rather than "success".
-    const std::string reason = error ? settings::win32_error_text(error) : "Unknown error";
+    const std::string reason = error ? platform::win::system_error_text(error) : "Unknown error";
     throw std::runtime_error(what + ". " + reason);
 }
 

@@ -1,22 +1,23 @@
 // The texts that COM failures are reported with.
 #include <gtest/gtest.h>
 
+#include "platform/error_text.h"
 #include "word/ole_message.h"
 
 using word::busy_word_message;
 using word::ole_error_text;
 using word::ole_failure_message;
-using word::trim_error_description;
+using platform::trim_error_text;
 
 TEST(OleMessage, WordsDescriptionLosesItsTrailingStopsBlanksAndLineBreaks)
 {
-    EXPECT_EQ(trim_error_description("The requested member of the collection does not exist."),
+    EXPECT_EQ(trim_error_text("The requested member of the collection does not exist."),
               "The requested member of the collection does not exist");
-    EXPECT_EQ(trim_error_description("Value out of range. \r\n"), "Value out of range");
-    EXPECT_EQ(trim_error_description("Wait... \t"), "Wait");
-    EXPECT_EQ(trim_error_description(" ..."), "");
-    EXPECT_EQ(trim_error_description("文档已锁定。"), "文档已锁定。");  // only ASCII stops are cut
-    EXPECT_EQ(trim_error_description(".Net error"), ".Net error");
+    EXPECT_EQ(trim_error_text("Value out of range. \r\n"), "Value out of range");
+    EXPECT_EQ(trim_error_text("Wait... \t"), "Wait");
+    EXPECT_EQ(trim_error_text(" ..."), "");
+    EXPECT_EQ(trim_error_text("文档已锁定。"), "文档已锁定。");  // only ASCII stops are cut
+    EXPECT_EQ(trim_error_text(".Net error"), ".Net error");
 }
 
 TEST(OleMessage, FallsBackToTheSystemTextThenTheCode)

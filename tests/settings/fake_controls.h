@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ascii_case.h"
 #include "settings/dialog_settings.h"
-#include "settings/ini_content.h"
 #include "tests/support/built_in_values.h"
 
 namespace settings_test {
@@ -17,32 +17,32 @@ public:
     std::vector<std::string> installed_fonts{"宋体", "黑体", "Arial"};
     int values_set = 0;
 
-    std::string edit_text(typeset::Edit edit) override { return edits.at(edit); }
-    void set_edit_text(typeset::Edit edit, const std::string& text) override
+    std::string edit_text(dialog::Edit edit) override { return edits.at(edit); }
+    void set_edit_text(dialog::Edit edit, const std::string& text) override
     {
         edits.at(edit) = text;
         ++values_set;
     }
-    std::string size_text(typeset::SizeCombo combo) override { return size_texts.at(combo); }
-    void set_size_text(typeset::SizeCombo combo, const std::string& text) override
+    std::string size_text(dialog::SizeCombo combo) override { return size_texts.at(combo); }
+    void set_size_text(dialog::SizeCombo combo, const std::string& text) override
     {
         size_texts.at(combo) = text;
         ++values_set;
     }
-    std::string font_name(typeset::FontCombo combo) override { return fonts.at(combo); }
-    void set_font_name(typeset::FontCombo combo, const std::string& name) override
+    std::string font_name(dialog::FontCombo combo) override { return fonts.at(combo); }
+    void set_font_name(dialog::FontCombo combo, const std::string& name) override
     {
         fonts.at(combo).clear();
         for (const std::string& font : installed_fonts) {
-            if (settings::equal_ignoring_case(font, name)) {
+            if (platform::equal_ignoring_ascii_case(font, name)) {
                 fonts.at(combo) = font;
                 break;
             }
         }
         ++values_set;
     }
-    bool checked(typeset::CheckBox box) override { return boxes.at(box); }
-    void set_checked(typeset::CheckBox box, bool value) override
+    bool checked(dialog::CheckBox box) override { return boxes.at(box); }
+    void set_checked(dialog::CheckBox box, bool value) override
     {
         boxes.at(box) = value;
         ++values_set;

@@ -28,7 +28,7 @@ using settings_test::read_bytes;
 using settings_test::store_for;
 using settings_test::TemporaryDirectory;
 using settings_test::write_bytes;
-using typeset::Edit;
+using dialog::Edit;
 
 const std::string old_file = "[ymsz]\r\nleft=3\r\n\r\n";
 

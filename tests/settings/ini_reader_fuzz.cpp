@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "settings/flag_value.h"
-#include "settings/iconv_code_page.h"
+#include "tests/settings/iconv_code_page.h"
 #include "settings/ini_text.h"
 
 namespace {

@@ -14,11 +14,11 @@
 #include "settings/ini_store.h"
 
 #ifdef _WIN32
-#include "settings/win32_code_page.h"
-#include "settings/win32_file_system.h"
+#include "settings/win/code_page.h"
+#include "settings/win/file_system.h"
 #else
-#include "settings/iconv_code_page.h"
-#include "settings/posix_file_system.h"
+#include "tests/settings/iconv_code_page.h"
+#include "tests/settings/posix_file_system.h"
 #endif
 
 namespace settings_test {

@@ -16,10 +16,10 @@ using settings_test::read_bytes;
 using settings_test::store_for;
 using settings_test::TemporaryDirectory;
 using settings_test::write_bytes;
-using typeset::CheckBox;
-using typeset::Edit;
-using typeset::FontCombo;
-using typeset::SizeCombo;
+using dialog::CheckBox;
+using dialog::Edit;
+using dialog::FontCombo;
+using dialog::SizeCombo;
 
 // What closing writes from the built-in values, in code page 936.
 const std::string default_file =

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "word/errors.h"
+#include "platform/error_text.h"
 #include "word/ole_message.h"
 
 namespace standin {
@@ -21,7 +22,7 @@ auto invoke(WordModel& model, const char* member, Action action)
         model.call(member);
         return action();
     } catch (const WordError& error) {
-        throw word::EOleException(word::trim_error_description(error.description), error.hresult, error.source,
+        throw word::EOleException(platform::trim_error_text(error.description), error.hresult, error.source,
                                   "", 0);
     }
 }

@@ -6,7 +6,7 @@
 #include "tests/standin/dump.h"
 #include "tests/standin/text_load.h"
 #include "tests/standin_server/server_state.h"
-#include "word/com/utf16.h"
+#include "platform/win/text.h"
 
 namespace standin_server {
 
@@ -56,7 +56,7 @@ protected:
             return {};
         case 9:
             arguments.expect(1);
-            if (!open_text_file(state_, word::com::to_utf16(arguments.text(0))))
+            if (!open_text_file(state_, platform::win::to_utf16(arguments.text(0))))
                 throw BadCall{STG_E_FILENOTFOUND};
             return {};
         case 10: arguments.expect(0); state_.model->documents.clear(); return {};

@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "tests/standin_server/server_state.h"
-#include "word/com/utf16.h"
+#include "platform/win/text.h"
 #include "word/errors.h"
 
 namespace standin_server {
@@ -34,9 +34,9 @@ HRESULT fail_as_told(const PendingFault& fault, EXCEPINFO* exception)
     case FaultKind::error_object: {
         ICreateErrorInfo* creator = nullptr;
         if (SUCCEEDED(CreateErrorInfo(&creator))) {
-            const std::wstring description = word::com::to_utf16(fault.description);
-            const std::wstring source = word::com::to_utf16(fault.source);
-            const std::wstring help_file = word::com::to_utf16(fault.help_file);
+            const std::wstring description = platform::win::to_utf16(fault.description);
+            const std::wstring source = platform::win::to_utf16(fault.source);
+            const std::wstring help_file = platform::win::to_utf16(fault.help_file);
             creator->SetDescription(const_cast<LPOLESTR>(description.c_str()));
             creator->SetSource(const_cast<LPOLESTR>(source.c_str()));
             creator->SetHelpFile(const_cast<LPOLESTR>(help_file.c_str()));
@@ -124,7 +124,7 @@ std::string Arguments::text(std::size_t index) const
     const VARIANT& argument = at(index);
     if (argument.vt != VT_BSTR) throw BadCall{DISP_E_TYPEMISMATCH, static_cast<UINT>(index)};
     if (!argument.bstrVal) return {};
-    return word::com::to_utf8(std::wstring_view(argument.bstrVal, SysStringLen(argument.bstrVal)));
+    return platform::win::to_utf8(std::wstring_view(argument.bstrVal, SysStringLen(argument.bstrVal)));
 }
 
 bool Arguments::omitted(std::size_t index) const
@@ -221,7 +221,7 @@ HRESULT DispatchObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* 
     state_.last_call_tick = GetTickCount64();
     if (is_word_object()) {
         if (state_.rejects_as_busy()) return state_.busy_result;
-        const std::string member = std::string(kind_) + "." + word::com::to_utf8(members_[id - 1]);
+        const std::string member = std::string(kind_) + "." + platform::win::to_utf8(members_[id - 1]);
         if (const auto fault = state_.count_call(member)) {
             if (fault->kind == FaultKind::dropped_connection) {
                 // No answer: the caller is left with a connection to a

@@ -3,32 +3,28 @@
 
 #include <map>
 #include <string>
+#include <variant>
 
-#include "typeset/dialog.h"
+#include "dialog/values.h"
 
 namespace testing_support {
 
 struct BuiltInValues {
-    std::map<typeset::Edit, std::string> edits{
-        {typeset::Edit::ymszLeft, "2.5"},  {typeset::Edit::ymszRight, "2.5"},
-        {typeset::Edit::ymszTop, "2.5"},   {typeset::Edit::ymszBottom, "2.5"},
-        {typeset::Edit::zwLine, "25"},     {typeset::Edit::zwDuanQianDuanHou, "0"},
-        {typeset::Edit::btDuanQianDuanHou, "0.5"},
-    };
-    std::map<typeset::SizeCombo, std::string> size_texts{
-        {typeset::SizeCombo::zwFontSize, "四号(14)"},
-        {typeset::SizeCombo::btFontSize, "小二(18)"},
-    };
-    std::map<typeset::FontCombo, std::string> fonts{
-        {typeset::FontCombo::zwFontName, "宋体"},
-        {typeset::FontCombo::btFontName, "宋体"},
-    };
-    std::map<typeset::CheckBox, bool> boxes{
-        {typeset::CheckBox::wbkh, true},
-        {typeset::CheckBox::tshr, true},
-        {typeset::CheckBox::zhyh, true},
-        {typeset::CheckBox::DuanQian, true},
-    };
+    std::map<dialog::Edit, std::string> edits;
+    std::map<dialog::SizeCombo, std::string> size_texts;
+    std::map<dialog::FontCombo, std::string> fonts;
+    std::map<dialog::CheckBox, bool> boxes;
+
+    BuiltInValues()
+    {
+        for (const dialog::Value& value : dialog::kValues) {
+            const std::string text(value.built_in);
+            if (const auto* edit = std::get_if<dialog::Edit>(&value.control)) edits[*edit] = text;
+            if (const auto* combo = std::get_if<dialog::SizeCombo>(&value.control)) size_texts[*combo] = text;
+            if (const auto* combo = std::get_if<dialog::FontCombo>(&value.control)) fonts[*combo] = text;
+            if (const auto* box = std::get_if<dialog::CheckBox>(&value.control)) boxes[*box] = value.built_in == "1";
+        }
+    }
 };
 
 }  // namespace testing_support

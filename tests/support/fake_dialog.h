@@ -31,22 +31,22 @@ public:
 
     std::string edit_text(typeset::Edit edit) override
     {
-        reads.push_back(name(edit));
+        reads.emplace_back(dialog::name_of(edit));
         return edits.at(edit);
     }
     std::string size_value(typeset::SizeCombo combo) override
     {
-        reads.push_back(combo == typeset::SizeCombo::zwFontSize ? "zwFontSize" : "btFontSize");
+        reads.emplace_back(dialog::name_of(combo));
         return app::size_value(size_texts.at(combo));
     }
     std::string font_name(typeset::FontCombo combo) override
     {
-        reads.push_back(combo == typeset::FontCombo::zwFontName ? "zwFontName" : "btFontName");
+        reads.emplace_back(dialog::name_of(combo));
         return fonts.at(combo);
     }
     bool checked(typeset::CheckBox box) override
     {
-        reads.push_back(name(box));
+        reads.emplace_back(dialog::name_of(box));
         return boxes.at(box);
     }
     void set_button_enabled(bool enabled) override
@@ -63,30 +63,6 @@ public:
     void show_message(const std::string& text, const std::string& caption, typeset::Icon icon) override
     {
         messages.push_back({text, caption, icon});
-    }
-
-    static std::string name(typeset::Edit edit)
-    {
-        switch (edit) {
-        case typeset::Edit::ymszLeft: return "ymszLeft";
-        case typeset::Edit::ymszRight: return "ymszRight";
-        case typeset::Edit::ymszTop: return "ymszTop";
-        case typeset::Edit::ymszBottom: return "ymszBottom";
-        case typeset::Edit::zwLine: return "zwLine";
-        case typeset::Edit::zwDuanQianDuanHou: return "zwDuanQianDuanHou";
-        case typeset::Edit::btDuanQianDuanHou: return "btDuanQianDuanHou";
-        }
-        return "?";
-    }
-    static std::string name(typeset::CheckBox box)
-    {
-        switch (box) {
-        case typeset::CheckBox::wbkh: return "wbkh";
-        case typeset::CheckBox::tshr: return "tshr";
-        case typeset::CheckBox::zhyh: return "zhyh";
-        case typeset::CheckBox::DuanQian: return "DuanQian";
-        }
-        return "?";
     }
 };
 

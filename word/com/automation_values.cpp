@@ -2,13 +2,13 @@
 
 #include <utility>
 
-#include "word/com/utf16.h"
+#include "platform/win/text.h"
 
 namespace word::com {
 
 Bstr::Bstr(std::string_view utf8)
 {
-    const std::wstring wide = to_utf16(utf8);
+    const std::wstring wide = platform::win::to_utf16(utf8);
     value_ = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
     if (!value_) throw std::bad_alloc();
 }
@@ -37,7 +37,7 @@ BSTR Bstr::release()
 std::string Bstr::utf8() const
 {
     if (!value_) return {};
-    return to_utf8(std::wstring_view(value_, SysStringLen(value_)));
+    return platform::win::bstr_to_utf8(value_);
 }
 
 Variant::Variant(Variant&& other) noexcept : value_(other.value_)

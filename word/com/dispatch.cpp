@@ -3,9 +3,9 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win/text.h"
 #include "word/com/busy_word.h"
 #include "word/com/ole_failure.h"
-#include "word/com/utf16.h"
 #include "word/errors.h"
 
 namespace word::com {
@@ -30,7 +30,7 @@ DISPID MemberIds::find(IDispatch& object, const char* member)
         server_ = current_server;
     }
     if (const auto known = ids_.find(member); known != ids_.end()) return known->second;
-    std::wstring name = to_utf16(member);
+    std::wstring name = platform::win::to_utf16(member);
     LPOLESTR names[] = {name.data()};
     DISPID id = DISPID_UNKNOWN;
     const HRESULT result =
@@ -68,7 +68,7 @@ std::string Dispatch::get_text(const char* member)
     Variant text;
     check_system(VariantChangeType(text.put(), &result.get(), 0, VT_BSTR));
     const BSTR value = text.get().bstrVal;
-    return value ? to_utf8(std::wstring_view(value, SysStringLen(value))) : std::string();
+    return platform::win::bstr_to_utf8(value);
 }
 
 void Dispatch::put(const char* member, const Variant& value)

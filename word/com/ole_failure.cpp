@@ -5,9 +5,10 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/win/system_error.h"
+#include "platform/win/text.h"
 #include "word/com/automation_values.h"
 #include "word/com/busy_word.h"
-#include "word/com/utf16.h"
 #include "word/errors.h"
 #include "word/ole_message.h"
 
@@ -15,15 +16,16 @@ namespace word::com {
 
 namespace {
 
-std::string text_of(BSTR text)
-{
-    if (!text) return {};
-    return to_utf8(std::wstring_view(text, SysStringLen(text)));
-}
+using platform::win::bstr_to_utf8;
 
 std::int32_t code_of(HRESULT result)
 {
     return static_cast<std::int32_t>(result);
+}
+
+std::string system_error_text(HRESULT code)
+{
+    return platform::win::system_error_text(static_cast<DWORD>(code));
 }
 
 [[noreturn]] void raise_ole_exception(const std::string& description, HRESULT code, std::string source,
@@ -72,15 +74,6 @@ const EXCEPINFO& ExceptionInfo::filled()
     return info_;
 }
 
-std::string system_error_text(HRESULT code)
-{
-    constexpr DWORD kLongestText = 256;
-    wchar_t buffer[kLongestText];
-    const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                                        static_cast<DWORD>(code), 0, buffer, kLongestText, nullptr);
-    return trim_error_description(to_utf8(std::wstring_view(buffer, length)));
-}
-
 void check_call(HRESULT result, ExceptionInfo& info)
 {
     if (SUCCEEDED(result)) return;
@@ -91,8 +84,8 @@ void check_call(HRESULT result, ExceptionInfo& info)
     const HRESULT code = exception.scode != 0 ? exception.scode
                          : exception.wCode != 0 ? MAKE_HRESULT(SEVERITY_ERROR, FACILITY_DISPATCH, exception.wCode)
                                                 : DISP_E_EXCEPTION;
-    raise_ole_exception(text_of(exception.bstrDescription), code, text_of(exception.bstrSource),
-                        text_of(exception.bstrHelpFile), static_cast<std::int32_t>(exception.dwHelpContext));
+    raise_ole_exception(bstr_to_utf8(exception.bstrDescription), code, bstr_to_utf8(exception.bstrSource),
+                        bstr_to_utf8(exception.bstrHelpFile), static_cast<std::int32_t>(exception.dwHelpContext));
 }
 
 void check_system(HRESULT result)

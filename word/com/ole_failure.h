@@ -27,10 +27,6 @@ private:
     EXCEPINFO info_;
 };
 
-// The system's message for a code (at most 256 characters), with trailing
-// blanks, control characters and periods cut off; "" when it has none.
-std::string system_error_text(HRESULT code);
-
 // Failure of a member call: EOleException from the exception information
 // (DISP_E_EXCEPTION) or from the thread's error object.
 void check_call(HRESULT result, ExceptionInfo& info);

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "word/com/utf16.h"
+#include "platform/win/text.h"
 
 namespace e2e_probe {
 
@@ -177,7 +177,7 @@ std::string text_of(HWND window)
                              SMTO_ABORTIFHUNG, 2000, &copied))
         return {};
     text.resize(std::min<std::size_t>(copied, length));
-    return word::com::to_utf8(text);
+    return platform::win::to_utf8(text);
 }
 
 SeenForm find_form()

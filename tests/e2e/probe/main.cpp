@@ -36,7 +36,7 @@
 #include "tests/e2e/probe/dialog_windows.h"
 #include "tests/e2e/probe/screen_colours.h"
 #include "tests/e2e/probe/standin_control.h"
-#include "word/com/utf16.h"
+#include "platform/win/text.h"
 
 namespace e2e_probe {
 
@@ -333,7 +333,7 @@ int main(int count, char** arguments)
         std::string line;
         for (int i = 1; i < wide_count; ++i) {
             if (i > 1) line.push_back(' ');
-            line.append(word::com::to_utf8(wide[i]));
+            line.append(platform::win::to_utf8(wide[i]));
         }
         LocalFree(wide);
         e2e_probe::answer(line);

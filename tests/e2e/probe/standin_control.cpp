@@ -2,7 +2,7 @@
 
 #include "tests/standin_server/standin_ids.h"
 #include "word/com/dispatch.h"
-#include "word/com/utf16.h"
+#include "platform/win/text.h"
 
 namespace e2e_probe {
 
@@ -79,7 +79,7 @@ std::string StandinControl::call_at(std::int32_t k)
     Variant name = Dispatch{control_, control_ids()}.call("CallAt", {&number});
     const VARIANT& value = name.get();
     if (value.vt != VT_BSTR || !value.bstrVal) return {};
-    return word::com::to_utf8(std::wstring_view(value.bstrVal, SysStringLen(value.bstrVal)));
+    return platform::win::to_utf8(std::wstring_view(value.bstrVal, SysStringLen(value.bstrVal)));
 }
 
 void StandinControl::close_documents() { Dispatch{control_, control_ids()}.call("CloseDocuments"); }

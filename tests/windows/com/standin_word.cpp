@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "word/com/dispatch.h"
-#include "word/com/utf16.h"
+#include "platform/win/text.h"
 
 namespace com_tests {
 
@@ -24,7 +24,7 @@ MemberIds control_ids{"StandinControl"};
 // the root of that file system as Z:.
 std::wstring server_executable()
 {
-    std::wstring path = word::com::to_utf16(TIDYSET_STANDIN_WORD_EXE);
+    std::wstring path = platform::win::to_utf16(TIDYSET_STANDIN_WORD_EXE);
     if (path.starts_with(L"/")) {
         for (auto& character : path)
             if (character == L'/') character = L'\\';
@@ -36,7 +36,7 @@ std::wstring server_executable()
 std::wstring command_line(const std::vector<std::string>& options)
 {
     std::wstring command = L"\"" + server_executable() + L"\"";
-    for (const auto& option : options) command += L" \"" + word::com::to_utf16(option) + L"\"";
+    for (const auto& option : options) command += L" \"" + platform::win::to_utf16(option) + L"\"";
     return command;
 }
 
@@ -85,12 +85,12 @@ std::string write_document(const std::string& name, const std::string& utf8)
 {
     wchar_t folder[MAX_PATH];
     GetTempPathW(MAX_PATH, folder);
-    const std::wstring path = std::wstring(folder) + word::com::to_utf16(name);
+    const std::wstring path = std::wstring(folder) + platform::win::to_utf16(name);
     FILE* file = _wfopen(path.c_str(), L"wb");
     if (!file) throw std::runtime_error("cannot write the test document");
     std::fwrite(utf8.data(), 1, utf8.size(), file);
     std::fclose(file);
-    return word::com::to_utf8(path);
+    return platform::win::to_utf8(path);
 }
 
 StandinWord StandinWord::start(const std::vector<std::string>& options, Office office)

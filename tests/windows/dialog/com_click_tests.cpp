@@ -17,14 +17,14 @@
 namespace dialog_tests {
 namespace {
 
-using app::win::narrow;
+using app::win::to_utf8;
 using com_tests::StandinWord;
 
 std::string sample_report()
 {
     std::string path = TIDYSET_SAMPLE_REPORT;
     if (path.starts_with("/")) path = "Z:" + path;
-    std::ifstream file(std::filesystem::path{app::win::widen(path)}, std::ios::binary);
+    std::ifstream file(std::filesystem::path{app::win::to_utf16(path)}, std::ios::binary);
     std::stringstream text;
     text << file.rdbuf();
     return text.str();
@@ -69,7 +69,7 @@ TEST_F(ClickThroughCom, TheSampleReportIsTypesetAndTheCompletionMessageShown)
         show(*form);
         SendMessageW(form->RzButton2.handle(), BM_CLICK, 0, 0);
         ASSERT_EQ(boxes.size(), 1u);
-        const std::string text = narrow(boxes.front().request.text);
+        const std::string text = to_utf8(boxes.front().request.text);
         EXPECT_EQ(text.rfind("自动排版完成。用时：", 0), 0u) << text;
         EXPECT_EQ(text.substr(text.size() - 3), "秒");
         EXPECT_EQ(boxes.front().request.style & MB_ICONMASK, static_cast<UINT>(MB_ICONINFORMATION));
@@ -87,7 +87,7 @@ TEST_F(ClickThroughCom, WithoutADocumentTheDialogAsksForOne)
     show(*form);
     SendMessageW(form->RzButton2.handle(), BM_CLICK, 0, 0);
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(narrow(boxes.front().request.text), "请先打开待排版的文档。");
+    EXPECT_EQ(to_utf8(boxes.front().request.text), "请先打开待排版的文档。");
 }
 
 }  // namespace

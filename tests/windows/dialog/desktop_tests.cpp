@@ -20,7 +20,7 @@
 namespace dialog_tests {
 namespace {
 
-using app::win::narrow;
+using app::win::to_utf8;
 
 struct Stacking {
     std::vector<HWND> from_top;  // the thread's visible top-level windows
@@ -94,14 +94,14 @@ TEST_F(Desktop, ACloseDuringARunWaitsForTheRunAndItsMessageThenSaves)
     SendMessageW(form->RzButton2.handle(), BM_CLICK, 0, 0);
 
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(narrow(boxes.front().request.text).rfind("自动排版完成。用时：", 0), 0u);
+    EXPECT_EQ(to_utf8(boxes.front().request.text).rfind("自动排版完成。用时：", 0), 0u);
     EXPECT_TRUE(boxes.front().dialog_enabled_meanwhile) << "the dialog still existed under its message";
     EXPECT_TRUE(IsWindow(form->handle())) << "the close waits until the handler has returned";
     EXPECT_TRUE(model->active().user_control) << "the run ended normally";
 
     pump_messages();
     EXPECT_FALSE(IsWindow(form->handle()));
-    std::ifstream file(std::filesystem::path{app::win::widen(settings_path)}, std::ios::binary);
+    std::ifstream file(std::filesystem::path{app::win::to_utf16(settings_path)}, std::ios::binary);
     const std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     EXPECT_NE(content.find("line=27"), std::string::npos) << content;
 }

@@ -35,9 +35,9 @@ void DialogTest::SetUp()
     wchar_t temporary[MAX_PATH];
     GetTempPathW(MAX_PATH, temporary);
     settings_folder = std::wstring{temporary} + L"tidyset-dialog-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                      app::win::widen(::testing::UnitTest::GetInstance()->current_test_info()->name());
+                      app::win::to_utf16(::testing::UnitTest::GetInstance()->current_test_info()->name());
     CreateDirectoryW(settings_folder.c_str(), nullptr);
-    settings_path = app::win::narrow(settings_folder) + "\\system.ini";
+    settings_path = app::win::to_utf8(settings_folder) + "\\system.ini";
 
     app::win::set_message_box_presenter([this](const app::win::MessageBoxRequest& request) {
         HWND form = current_form ? current_form->handle() : nullptr;

@@ -10,7 +10,7 @@
 namespace dialog_tests {
 namespace {
 
-using app::win::narrow;
+using app::win::to_utf8;
 
 class ErrorBox : public DialogTest {
 protected:
@@ -25,7 +25,7 @@ protected:
     std::string shown_text()
     {
         EXPECT_EQ(boxes.size(), 1u);
-        return boxes.empty() ? "<no box>" : narrow(boxes.front().request.text);
+        return boxes.empty() ? "<no box>" : to_utf8(boxes.front().request.text);
     }
     std::unique_ptr<app::win::TForm1> form;
 };
@@ -66,7 +66,7 @@ TEST_F(ErrorBox, TheBoxHasTheApplicationTitleTheStopIconAndOneOkButton)
     ASSERT_EQ(boxes.size(), 1u);
     const auto& request = boxes.front().request;
     EXPECT_EQ(request.caption, application().title());
-    EXPECT_EQ(narrow(request.caption), "dialog_tests");
+    EXPECT_EQ(to_utf8(request.caption), "dialog_tests");
     EXPECT_EQ(request.style & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
     EXPECT_EQ(request.style & MB_TYPEMASK, static_cast<UINT>(MB_OK));
     EXPECT_EQ(request.owner, application().owner_window());
@@ -119,8 +119,8 @@ TEST(ApplicationTitle, IsTheFileNameCutAtTheFirstDotInLowerCaseAfterTheFirstLett
 
 TEST(ApplicationTitle, OfThisTestProgramIsItsNameWithTheFirstLetterUnchanged)
 {
-    EXPECT_EQ(narrow(application().title()), "dialog_tests");
-    EXPECT_EQ(narrow(app::win::window_text(application().owner_window())), "dialog_tests");
+    EXPECT_EQ(to_utf8(application().title()), "dialog_tests");
+    EXPECT_EQ(to_utf8(app::win::window_text(application().owner_window())), "dialog_tests");
 }
 
 }  // namespace

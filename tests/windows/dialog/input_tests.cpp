@@ -18,7 +18,7 @@
 namespace dialog_tests {
 namespace {
 
-using app::win::narrow;
+using app::win::to_utf8;
 using app::win::window_text;
 using Clock = std::chrono::steady_clock;
 
@@ -147,7 +147,7 @@ protected:
         SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         return {start, end};
     }
-    std::string shown() const { return narrow(window_text(field)); }
+    std::string shown() const { return to_utf8(window_text(field)); }
     void start_empty()
     {
         form->set_size_text(typeset::SizeCombo::zwFontSize, "");
@@ -235,7 +235,7 @@ TEST_F(SizeComboTyping, TheTitleComboCompletesToo)
     form->set_size_text(typeset::SizeCombo::btFontSize, "");
     focus(form->btFontSize.field());
     type(L"八");
-    EXPECT_EQ(narrow(window_text(form->btFontSize.field())), "八号(5)");
+    EXPECT_EQ(to_utf8(window_text(form->btFontSize.field())), "八号(5)");
     EXPECT_EQ(form->size_value(typeset::SizeCombo::btFontSize), "5");
 }
 
@@ -442,7 +442,7 @@ TEST_F(FontComboChoice, EachEntryKnowsTheKindOfItsFont)
     for (const auto kind : {app::win::FontKind::fixed_pitch, app::win::FontKind::other}) {
         const std::wstring family = family_of_kind(kind);
         ASSERT_FALSE(family.empty()) << "no font of kind " << static_cast<int>(kind) << " on this screen";
-        EXPECT_EQ(kind_of(family), static_cast<int>(kind)) << narrow(family);
+        EXPECT_EQ(kind_of(family), static_cast<int>(kind)) << to_utf8(family);
     }
 }
 

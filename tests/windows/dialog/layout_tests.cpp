@@ -15,7 +15,7 @@
 namespace dialog_tests {
 namespace {
 
-using app::win::narrow;
+using app::win::to_utf8;
 using app::win::window_text;
 
 struct ExpectedControl {
@@ -89,7 +89,7 @@ protected:
 
 TEST_F(Layout, TheWindowHasItsCaptionAndAClientAreaOf581By394)
 {
-    EXPECT_EQ(narrow(window_text(form->handle())), "Tidyset V090630");
+    EXPECT_EQ(to_utf8(window_text(form->handle())), "Tidyset V090630");
     RECT client;
     GetClientRect(form->handle(), &client);
     EXPECT_EQ(client.right, 581);
@@ -145,7 +145,7 @@ TEST_F(Layout, EveryControlHasItsParentPlaceSizeAndCaption)
         EXPECT_EQ(bounds.right - bounds.left, expected.bounds.right - expected.bounds.left);
         EXPECT_EQ(bounds.bottom - bounds.top, expected.bounds.bottom - expected.bounds.top);
         if (expected.caption) {
-            EXPECT_EQ(narrow(window_text(window)), expected.caption);
+            EXPECT_EQ(to_utf8(window_text(window)), expected.caption);
         }
     }
 }
@@ -166,7 +166,7 @@ TEST_F(Layout, ThePageFillsThePageControlBelowItsTabRow)
     tab.pszText = caption;
     tab.cchTextMax = 32;
     ASSERT_TRUE(SendMessageW(control("RzPageControl1"), TCM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tab)));
-    EXPECT_EQ(narrow(caption), "普通报告");
+    EXPECT_EQ(to_utf8(caption), "普通报告");
     RECT tab_rect;
     TabCtrl_GetItemRect(control("RzPageControl1"), 0, &tab_rect);
     EXPECT_EQ(tab_rect.bottom - tab_rect.top, 22);
@@ -174,7 +174,7 @@ TEST_F(Layout, ThePageFillsThePageControlBelowItsTabRow)
 
 TEST_F(Layout, TheCreditsLabelHasThreeLinesInBold13Pixels)
 {
-    const std::string text = narrow(window_text(control("RzLabel11")));
+    const std::string text = to_utf8(window_text(control("RzLabel11")));
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2);
     const LOGFONTW font = font_of(control("RzLabel11"));
     EXPECT_EQ(font.lfHeight, -13);
@@ -190,7 +190,7 @@ TEST_F(Layout, EditsAreRightAlignedInBold12PixelSongTi)
         const LOGFONTW font = font_of(control(name));
         EXPECT_EQ(font.lfHeight, -12);
         EXPECT_EQ(font.lfWeight, FW_BOLD);
-        EXPECT_EQ(narrow(font.lfFaceName), "宋体");
+        EXPECT_EQ(to_utf8(font.lfFaceName), "宋体");
     }
 }
 
@@ -225,9 +225,9 @@ TEST_F(Layout, TheSizeCombosOfferTheSixteenSizesAndStartOnFourAndSmallTwo)
 {
     for (auto* combo : {&form->zwFontSize, &form->btFontSize}) {
         ASSERT_EQ(combo->entry_count(), 16);
-        EXPECT_EQ(narrow(combo->entry_text(0)), "初号(42)");
-        EXPECT_EQ(narrow(combo->entry_text(10)), "五号(10.5)");
-        EXPECT_EQ(narrow(combo->entry_text(15)), "八号(5)");
+        EXPECT_EQ(to_utf8(combo->entry_text(0)), "初号(42)");
+        EXPECT_EQ(to_utf8(combo->entry_text(10)), "五号(10.5)");
+        EXPECT_EQ(to_utf8(combo->entry_text(15)), "八号(5)");
     }
     EXPECT_EQ(form->zwFontSize.selected_index(), 8);
     EXPECT_EQ(form->btFontSize.selected_index(), 5);

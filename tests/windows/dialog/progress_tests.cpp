@@ -2,7 +2,7 @@
 // fills as far as the per cent says.
 #include "tests/windows/dialog/dialog_fixture.h"
 
-#include "app/win/unique_handle.h"
+#include "platform/win/unique_handle.h"
 
 namespace dialog_tests {
 namespace {
@@ -23,7 +23,7 @@ protected:
     {
         RECT client;
         GetClientRect(bar().handle(), &client);
-        app::win::window_dc screen{bar().handle()};
+        platform::win::window_dc screen{bar().handle()};
         HDC memory = CreateCompatibleDC(screen.get());
         HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), client.right, client.bottom);
         HGDIOBJ previous = SelectObject(memory, bitmap);

@@ -12,7 +12,7 @@
 namespace dialog_tests {
 namespace {
 
-using app::win::narrow;
+using app::win::to_utf8;
 
 constexpr const char* kReport =
     "关于办公用品采购工作情况的报告\n"
@@ -43,10 +43,10 @@ TEST_F(TypesetButton, ARunOnTheReportEndsWithTheCompletionMessage)
     model->open(standin::load_text(kReport));
     click();
     ASSERT_EQ(boxes.size(), 1u);
-    const std::string text = narrow(boxes.front().request.text);
+    const std::string text = to_utf8(boxes.front().request.text);
     EXPECT_EQ(text.rfind("自动排版完成。用时：", 0), 0u) << text;
     EXPECT_EQ(text.substr(text.size() - 3), "秒");
-    EXPECT_EQ(narrow(boxes.front().request.caption), "提示");
+    EXPECT_EQ(to_utf8(boxes.front().request.caption), "提示");
     EXPECT_EQ(boxes.front().request.style & MB_ICONMASK, static_cast<UINT>(MB_ICONINFORMATION));
     EXPECT_EQ(boxes.front().request.owner, application().owner_window());
     EXPECT_FALSE(boxes.front().dialog_enabled_meanwhile);
@@ -74,8 +74,8 @@ TEST_F(TypesetButton, WithoutADocumentItAsksForOneWithTheErrorIcon)
 {
     click();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(narrow(boxes.front().request.text), "请先打开待排版的文档。");
-    EXPECT_EQ(narrow(boxes.front().request.caption), "提示");
+    EXPECT_EQ(to_utf8(boxes.front().request.text), "请先打开待排版的文档。");
+    EXPECT_EQ(to_utf8(boxes.front().request.caption), "提示");
     EXPECT_EQ(boxes.front().request.style & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
     EXPECT_TRUE(IsWindowEnabled(form->RzButton2.handle()));
 }
@@ -86,7 +86,7 @@ TEST_F(TypesetButton, AMarginThatIsNoNumberIsReportedInTheErrorBox)
     form->set_edit_text(typeset::Edit::ymszTop, "abc");
     click();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(narrow(boxes.front().request.text), "'abc' is not a valid floating point value.");
+    EXPECT_EQ(to_utf8(boxes.front().request.text), "'abc' is not a valid floating point value.");
     EXPECT_EQ(boxes.front().request.style & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
 }
 

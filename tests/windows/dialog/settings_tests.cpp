@@ -14,7 +14,7 @@ class SettingsFile : public DialogTest {};
 TEST_F(SettingsFile, SavedValuesReplaceTheBuiltInOnesAtCreation)
 {
     {
-        std::ofstream file(std::filesystem::path{app::win::widen(settings_path)}, std::ios::binary);
+        std::ofstream file(std::filesystem::path{app::win::to_utf16(settings_path)}, std::ios::binary);
         file << "[ymsz]\r\nleft=3.1\r\n";
     }
     auto form = make_form();
@@ -30,7 +30,7 @@ TEST_F(SettingsFile, ClosingTheDialogWritesTheFileAndEndsIt)
     SendMessageW(form->handle(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(form->handle()));
     EXPECT_TRUE(boxes.empty());
-    std::ifstream file(std::filesystem::path{app::win::widen(settings_path)}, std::ios::binary);
+    std::ifstream file(std::filesystem::path{app::win::to_utf16(settings_path)}, std::ios::binary);
     const std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     EXPECT_NE(content.find("28"), std::string::npos) << content;
     pump_messages();  // the WM_QUIT of the closed main window
@@ -38,7 +38,7 @@ TEST_F(SettingsFile, ClosingTheDialogWritesTheFileAndEndsIt)
 
 TEST_F(SettingsFile, AFailingSaveTellsWhyAndAsksWhetherToCloseAnyway)
 {
-    settings_path = app::win::narrow(settings_folder) + "\\no such folder\\system.ini";
+    settings_path = app::win::to_utf8(settings_folder) + "\\no such folder\\system.ini";
     auto form = make_form();
     answer = IDNO;
     SendMessageW(form->handle(), WM_CLOSE, 0, 0);
@@ -48,7 +48,7 @@ TEST_F(SettingsFile, AFailingSaveTellsWhyAndAsksWhetherToCloseAnyway)
     EXPECT_EQ(request.style & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
     EXPECT_EQ(request.style & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
     EXPECT_EQ(request.style & MB_DEFMASK, static_cast<UINT>(MB_DEFBUTTON2)) << "Enter keeps the window";
-    const std::string text = app::win::narrow(request.text);
+    const std::string text = app::win::to_utf8(request.text);
     EXPECT_EQ(text.rfind("Cannot create file \"" + settings_path + "\". ", 0), 0u) << text;
     EXPECT_NE(text.find("仍要关闭窗口吗？"), std::string::npos) << text;
 

@@ -93,7 +93,7 @@ TEST_F(FontName, TheListIsSortedIgnoringLetterCase)
     for (int i = 1; i < count; ++i) {
         const std::wstring before = form->zwFontName.entry_text(i - 1);
         const std::wstring after = form->zwFontName.entry_text(i);
-        SCOPED_TRACE(app::win::narrow(before) + " / " + app::win::narrow(after));
+        SCOPED_TRACE(app::win::to_utf8(before) + " / " + app::win::to_utf8(after));
         EXPECT_NE(CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, before.c_str(), -1, after.c_str(), -1),
                   CSTR_GREATER_THAN);
     }

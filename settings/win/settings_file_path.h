@@ -1,11 +1,9 @@
-// The path of the running executable, in UTF-8.
+// Where the settings file lives on Windows.
 #pragma once
 
 #include <string>
 
 namespace settings {
-
-std::string executable_path();
 
 // The settings file's full path: system.ini beside the executable.
 std::string settings_file_path();

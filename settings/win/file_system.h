@@ -22,7 +22,4 @@ private:
     static void write_in_place(const std::string& path, std::string_view content);
 };
 
-// The system's text for a Win32 error code, in UTF-8.
-std::string win32_error_text(unsigned long error);
-
 }  // namespace settings

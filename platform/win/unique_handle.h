@@ -6,7 +6,7 @@
 
 #include <utility>
 
-namespace app::win {
+namespace platform::win {
 
 template <class Handle, auto Release, Handle Invalid = Handle{}>
 class unique_handle {
@@ -41,6 +41,7 @@ namespace detail {
 inline void delete_gdi_object(HGDIOBJ object) { DeleteObject(object); }
 inline void destroy_window(HWND window) { DestroyWindow(window); }
 inline void destroy_icon(HICON icon) { DestroyIcon(icon); }
+inline void close_handle(HANDLE handle) { CloseHandle(handle); }
 }  // namespace detail
 
 using unique_hfont = unique_handle<HFONT, detail::delete_gdi_object>;
@@ -48,6 +49,8 @@ using unique_hbrush = unique_handle<HBRUSH, detail::delete_gdi_object>;
 using unique_hpen = unique_handle<HPEN, detail::delete_gdi_object>;
 using unique_hwnd = unique_handle<HWND, detail::destroy_window>;
 using unique_hicon = unique_handle<HICON, detail::destroy_icon>;
+// A kernel object; CreateFileW's INVALID_HANDLE_VALUE is to be kept out.
+using unique_hfile = unique_handle<HANDLE, detail::close_handle>;
 
 // A device context from GetDC, handed back to its window.
 class window_dc {
@@ -94,4 +97,4 @@ private:
     HGDIOBJ previous_;
 };
 
-}  // namespace app::win
+}  // namespace platform::win

@@ -1,4 +1,4 @@
-#include "settings/iconv_code_page.h"
+#include "tests/settings/iconv_code_page.h"
 
 #include <iconv.h>
 

@@ -1,11 +1,11 @@
-#include "settings/win32_code_page.h"
+#include "settings/win/code_page.h"
 
 #include <windows.h>
 
 #include <climits>
 #include <stdexcept>
 
-#include "settings/win32_text.h"
+#include "platform/win/text.h"
 
 namespace settings {
 namespace {
@@ -29,7 +29,7 @@ std::string Win32AnsiCodePage::to_utf8(std::string_view bytes) const
     const int length = MultiByteToWideChar(code_page_, 0, bytes.data(), size, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
     MultiByteToWideChar(code_page_, 0, bytes.data(), size, wide.data(), length);
-    return narrow(wide);
+    return platform::win::to_utf8(wide);
 }
 
 std::optional<std::string> Win32AnsiCodePage::from_utf8(std::string_view text) const

@@ -1,38 +1,32 @@
-#include "settings/win32_file_system.h"
+#include "settings/win/file_system.h"
 
 #include <windows.h>
 
 #include <algorithm>
 
 #include "settings/errors.h"
-#include "settings/system_error_text.h"
-#include "settings/win32_text.h"
+#include "platform/win/system_error.h"
+#include "platform/win/text.h"
+#include "platform/win/unique_handle.h"
 
 namespace settings {
 namespace {
 
-class UniqueFile {
-public:
-    explicit UniqueFile(HANDLE handle) : handle_(handle) {}
-    ~UniqueFile()
-    {
-        if (valid()) CloseHandle(handle_);
-    }
-    UniqueFile(const UniqueFile&) = delete;
-    UniqueFile& operator=(const UniqueFile&) = delete;
+using platform::win::system_error_text;
+using platform::win::to_utf16;
+using platform::win::unique_hfile;
 
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return handle_; }
-    bool close()
-    {
-        const HANDLE handle = handle_;
-        handle_ = INVALID_HANDLE_VALUE;
-        return CloseHandle(handle) != 0;
-    }
+// CreateFileW for the settings file; an empty owner when it failed.
+unique_hfile open_file(const std::string& path, DWORD access, DWORD sharing, DWORD disposition)
+{
+    const HANDLE file = CreateFileW(to_utf16(path).c_str(), access, sharing, nullptr, disposition,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    return unique_hfile(file == INVALID_HANDLE_VALUE ? nullptr : file);
+}
 
-private:
-    HANDLE handle_;
-};
+// Closes the file and says whether that went well: a failed close may mean
+// the content never reached the disk.
+bool close(unique_hfile& file) { return CloseHandle(file.release()) != 0; }
 
 constexpr DWORD largest_chunk = 1u << 20;
 
@@ -49,23 +43,14 @@ bool write_all(HANDLE file, std::string_view content)
 
 }  // namespace
 
-std::string win32_error_text(unsigned long error)
-{
-    wchar_t buffer[256];
-    const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                                        error, 0, buffer, static_cast<DWORD>(std::size(buffer)), nullptr);
-    return trim_system_error_text(narrow(std::wstring_view(buffer, length)));
-}
-
 std::optional<std::string> Win32FileSystem::read_file(const std::string& path)
 {
     // Others may read the file meanwhile, but nobody may change it.
-    UniqueFile file(CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) {
+    unique_hfile file = open_file(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+    if (!file) {
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
-        throw EFOpenError(path, win32_error_text(error));
+        throw EFOpenError(path, system_error_text(error));
     }
 
     std::string content;
@@ -73,7 +58,7 @@ std::optional<std::string> Win32FileSystem::read_file(const std::string& path)
     for (;;) {
         DWORD got = 0;
         if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
-            throw EFOpenError(path, win32_error_text(GetLastError()));
+            throw EFOpenError(path, system_error_text(GetLastError()));
         }
         if (got == 0) break;
         content.append(buffer, got);
@@ -84,10 +69,9 @@ std::optional<std::string> Win32FileSystem::read_file(const std::string& path)
 void Win32FileSystem::replace_file(const std::string& path, std::string_view content)
 {
     const std::string temporary = temporary_path_for(path);
-    const std::wstring wide_temporary = widen(temporary);
-    UniqueFile file(CreateFileW(wide_temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) {
+    const std::wstring wide_temporary = to_utf16(temporary);
+    unique_hfile file = open_file(temporary, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    if (!file) {
         // A folder where the user may not create files can still hold a
         // system.ini that the user may write: only there is the file
         // rewritten in place.
@@ -96,7 +80,7 @@ void Win32FileSystem::replace_file(const std::string& path, std::string_view con
     }
 
     const bool complete = write_all(file.get(), content) && FlushFileBuffers(file.get());
-    if (!file.close() || !complete) {
+    if (!close(file) || !complete) {
         DeleteFileW(wide_temporary.c_str());
         throw EWriteError();
     }
@@ -111,18 +95,17 @@ void Win32FileSystem::replace_file(const std::string& path, std::string_view con
 
 void Win32FileSystem::write_in_place(const std::string& path, std::string_view content)
 {
-    UniqueFile file(CreateFileW(widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
-    if (!file.valid()) throw EFCreateError(path, win32_error_text(GetLastError()));
+    unique_hfile file = open_file(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    if (!file) throw EFCreateError(path, system_error_text(GetLastError()));
     const bool complete = write_all(file.get(), content) && FlushFileBuffers(file.get());
-    if (!file.close() || !complete) throw EWriteError();
+    if (!close(file) || !complete) throw EWriteError();
 }
 
 void Win32FileSystem::move_into_place(const std::string& temporary, const std::string& path)
 {
-    if (!MoveFileExW(widen(temporary).c_str(), widen(path).c_str(),
+    if (!MoveFileExW(to_utf16(temporary).c_str(), to_utf16(path).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        throw EFCreateError(path, win32_error_text(GetLastError()));
+        throw EFCreateError(path, system_error_text(GetLastError()));
     }
 }
 

@@ -1,13 +1,10 @@
-#include "settings/win32_executable_path.h"
+#include "platform/win/executable_path.h"
 
 #include <windows.h>
 
-#include "settings/settings_path.h"
-#include "settings/win32_text.h"
+namespace platform::win {
 
-namespace settings {
-
-std::string executable_path()
+std::wstring executable_path()
 {
     // The path may be longer than MAX_PATH; a full buffer means it was cut.
     std::wstring buffer(MAX_PATH, L'\0');
@@ -16,12 +13,10 @@ std::string executable_path()
         if (length == 0) return {};
         if (length < buffer.size()) {
             buffer.resize(length);
-            return narrow(buffer);
+            return buffer;
         }
         buffer.resize(buffer.size() * 2);
     }
 }
 
-std::string settings_file_path() { return path_beside(executable_path(), settings_file_name); }
-
-}  // namespace settings
+}  // namespace platform::win

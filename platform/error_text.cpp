@@ -1,8 +1,8 @@
-#include "settings/system_error_text.h"
+#include "platform/error_text.h"
 
-namespace settings {
+namespace platform {
 
-std::string trim_system_error_text(std::string text)
+std::string trim_error_text(std::string text)
 {
     while (!text.empty()) {
         const auto last = static_cast<unsigned char>(text.back());
@@ -12,4 +12,4 @@ std::string trim_system_error_text(std::string text)
     return text;
 }
 
-}  // namespace settings
+}  // namespace platform

@@ -1,4 +1,4 @@
-#include "settings/posix_file_system.h"
+#include "tests/settings/posix_file_system.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,14 +9,14 @@
 #include <cstring>
 
 #include "settings/errors.h"
-#include "settings/system_error_text.h"
+#include "platform/error_text.h"
 
 namespace settings {
 namespace {
 
 std::string system_error_text(int error)
 {
-    return trim_system_error_text(std::strerror(error));
+    return platform::trim_error_text(std::strerror(error));
 }
 
 class UniqueFd {
