@@ -10,16 +10,23 @@
 
 namespace dialog {
 
-enum class Edit { ymszLeft, ymszRight, ymszTop, ymszBottom, zwLine, zwDuanQianDuanHou, btDuanQianDuanHou };
-enum class SizeCombo { zwFontSize, btFontSize };
-enum class FontCombo { zwFontName, btFontName };
-enum class CheckBox { wbkh, tshr, zhyh, DuanQian };
+// "gw" names belong to the official-document page (公文): its margins, the
+// title (bt), the body (zw), the heading levels (yj, ej), the Western font
+// (xw), the issuing organ (fwjg), the sign-off (lk), page numbers (ym) and
+// the trailing blanks (kh).
+enum class Edit {
+    ymszLeft, ymszRight, ymszTop, ymszBottom, zwLine, zwDuanQianDuanHou, btDuanQianDuanHou,
+    gwTop, gwBottom, gwLeft, gwRight, gwZwLine, gwFwjg
+};
+enum class SizeCombo { zwFontSize, btFontSize, gwBtFontSize, gwZwFontSize };
+enum class FontCombo { zwFontName, btFontName, gwBtFontName, gwZwFontName, gwYjFontName, gwEjFontName, gwXwFontName };
+enum class CheckBox { wbkh, tshr, zhyh, DuanQian, gwLk, gwYm, gwKh };
 
 // The kind of a value's control is the enum it is named by.
 using Control = std::variant<Edit, SizeCombo, FontCombo, CheckBox>;
 
 // The tab sheet a control sits on.
-enum class Page { TabSheet1 };
+enum class Page { TabSheet1, TabSheet2 };
 
 struct Value {
     std::string_view name;  // the control's name
@@ -31,7 +38,7 @@ struct Value {
 };
 
 // In the order the settings file is read.
-inline constexpr std::array<Value, 15> kValues{{
+inline constexpr std::array<Value, 31> kValues{{
     {"ymszLeft", Edit::ymszLeft, "ymsz", "left", "2.5", Page::TabSheet1},
     {"ymszRight", Edit::ymszRight, "ymsz", "right", "2.5", Page::TabSheet1},
     {"ymszTop", Edit::ymszTop, "ymsz", "top", "2.5", Page::TabSheet1},
@@ -47,7 +54,24 @@ inline constexpr std::array<Value, 15> kValues{{
     {"tshr", CheckBox::tshr, "wb", "tshr", "1", Page::TabSheet1},
     {"wbkh", CheckBox::wbkh, "wb", "wbkh", "1", Page::TabSheet1},
     {"zhyh", CheckBox::zhyh, "wb", "zhyh", "1", Page::TabSheet1},
+    {"gwTop", Edit::gwTop, "gwymsz", "top", "3.7", Page::TabSheet2},
+    {"gwBottom", Edit::gwBottom, "gwymsz", "bottom", "3.5", Page::TabSheet2},
+    {"gwLeft", Edit::gwLeft, "gwymsz", "left", "2.8", Page::TabSheet2},
+    {"gwRight", Edit::gwRight, "gwymsz", "right", "2.6", Page::TabSheet2},
+    {"gwBtFontName", FontCombo::gwBtFontName, "gwbt", "fontname", "方正小标宋简体", Page::TabSheet2},
+    {"gwBtFontSize", SizeCombo::gwBtFontSize, "gwbt", "fontsize", "二号(22)", Page::TabSheet2},
+    {"gwZwFontName", FontCombo::gwZwFontName, "gwzw", "fontname", "仿宋_GB2312", Page::TabSheet2},
+    {"gwZwFontSize", SizeCombo::gwZwFontSize, "gwzw", "fontsize", "三号(16)", Page::TabSheet2},
+    {"gwZwLine", Edit::gwZwLine, "gwzw", "line", "28.95", Page::TabSheet2},
+    {"gwXwFontName", FontCombo::gwXwFontName, "gwzw", "xwfontname", "Times New Roman", Page::TabSheet2},
+    {"gwYjFontName", FontCombo::gwYjFontName, "gwjb", "yiji", "黑体", Page::TabSheet2},
+    {"gwEjFontName", FontCombo::gwEjFontName, "gwjb", "erji", "楷体_GB2312", Page::TabSheet2},
+    {"gwFwjg", Edit::gwFwjg, "gwwb", "fwjg", "此处写发文机关", Page::TabSheet2},
+    {"gwLk", CheckBox::gwLk, "gwwb", "luokuan", "1", Page::TabSheet2},
+    {"gwYm", CheckBox::gwYm, "gwwb", "yema", "1", Page::TabSheet2},
+    {"gwKh", CheckBox::gwKh, "gwwb", "kongxing", "1", Page::TabSheet2},
 }};
+
 
 // The entry of a control; every control of the enums has one.
 constexpr const Value& value_of(Control control)

@@ -25,6 +25,8 @@ public:
     // The selected font's name, or "" when nothing is selected.
     virtual std::string font_name(FontCombo combo) = 0;
     virtual bool checked(CheckBox box) = 0;
+    // Whether Windows has the font, by its family name.
+    virtual bool font_installed(const std::string& name) = 0;
 
     virtual void set_button_enabled(bool enabled) = 0;
     virtual void set_progress(std::int16_t percent) = 0;

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,9 @@ public:
         reads.emplace_back(dialog::name_of(box));
         return boxes.at(box);
     }
+    // Every font is installed unless named here.
+    std::set<std::string> missing_fonts;
+    bool font_installed(const std::string& name) override { return !missing_fonts.contains(name); }
     void set_button_enabled(bool enabled) override
     {
         button_enabled = enabled;

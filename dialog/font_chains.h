@@ -1,0 +1,61 @@
+// The official-document page's fonts that Windows may lack: each combo
+// starts with the first installed font of its chain, and a substitute is
+// named to the user, beside the combo and in the completion message.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "dialog/values.h"
+
+namespace dialog {
+
+// A font combo whose built-in font may be missing: the first installed font
+// of its chain is used instead, and the substitute is named to the user.
+struct FontChain {
+    FontCombo combo;
+    std::array<std::string_view, 4> fonts;  // unused places are ""
+};
+
+inline constexpr std::array<FontChain, 4> kFontChains{{
+    {FontCombo::gwBtFontName, {"方正小标宋简体", "方正小标宋_GBK", "华文中宋", "宋体"}},
+    {FontCombo::gwZwFontName, {"仿宋_GB2312", "仿宋", "华文仿宋", ""}},
+    {FontCombo::gwYjFontName, {"黑体", "微软雅黑", "", ""}},
+    {FontCombo::gwEjFontName, {"楷体_GB2312", "楷体", "华文楷体", ""}},
+}};
+
+constexpr const FontChain* chain_of(FontCombo combo)
+{
+    for (const FontChain& chain : kFontChains) {
+        if (chain.combo == combo) return &chain;
+    }
+    return nullptr;
+}
+
+using FontInstalled = std::function<bool(std::string_view font)>;
+
+// The first installed font of the combo's chain; the chain's first font when
+// none is installed, so the user sees what the document asks for.
+inline std::string first_installed(const FontChain& chain, const FontInstalled& installed)
+{
+    for (std::string_view font : chain.fonts) {
+        if (!font.empty() && installed(font)) return std::string(font);
+    }
+    return std::string(chain.fonts.front());
+}
+
+// "未安装方正小标宋简体，已用华文中宋" when the chain's first font is missing
+// and `chosen` stands in for it; nothing when the first font is installed or
+// chosen anyway.
+inline std::optional<std::string> substitute_note(const FontChain& chain, const std::string& chosen,
+                                                  const FontInstalled& installed)
+{
+    const std::string_view wanted = chain.fonts.front();
+    if (chosen.empty() || chosen == wanted || installed(wanted)) return std::nullopt;
+    return "未安装" + std::string(wanted) + "，已用" + chosen;
+}
+
+}  // namespace dialog
