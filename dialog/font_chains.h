@@ -47,6 +47,15 @@ inline std::string first_installed(const FontChain& chain, const FontInstalled& 
     return std::string(chain.fonts.front());
 }
 
+// The font a chained combo shows for a saved or built-in name: the name when
+// it is installed, else the first installed font of the chain, so a font
+// missing on this machine is stood in for as the built-in one would be.
+inline std::string font_to_show(const FontChain& chain, const std::string& name, const FontInstalled& installed)
+{
+    if (!name.empty() && installed(name)) return name;
+    return first_installed(chain, installed);
+}
+
 // "未安装方正小标宋简体，已用华文中宋" when the chain's first font is missing
 // and `chosen` stands in for it; nothing when the first font is installed or
 // chosen anyway.

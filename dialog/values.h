@@ -27,6 +27,7 @@ using Control = std::variant<Edit, SizeCombo, FontCombo, CheckBox>;
 
 // The tab sheet a control sits on.
 enum class Page { TabSheet1, TabSheet2 };
+inline constexpr int kPageCount = 2;
 
 struct Value {
     std::string_view name;  // the control's name
@@ -72,6 +73,13 @@ inline constexpr std::array<Value, 31> kValues{{
     {"gwKh", CheckBox::gwKh, "gwwb", "kongxing", "1", Page::TabSheet2},
 }};
 
+// The page shown at start is the one that was active at close, kept by its
+// index ("0" the first page).
+struct PageSetting {
+    std::string_view section, key;
+    Page built_in;
+};
+inline constexpr PageSetting kActivePage{"page", "active", Page::TabSheet1};
 
 // The entry of a control; every control of the enums has one.
 constexpr const Value& value_of(Control control)

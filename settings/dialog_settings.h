@@ -24,13 +24,16 @@ public:
     virtual void set_font_name(dialog::FontCombo combo, const std::string& name) = 0;
     virtual bool checked(dialog::CheckBox box) = 0;
     virtual void set_checked(dialog::CheckBox box, bool value) = 0;
+    virtual dialog::Page active_page() = 0;
+    virtual void set_active_page(dialog::Page page) = 0;
 };
 
 // For FormCreate: each value goes into its control as soon as it is read, so
 // when the file cannot be opened the rest keep their built-in values.
 void load_settings(IniStore& store, SettingsControls& controls);
 
-// For FormClose: all the values, then the file in one write. Raises the
+// For FormClose: all the values, page by page (each page's check boxes
+// first), and the active page, then the file in one write. Raises the
 // store's errors; the caller keeps the window open then.
 void save_settings(IniStore& store, SettingsControls& controls);
 

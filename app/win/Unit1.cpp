@@ -7,11 +7,13 @@
 #include "app/size_table.h"
 #include "app/win/colours.h"
 #include "app/win/error_box.h"
+#include "app/win/font_families.h"
 #include "app/win/message_box.h"
 #include "app/win/message_reflection.h"
 #include "app/win/wide_text.h"
 #include "settings/win/code_page.h"
 #include "settings/win/file_system.h"
+#include "typeset/official_run.h"
 #include "typeset/run.h"
 
 namespace app::win {
@@ -33,6 +35,7 @@ constexpr const wchar_t* kCredits =
 enum ControlId : int {
     kPageControlId = 100,
     kPageId,
+    kOfficialPageId,
     kStatusBarId,
     kProgressId,
     kButtonId,
@@ -102,11 +105,14 @@ void TForm1::create_controls()
     const HFONT regular = fonts_.regular.get();
 
     // Siblings are created in tab order: the z-order is the tab order.
-    RzPageControl1.create_page_control(handle(), s.rect(0, 0, 581, 375), kPageControlId, kPageId, L"普通报告",
-                                       fonts_.window.get(), s(kTabHeight));
+    RzPageControl1.create_page_control(handle(), s.rect(0, 0, 581, 375), kPageControlId, fonts_.window.get(),
+                                       s(kTabHeight));
     name("RzPageControl1", RzPageControl1.handle());
-    Panel& TabSheet1 = RzPageControl1.page();
+    Panel& TabSheet1 = RzPageControl1.add_page(L"普通报告", kPageId);
     name("TabSheet1", TabSheet1.handle());
+    Panel& TabSheet2 = RzPageControl1.add_page(L"党政公文", kOfficialPageId);
+    name("TabSheet2", TabSheet2.handle());
+    RzPageControl1.on_page_change([this](int) { page_shown(); });
 
     RzStatusBar1.create_panel(handle(), s.rect(0, 375, 581, 19), L"", kStatusBarId);
     name("RzStatusBar1", RzStatusBar1.handle());
@@ -115,7 +121,7 @@ void TForm1::create_controls()
 
     const HWND page = TabSheet1.handle();
     RzButton2.create_push_button(page, s.rect(16, 24, 249, 81), kButtonId, L"自动排版", fonts_.window.get(),
-                                 [this] { typeset_clicked(); });
+                                 [this] { typeset_clicked(&TForm1::RzButton2Click); });
     name("RzButton2", RzButton2.handle());
 
     auto group = [&](FlatGroupBox& box, std::string_view box_name, const RECT& bounds, const wchar_t* caption,
@@ -188,6 +194,10 @@ void TForm1::create_controls()
 
     zwFontName.set_font_name(std::string(dialog::built_in(dialog::FontCombo::zwFontName)));
     btFontName.set_font_name(std::string(dialog::built_in(dialog::FontCombo::btFontName)));
+
+    Official.create({TabSheet2.handle(), s, fonts_, [this] { typeset_clicked(&TForm1::RzButton3Click); },
+                     [this](std::string_view control_name, HWND window) { name(control_name, window); },
+                     [this](std::string_view font) { return font_installed(std::string(font)); }});
 }
 
 HWND TForm1::control(std::string_view control_name) const
@@ -204,12 +214,14 @@ void TForm1::FormClose() { settings::save_settings(RzRegIniFile1, *this); }
 
 void TForm1::RzButton2Click() { typeset::typeset_active_document(*this, WordServers_, platform_); }
 
-void TForm1::typeset_clicked()
+void TForm1::RzButton3Click() { typeset::typeset_official_document(*this, WordServers_, platform_); }
+
+void TForm1::typeset_clicked(void (TForm1::*run)())
 {
     running_ = true;
-    guard_message([this] {
+    guard_message([this, run] {
         try {
-            RzButton2Click();
+            (this->*run)();
         } catch (...) {
             drop_input_of_the_run();
             throw;
@@ -257,18 +269,32 @@ FlatEdit& TForm1::edit(typeset::Edit which)
     case typeset::Edit::zwLine: return zwLine;
     case typeset::Edit::zwDuanQianDuanHou: return zwDuanQianDuanHou;
     case typeset::Edit::btDuanQianDuanHou: return btDuanQianDuanHou;
+    default:
+        if (FlatEdit* official = Official.edit(which)) return *official;
     }
     throw std::logic_error("unknown edit");
 }
 
 SizeComboBox& TForm1::size_combo(typeset::SizeCombo which)
 {
-    return which == typeset::SizeCombo::zwFontSize ? zwFontSize : btFontSize;
+    switch (which) {
+    case typeset::SizeCombo::zwFontSize: return zwFontSize;
+    case typeset::SizeCombo::btFontSize: return btFontSize;
+    default:
+        if (SizeComboBox* official = Official.size_combo(which)) return *official;
+    }
+    throw std::logic_error("unknown size combo");
 }
 
 FontComboBox& TForm1::font_combo(typeset::FontCombo which)
 {
-    return which == typeset::FontCombo::zwFontName ? zwFontName : btFontName;
+    switch (which) {
+    case typeset::FontCombo::zwFontName: return zwFontName;
+    case typeset::FontCombo::btFontName: return btFontName;
+    default:
+        if (FontComboBox* official = Official.font_combo(which)) return *official;
+    }
+    throw std::logic_error("unknown font combo");
 }
 
 FlatCheckBox& TForm1::check_box(typeset::CheckBox which)
@@ -278,6 +304,8 @@ FlatCheckBox& TForm1::check_box(typeset::CheckBox which)
     case typeset::CheckBox::tshr: return tshr;
     case typeset::CheckBox::zhyh: return zhyh;
     case typeset::CheckBox::DuanQian: return DuanQian;
+    default:
+        if (FlatCheckBox* official = Official.check_box(which)) return *official;
     }
     throw std::logic_error("unknown check box");
 }
@@ -288,10 +316,55 @@ std::string TForm1::size_value(typeset::SizeCombo which) { return size_combo(whi
 std::string TForm1::size_text(typeset::SizeCombo which) { return size_combo(which).text(); }
 void TForm1::set_size_text(typeset::SizeCombo which, const std::string& text) { size_combo(which).set_text(text); }
 std::string TForm1::font_name(typeset::FontCombo which) { return font_combo(which).font_name(); }
-void TForm1::set_font_name(typeset::FontCombo which, const std::string& name) { font_combo(which).set_font_name(name); }
+void TForm1::set_font_name(typeset::FontCombo which, const std::string& name)
+{
+    const dialog::FontChain* chain = dialog::chain_of(which);
+    if (!chain) {
+        font_combo(which).set_font_name(name);
+        return;
+    }
+    const dialog::FontInstalled installed = [this](std::string_view font) { return font_installed(std::string(font)); };
+    font_combo(which).set_font_name(dialog::font_to_show(*chain, name, installed));
+    Official.show_substitutes();
+}
+
+bool TForm1::font_installed(const std::string& name)
+{
+    const std::wstring wanted = to_utf16(name);
+    for (const FontFamily& family : screen_font_families()) {
+        if (same_text_ignoring_case(family.name, wanted)) return true;
+    }
+    return false;
+}
+
+dialog::Page TForm1::active_page() { return static_cast<dialog::Page>(RzPageControl1.active_page()); }
+
+void TForm1::set_active_page(dialog::Page page) { RzPageControl1.show_page(static_cast<int>(page)); }
+
+bool TForm1::page_key(const MSG& message)
+{
+    if (message.hwnd != handle() && !IsChild(handle(), message.hwnd)) return false;
+    return RzPageControl1.page_key(message);
+}
+
+HWND TForm1::typeset_button()
+{
+    return RzPageControl1.active_page() == 0 ? RzButton2.handle() : Official.RzButton3.handle();
+}
+
+void TForm1::page_shown()
+{
+    const HWND focus = GetFocus();
+    if (focus && IsChild(handle(), focus) && !IsWindowVisible(focus)) SetFocus(typeset_button());
+}
 bool TForm1::checked(typeset::CheckBox which) { return check_box(which).checked(); }
 void TForm1::set_checked(typeset::CheckBox which, bool value) { check_box(which).set_checked(value); }
-void TForm1::set_button_enabled(bool enabled) { RzButton2.set_enabled(enabled); }
+void TForm1::set_button_enabled(bool enabled)
+{
+    // Both pages' buttons: one run at a time.
+    RzButton2.set_enabled(enabled);
+    Official.RzButton3.set_enabled(enabled);
+}
 void TForm1::set_progress(std::int16_t percent) { RzProgressStatus1.set_percent(percent); }
 
 void TForm1::show_message(const std::string& text, const std::string& caption, typeset::Icon icon)
@@ -340,11 +413,12 @@ LRESULT TForm1::on_message(UINT message, WPARAM wparam, LPARAM lparam)
     case WM_ACTIVATE:
         if (LOWORD(wparam) == WA_INACTIVE) {
             focus_before_deactivation_ = GetFocus();
-        } else if (focus_before_deactivation_ && IsChild(handle(), focus_before_deactivation_)) {
+        } else if (focus_before_deactivation_ && IsChild(handle(), focus_before_deactivation_) &&
+                   IsWindowVisible(focus_before_deactivation_)) {
             SetFocus(focus_before_deactivation_);
             return 0;
         } else {
-            SetFocus(RzButton2.handle());
+            SetFocus(typeset_button());
             return 0;
         }
         break;

@@ -13,6 +13,7 @@
 #include "app/win/fonts.h"
 #include "app/win/group_box.h"
 #include "app/win/label.h"
+#include "app/win/official_page.h"
 #include "app/win/page_control.h"
 #include "app/win/panel.h"
 #include "app/win/progress_bar.h"
@@ -45,6 +46,7 @@ public:
     void FormCreate();
     void FormClose();
     void RzButton2Click();
+    void RzButton3Click();
     void RzTrackBar1Change();
 
     // Values for the run.
@@ -52,6 +54,7 @@ public:
     std::string size_value(typeset::SizeCombo combo) override;
     std::string font_name(typeset::FontCombo combo) override;
     bool checked(typeset::CheckBox box) override;
+    bool font_installed(const std::string& name) override;
     void set_button_enabled(bool enabled) override;
     void set_progress(std::int16_t percent) override;
     void show_message(const std::string& text, const std::string& caption, typeset::Icon icon) override;
@@ -62,6 +65,12 @@ public:
     void set_size_text(typeset::SizeCombo combo, const std::string& text) override;
     void set_font_name(typeset::FontCombo combo, const std::string& name) override;
     void set_checked(typeset::CheckBox box, bool value) override;
+    dialog::Page active_page() override;
+    void set_active_page(dialog::Page page) override;
+
+    // Ctrl+Tab and the other keys that change the page, for the message
+    // loop; true when the message was one of them.
+    bool page_key(const MSG& message);
 
     // The window's current alpha, 255 when opaque.
     BYTE alpha() const { return opacity_.alpha(); }
@@ -81,9 +90,13 @@ protected:
 private:
     void create_window(HWND owner);
     void create_controls();
-    // The typeset button's click: the run, its failure shown in the error
+    // A typeset button's click: the run, its failure shown in the error
     // box, then a close that was asked for meanwhile.
-    void typeset_clicked();
+    void typeset_clicked(void (TForm1::*run)());
+    // The active page's typeset button, where the focus goes by default.
+    HWND typeset_button();
+    // After a page change: the focus leaves the page that was hidden.
+    void page_shown();
     // Input that came while the run held the thread is dropped, so that
     // keys and clicks aimed at the busy dialog do not close the run's
     // message box or start another run; a close among them is kept.
@@ -110,7 +123,7 @@ public:
     PageControl RzPageControl1;
     Panel RzStatusBar1;
     GradientProgressBar RzProgressStatus1;
-    FlatButton RzButton2;
+    FlatButton RzButton2;  // the first page's; the second page's is Official.RzButton3
     FlatGroupBox RzGroupBox1, RzGroupBox2, RzGroupBox3, RzGroupBox4;
     Label RzLabel1, RzLabel2, RzLabel3, RzLabel4, RzLabel5, RzLabel6, RzLabel7, RzLabel8, RzLabel10, RzLabel11;
     FlatEdit ymszLeft, ymszRight, ymszTop, ymszBottom, zwLine, zwDuanQianDuanHou, btDuanQianDuanHou;
@@ -118,6 +131,8 @@ public:
     SizeComboBox zwFontSize, btFontSize;
     FlatCheckBox wbkh, tshr, zhyh, DuanQian;
     TransparencySlider RzTrackBar1;
+    // The second page, "党政公文".
+    OfficialPage Official;
 
     word::WordServers WordServers_;
     settings::IniStore RzRegIniFile1;

@@ -31,7 +31,7 @@ Application::Application() : title_(application_title_of(platform::win::executab
     set_error_box_owner(handle(), title_);
 }
 
-int Application::run(HWND main_window)
+int Application::run(HWND main_window, std::function<bool(const MSG&)> shortcut)
 {
     main_window_ = main_window;
     ShowWindow(handle(), SW_SHOWNOACTIVATE);
@@ -40,6 +40,7 @@ int Application::run(HWND main_window)
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (shortcut && IsWindow(main_window_) && shortcut(message)) continue;
         // Tab and the arrow keys move between the dialog's controls.
         if (IsWindow(main_window_) && IsDialogMessageW(main_window_, &message)) continue;
         TranslateMessage(&message);

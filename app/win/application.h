@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -24,8 +25,9 @@ public:
     HWND owner_window() const { return handle(); }
 
     // Shows the main window and runs the message loop until it is destroyed;
-    // returns the exit code.
-    int run(HWND main_window);
+    // returns the exit code. `shortcut` sees each message first and takes it
+    // by returning true (the page keys of the page control).
+    int run(HWND main_window, std::function<bool(const MSG&)> shortcut = {});
 
 protected:
     LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;

@@ -29,7 +29,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     try {
         app::win::TForm1 Form1{{application.owner_window(), word::com::attach_to_word,
                                 settings::settings_file_path()}};
-        exit_code = application.run(Form1.handle());
+        exit_code = application.run(Form1.handle(), [&Form1](const MSG& message) { return Form1.page_key(message); });
     } catch (...) {
         app::win::show_error_box(app::win::exception_message(std::current_exception()));
         exit_code = 1;

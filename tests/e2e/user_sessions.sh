@@ -296,7 +296,7 @@ session_settings_in_a_folder_without_create_rights() {
     program_start "$folder"
     type_into zwLine "28"
     program_close || check "the window closes" "closed" "open"
-    check "system.ini is rewritten in place" "line=28" "$(ini_text "$folder" | grep '^line=')"
+    check "system.ini is rewritten in place" "line=28" "$(ini_text "$folder" | grep -m1 '^line=')"
 
     # Without the file, nothing can be saved there: the box tells why and
     # asks; "否" keeps the window, "是" closes it without saving.

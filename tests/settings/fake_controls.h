@@ -14,8 +14,10 @@ namespace settings_test {
 
 class FakeControls : public settings::SettingsControls, public testing_support::BuiltInValues {
 public:
-    std::vector<std::string> installed_fonts{"宋体", "黑体", "Arial"};
+    std::vector<std::string> installed_fonts{"宋体", "黑体", "Arial", "方正小标宋简体", "仿宋_GB2312", "楷体_GB2312",
+                                             "Times New Roman"};
     int values_set = 0;
+    dialog::Page page = dialog::Page::TabSheet1;
 
     std::string edit_text(dialog::Edit edit) override { return edits.at(edit); }
     void set_edit_text(dialog::Edit edit, const std::string& text) override
@@ -47,6 +49,8 @@ public:
         boxes.at(box) = value;
         ++values_set;
     }
+    dialog::Page active_page() override { return page; }
+    void set_active_page(dialog::Page active) override { page = active; }
 };
 
 }  // namespace settings_test

@@ -21,12 +21,24 @@ using dialog::Edit;
 using dialog::FontCombo;
 using dialog::SizeCombo;
 
-// What closing writes from the built-in values, in code page 936.
-const std::string default_file =
+// What closing writes from the built-in values, in code page 936: the first
+// page's sections, as before there was a second page, then the second
+// page's and the active page.
+const std::string first_page_file =
     "[wb]\r\nduanqian=1\r\ntshr=1\r\nwbkh=1\r\nzhyh=1\r\n\r\n"
     "[ymsz]\r\nleft=2.5\r\nright=2.5\r\ntop=2.5\r\nbottom=2.5\r\n\r\n"
     "[bt]\r\nduanqianduanhou=0.5\r\nfontsize=\xd0\xa1\xb6\xfe(18)\r\nfontname=\xcb\xce\xcc\xe5\r\n\r\n"
     "[zw]\r\nline=25\r\nduanqianduanhou=0\r\nfontname=\xcb\xce\xcc\xe5\r\nfontsize=\xcb\xc4\xba\xc5(14)\r\n\r\n";
+const std::string second_page_file =
+    "[gwwb]\r\nluokuan=1\r\nyema=1\r\nkongxing=1\r\n"
+    "fwjg=\xb4\xcb\xb4\xa6\xd0\xb4\xb7\xa2\xce\xc4\xbb\xfa\xb9\xd8\r\n\r\n"
+    "[gwymsz]\r\ntop=3.7\r\nbottom=3.5\r\nleft=2.8\r\nright=2.6\r\n\r\n"
+    "[gwbt]\r\nfontname=\xb7\xbd\xd5\xfd\xd0\xa1\xb1\xea\xcb\xce\xbc\xf2\xcc\xe5\r\nfontsize=\xb6\xfe\xba\xc5(22)\r\n\r\n"
+    "[gwzw]\r\nfontname=\xb7\xc2\xcb\xce_GB2312\r\nfontsize=\xc8\xfd\xba\xc5(16)\r\nline=28.95\r\n"
+    "xwfontname=Times New Roman\r\n\r\n"
+    "[gwjb]\r\nyiji=\xba\xda\xcc\xe5\r\nerji=\xbf\xac\xcc\xe5_GB2312\r\n\r\n";
+const std::string page_file = "[page]\r\nactive=0\r\n\r\n";
+const std::string default_file = first_page_file + second_page_file + page_file;
 
 class SettingsFile : public testing::Test {
 protected:
@@ -58,7 +70,7 @@ TEST_F(SettingsFile, FirstStartWithoutAFileShowsTheDefaultsAndClosingCreatesTheW
     FakeControls controls;
     load_settings(store, controls);
 
-    EXPECT_EQ(controls.values_set, 15);
+    EXPECT_EQ(controls.values_set, static_cast<int>(dialog::kValues.size()));
     EXPECT_EQ(controls.edits.at(Edit::ymszLeft), "2.5");
     EXPECT_EQ(controls.edits.at(Edit::btDuanQianDuanHou), "0.5");
     EXPECT_EQ(controls.size_texts.at(SizeCombo::btFontSize), "小二(18)");
@@ -96,6 +108,44 @@ TEST_F(SettingsFile, ValuesSetInTheDialogSurviveARestart)
     EXPECT_TRUE(restarted.boxes.at(CheckBox::wbkh));
 }
 
+// A file written before there was a second page keeps its bytes; the second
+// page's sections and the active page follow them. Both survive a restart.
+TEST_F(SettingsFile, TheSecondPagesValuesAndTheActivePageFollowTheFirstPagesUnchangedBytes)
+{
+    write_bytes(path, first_page_file);
+    {
+        settings::IniStore store = store_for(path);
+        FakeControls controls;
+        load_settings(store, controls);
+        EXPECT_EQ(controls.page, dialog::Page::TabSheet1);
+        EXPECT_EQ(controls.fonts.at(FontCombo::gwBtFontName), "方正小标宋简体");
+        controls.edits.at(Edit::gwFwjg) = "某某市人民政府";
+        controls.edits.at(Edit::gwZwLine) = "29";
+        controls.size_texts.at(SizeCombo::gwBtFontSize) = "小一(24)";
+        controls.set_font_name(FontCombo::gwYjFontName, "宋体");
+        controls.boxes.at(CheckBox::gwYm) = false;
+        controls.page = dialog::Page::TabSheet2;
+        save_settings(store, controls);
+    }
+    const std::string bytes = read_bytes(path);
+    EXPECT_TRUE(bytes.starts_with(first_page_file + "[gwwb]\r\nluokuan=1\r\nyema=0\r\n")) << bytes;
+    EXPECT_TRUE(bytes.ends_with("[page]\r\nactive=1\r\n\r\n")) << bytes;
+
+    const FakeControls restarted = start();
+    EXPECT_EQ(restarted.page, dialog::Page::TabSheet2);
+    EXPECT_EQ(restarted.edits.at(Edit::gwFwjg), "某某市人民政府");
+    EXPECT_EQ(restarted.edits.at(Edit::gwZwLine), "29");
+    EXPECT_EQ(restarted.size_texts.at(SizeCombo::gwBtFontSize), "小一(24)");
+    EXPECT_EQ(restarted.fonts.at(FontCombo::gwYjFontName), "宋体");
+    EXPECT_FALSE(restarted.boxes.at(CheckBox::gwYm));
+    EXPECT_TRUE(restarted.boxes.at(CheckBox::gwKh));
+
+    for (const char* index : {"2", "-1", "x", ""}) {
+        write_bytes(path, "[page]\r\nactive="s + index + "\r\n");
+        EXPECT_EQ(start().page, dialog::Page::TabSheet1) << index;
+    }
+}
+
 TEST_F(SettingsFile, CapitalsAndBlanksAroundEqualsStillSetTheLeftMarginAndAreWrittenBackInTheDialogsSpelling)
 {
     write_bytes(path, "[YMSZ]\r\n  LEFT  =  3.1  \r\n");
@@ -109,7 +159,8 @@ TEST_F(SettingsFile, CapitalsAndBlanksAroundEqualsStillSetTheLeftMarginAndAreWri
               "[YMSZ]\r\nleft=3.1\r\nright=2.5\r\ntop=2.5\r\nbottom=2.5\r\n\r\n"
               "[wb]\r\nduanqian=1\r\ntshr=1\r\nwbkh=1\r\nzhyh=1\r\n\r\n"
               "[bt]\r\nduanqianduanhou=0.5\r\nfontsize=\xd0\xa1\xb6\xfe(18)\r\nfontname=\xcb\xce\xcc\xe5\r\n\r\n"
-              "[zw]\r\nline=25\r\nduanqianduanhou=0\r\nfontname=\xcb\xce\xcc\xe5\r\nfontsize=\xcb\xc4\xba\xc5(14)\r\n\r\n");
+              "[zw]\r\nline=25\r\nduanqianduanhou=0\r\nfontname=\xcb\xce\xcc\xe5\r\nfontsize=\xcb\xc4\xba\xc5(14)\r\n\r\n" +
+                  second_page_file + page_file);
 }
 
 TEST_F(SettingsFile, CommentsBlankLinesAndLinesBeforeTheFirstSectionDisappearWhileForeignContentStays)
@@ -125,7 +176,8 @@ TEST_F(SettingsFile, CommentsBlankLinesAndLinesBeforeTheFirstSectionDisappearWhi
               "fontsize=\xcb\xc4\xba\xc5(14)\r\n\r\n"
               "[wb]\r\nduanqian=1\r\ntshr=1\r\nwbkh=1\r\nzhyh=1\r\n\r\n"
               "[ymsz]\r\nleft=2.5\r\nright=2.5\r\ntop=2.5\r\nbottom=2.5\r\n\r\n"
-              "[bt]\r\nduanqianduanhou=0.5\r\nfontsize=\xd0\xa1\xb6\xfe(18)\r\nfontname=\xcb\xce\xcc\xe5\r\n\r\n");
+              "[bt]\r\nduanqianduanhou=0.5\r\nfontsize=\xd0\xa1\xb6\xfe(18)\r\nfontname=\xcb\xce\xcc\xe5\r\n\r\n" +
+                  second_page_file + page_file);
 }
 
 TEST_F(SettingsFile, FlagsTwoMinusOneAndHexadecimalLoadCheckedAndZeroUnchecked)

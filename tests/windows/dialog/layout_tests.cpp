@@ -159,17 +159,77 @@ TEST_F(Layout, ThePageFillsThePageControlBelowItsTabRow)
     EXPECT_GE(bounds.top, 22);
     EXPECT_LE(bounds.bottom, 375);
     EXPECT_GE(bounds.right - bounds.left, 560);
-    EXPECT_EQ(TabCtrl_GetItemCount(control("RzPageControl1")), 1);
-    wchar_t caption[32] = {};
-    TCITEMW tab{};
-    tab.mask = TCIF_TEXT;
-    tab.pszText = caption;
-    tab.cchTextMax = 32;
-    ASSERT_TRUE(SendMessageW(control("RzPageControl1"), TCM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tab)));
-    EXPECT_EQ(to_utf8(caption), "普通报告");
-    RECT tab_rect;
-    TabCtrl_GetItemRect(control("RzPageControl1"), 0, &tab_rect);
-    EXPECT_EQ(tab_rect.bottom - tab_rect.top, 22);
+    EXPECT_EQ(TabCtrl_GetItemCount(control("RzPageControl1")), 2);
+    for (const auto& [index, expected] : {std::pair{0, "普通报告"}, std::pair{1, "党政公文"}}) {
+        wchar_t caption[32] = {};
+        TCITEMW tab{};
+        tab.mask = TCIF_TEXT;
+        tab.pszText = caption;
+        tab.cchTextMax = 32;
+        ASSERT_TRUE(SendMessageW(control("RzPageControl1"), TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&tab)));
+        EXPECT_EQ(to_utf8(caption), expected);
+        RECT tab_rect;
+        TabCtrl_GetItemRect(control("RzPageControl1"), index, &tab_rect);
+        EXPECT_EQ(tab_rect.bottom - tab_rect.top, 22);
+    }
+    // Both pages fill the same place; the first is shown.
+    const RECT second = bounds_in_parent(control("TabSheet2"));
+    EXPECT_TRUE(EqualRect(&bounds, &second));
+    EXPECT_TRUE(GetWindowLongW(page, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(GetWindowLongW(control("TabSheet2"), GWL_STYLE) & WS_VISIBLE);
+}
+
+// At any resolution: every caption on the second page is whole within its
+// control, and every control within its parent; a tab shows its page.
+class SecondPage : public DialogTest {};
+
+TEST_F(SecondPage, ShowsItsControlsWholeWhenItsTabIsSelected)
+{
+    auto form = make_form();
+    HWND page = form->control("TabSheet2");
+    ASSERT_NE(page, nullptr);
+    const HWND tabs = form->control("RzPageControl1");
+    TabCtrl_SetCurSel(tabs, 1);
+    NMHDR change{tabs, 0, static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageW(form->handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+    EXPECT_TRUE(GetWindowLongW(page, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(GetWindowLongW(form->control("TabSheet1"), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_EQ(form->active_page(), dialog::Page::TabSheet2);
+
+    int seen = 0;
+    for (const auto& named : form->controls()) {
+        if (named.window == page || !IsChild(page, named.window)) continue;
+        SCOPED_TRACE(std::string(named.name));
+        ++seen;
+        RECT inside;
+        GetClientRect(GetParent(named.window), &inside);
+        const RECT bounds = bounds_in_parent(named.window);
+        RECT both;
+        IntersectRect(&both, &bounds, &inside);
+        EXPECT_TRUE(EqualRect(&both, &bounds)) << "outside its parent";
+
+        wchar_t window_class[32] = {};
+        GetClassNameW(named.window, window_class, 32);
+        const std::wstring kind = window_class;
+        if (kind != L"Static" && kind != L"Button" && kind != L"TidysetPanel") continue;
+        const std::wstring text = window_text(named.window);
+        const HDC dc = GetDC(named.window);
+        const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(named.window, WM_GETFONT, 0, 0)));
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        SelectObject(dc, old);
+        ReleaseDC(named.window, dc);
+        // A check box draws its box, two pixels less than its height, and a
+        // third of that before the text.
+        const int box_size = static_cast<int>(bounds.bottom - bounds.top) - 2;
+        const int box = kind == L"Button" && text != L"自动排版" ? box_size + box_size / 3 + 1 : 0;
+        EXPECT_LE(box + extent.cx, bounds.right - bounds.left) << to_utf8(text);
+    }
+    EXPECT_GE(seen, 40);
+    // The Wine prefix has the standard's fonts: no substitute is named.
+    EXPECT_EQ(form->font_name(typeset::FontCombo::gwBtFontName), "方正小标宋简体");
+    EXPECT_EQ(form->font_name(typeset::FontCombo::gwXwFontName), "Times New Roman");
+    EXPECT_EQ(to_utf8(window_text(form->control("gwBtFontNote"))), "");
 }
 
 TEST_F(Layout, TheCreditsLabelHasThreeLinesInBold13Pixels)
