@@ -51,7 +51,7 @@ export LC_ALL="$TIDYSET_WINE_LANG"
 unset LANGUAGE
 
 # Bump when the prefix needs setting up differently.
-tidyset_prefix_recipe="tidyset-prefix 3"
+tidyset_prefix_recipe="tidyset-prefix 4"
 
 # "宋体" and "SimSun" render, and are enumerated, as AR PL UMing, a Song face
 # whose cell is close to SimSun's; as the taller WenQuanYi only where UMing
@@ -59,6 +59,13 @@ tidyset_prefix_recipe="tidyset-prefix 3"
 tidyset_song_face() {
     if fc-list 2>/dev/null | grep -q 'AR PL UMing CN'; then echo 'AR PL UMing CN'; else echo 'WenQuanYi Zen Hei'; fi
 }
+
+# The official-document page's fonts (the national standard's names, and the
+# stand-ins its font chains fall back to) are replaced by the fonts at hand,
+# so that the page's combos find them: the Song, Fangsong and Kai names by
+# the Song face, the Hei name by WenQuanYi Zen Hei, the Western font by
+# URW's Nimbus Roman. A test deletes one to see the page name a substitute.
+tidyset_official_fonts=(方正小标宋简体 华文中宋 仿宋_GB2312 仿宋 楷体_GB2312 楷体)
 
 tidyset_prefix_stamp_text() {
     printf '%s\n%s\n%s\n' "$tidyset_prefix_recipe" "$("$WINE" --version 2>/dev/null)" "$(tidyset_song_face)"
@@ -86,6 +93,11 @@ wine_prefix_setup() {
         song="$(tidyset_song_face)"
         tidyset_reg 'HKCU\Software\Wine\Fonts\Replacements' /v '宋体' /t REG_SZ /d "$song" || exit 1
         tidyset_reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'SimSun' /t REG_SZ /d "$song" || exit 1
+        for name in "${tidyset_official_fonts[@]}"; do
+            tidyset_reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ /d "$song" || exit 1
+        done
+        tidyset_reg 'HKCU\Software\Wine\Fonts\Replacements' /v '黑体' /t REG_SZ /d 'WenQuanYi Zen Hei' || exit 1
+        tidyset_reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ /d 'Nimbus Roman' || exit 1
         # No window manager on Xvfb: managed windows take 2 s to be destroyed
         # (Wine waits for the withdrawal) and never get the keyboard focus.
         tidyset_reg 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N || exit 1
