@@ -5,10 +5,10 @@
 
 #include "app/error_text.h"
 #include "app/size_table.h"
-#include "app/win/colours.h"
+#include "app/win/controls/colours.h"
+#include "app/win/controls/message_reflection.h"
 #include "app/win/error_box.h"
 #include "app/win/message_box.h"
-#include "app/win/message_reflection.h"
 #include "app/win/wide_text.h"
 #include "settings/win/code_page.h"
 #include "settings/win/file_system.h"

@@ -1,10 +1,10 @@
-#include "app/win/flat_combo.h"
+#include "app/win/controls/flat_combo.h"
 
 #include <commctrl.h>
 
-#include "app/win/colours.h"
+#include "app/win/controls/colours.h"
+#include "app/win/controls/self_painting.h"
 #include "app/win/error_box.h"
-#include "app/win/self_painting.h"
 #include "platform/win/unique_handle.h"
 
 namespace app::win {

@@ -2,8 +2,8 @@
 // the dialog's controls.
 #pragma once
 
-#include "app/win/panel.h"
-#include "app/win/window.h"
+#include "app/win/controls/panel.h"
+#include "app/win/controls/window.h"
 
 namespace app::win {
 

@@ -1,4 +1,4 @@
-#include "app/win/size_combo.h"
+#include "app/win/controls/size_combo.h"
 
 #include <commctrl.h>
 #include <imm.h>

@@ -1,14 +1,14 @@
-#include "app/win/font_combo.h"
+#include "app/win/controls/font_combo.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "app/win/colours.h"
-#include "app/win/font_families.h"
-#include "app/win/font_kind_symbol.h"
-#include "app/win/message_reflection.h"
-#include "platform/win/unique_handle.h"
+#include "app/win/controls/colours.h"
+#include "app/win/controls/font_families.h"
+#include "app/win/controls/font_kind_symbol.h"
+#include "app/win/controls/message_reflection.h"
 #include "app/win/wide_text.h"
+#include "platform/win/unique_handle.h"
 
 namespace app::win {
 

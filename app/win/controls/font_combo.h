@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/recent_fonts.h"
-#include "app/win/flat_combo.h"
-#include "app/win/font_families.h"
+#include "app/win/controls/flat_combo.h"
+#include "app/win/controls/font_families.h"
 
 namespace app::win {
 

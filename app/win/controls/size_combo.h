@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/win/flat_combo.h"
+#include "app/win/controls/flat_combo.h"
 
 namespace app::win {
 

@@ -1,4 +1,4 @@
-#include "app/win/window.h"
+#include "app/win/controls/window.h"
 
 #include <commctrl.h>
 

@@ -1,4 +1,4 @@
-#include "app/win/page_control.h"
+#include "app/win/controls/page_control.h"
 
 #include <commctrl.h>
 
