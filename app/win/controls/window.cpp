@@ -8,10 +8,6 @@
 
 namespace app::win {
 
-namespace {
-constexpr UINT_PTR kSubclassId = 1;
-}
-
 Window::~Window()
 {
     if (window_) {
@@ -101,18 +97,6 @@ LRESULT SubclassedControl::on_message(UINT message, WPARAM wparam, LPARAM lparam
 LRESULT SubclassedControl::default_message(UINT message, WPARAM wparam, LPARAM lparam)
 {
     return DefSubclassProc(window_, message, wparam, lparam);
-}
-
-LRESULT CALLBACK SubclassedControl::thunk(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                          DWORD_PTR data)
-{
-    auto* self = reinterpret_cast<SubclassedControl*>(data);
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, thunk, kSubclassId);
-        self->window_ = nullptr;
-        return DefSubclassProc(window, message, wparam, lparam);
-    }
-    return guard_message([&] { return self->on_message(message, wparam, lparam); });
 }
 
 }  // namespace app::win
