@@ -1,8 +1,7 @@
 #include "app/recent_fonts.h"
 
 #include <algorithm>
-#include <iterator>
-#include <utility>
+#include <vector>
 
 namespace app {
 
@@ -20,25 +19,22 @@ RecentFontStep RecentFonts::list_closed(int selected, std::string_view selected_
     return {RecentFontStep::Kind::copy_to_top, selected};
 }
 
-int choose_font(RecentFonts& recent, std::vector<std::string>& entries, int selected)
+int choose_font(RecentFonts& recent, FontList& list, int selected)
 {
-    if (selected < 0 || selected >= static_cast<int>(entries.size())) return selected;
-    const auto recent_count = static_cast<std::size_t>(std::min<int>(recent.count(), static_cast<int>(entries.size())));
-    const std::span<const std::string> recent_texts{entries.data(), recent_count};
-    const RecentFontStep step = recent.list_closed(selected, entries[static_cast<std::size_t>(selected)], recent_texts);
+    if (selected < 0 || selected >= list.font_count()) return selected;
+    std::vector<std::string> recent_texts;
+    const int recent_count = std::min(recent.count(), list.font_count());
+    for (int i = 0; i < recent_count; ++i) recent_texts.push_back(list.font_at(i));
+    const RecentFontStep step = recent.list_closed(selected, list.font_at(selected), recent_texts);
     switch (step.kind) {
     case RecentFontStep::Kind::nothing:
         return selected;
-    case RecentFontStep::Kind::move_to_top: {
-        const auto from = entries.begin() + step.from;
-        std::rotate(entries.begin(), from, std::next(from));
+    case RecentFontStep::Kind::move_to_top:
+        list.move_to_top(step.from);
         return 0;
-    }
-    case RecentFontStep::Kind::copy_to_top: {
-        std::string copy = entries[static_cast<std::size_t>(step.from)];
-        entries.insert(entries.begin(), std::move(copy));
+    case RecentFontStep::Kind::copy_to_top:
+        list.copy_to_top(step.from);
         return 0;
-    }
     }
     return selected;
 }

@@ -8,7 +8,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace app {
 
@@ -20,6 +19,20 @@ struct RecentFontStep {
     };
     Kind kind = Kind::nothing;
     int from = -1;
+};
+
+// The list the rule edits: the font combo's entries, each font by its text.
+class FontList {
+public:
+    virtual int font_count() const = 0;
+    virtual std::string font_at(int index) const = 0;
+    // The entry at `from` goes to position 0.
+    virtual void move_to_top(int from) = 0;
+    // A copy of the entry at `from` is inserted at position 0.
+    virtual void copy_to_top(int from) = 0;
+
+protected:
+    ~FontList() = default;
 };
 
 class RecentFonts {
@@ -41,7 +54,8 @@ private:
     int count_ = 0;
 };
 
-// The rule applied to a plain list of texts; returns the selection after it.
-int choose_font(RecentFonts& recent, std::vector<std::string>& entries, int selected);
+// The list closed on `selected`: the rule applied to the list; returns the
+// selection after it (0, or `selected` when nothing changed).
+int choose_font(RecentFonts& recent, FontList& list, int selected);
 
 }  // namespace app

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/win/window.h"
+#include "app/win/controls/window.h"
 
 namespace app::win {
 

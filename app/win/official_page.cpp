@@ -1,7 +1,7 @@
 #include "app/win/official_page.h"
 
 #include "app/size_table.h"
-#include "app/win/message_reflection.h"
+#include "app/win/controls/message_reflection.h"
 #include "app/win/wide_text.h"
 
 namespace app::win {

@@ -7,15 +7,15 @@
 #include <string>
 #include <string_view>
 
-#include "app/win/check_box.h"
-#include "app/win/flat_edit.h"
-#include "app/win/font_combo.h"
+#include "app/win/controls/check_box.h"
+#include "app/win/controls/flat_edit.h"
+#include "app/win/controls/font_combo.h"
 #include "app/win/fonts.h"
-#include "app/win/group_box.h"
-#include "app/win/label.h"
-#include "app/win/push_button.h"
+#include "app/win/controls/group_box.h"
+#include "app/win/controls/label.h"
+#include "app/win/controls/push_button.h"
 #include "app/win/scaling.h"
-#include "app/win/size_combo.h"
+#include "app/win/controls/size_combo.h"
 #include "dialog/font_chains.h"
 #include "dialog/values.h"
 

@@ -3,14 +3,43 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
-using app::choose_font;
 using app::RecentFonts;
 using app::RecentFontStep;
+
+// A plain list of texts in place of the font combo's entries.
+class TextList final : public app::FontList {
+public:
+    explicit TextList(std::vector<std::string>& entries) : entries_(entries) {}
+    int font_count() const override { return static_cast<int>(entries_.size()); }
+    std::string font_at(int index) const override { return entries_[static_cast<std::size_t>(index)]; }
+    void move_to_top(int from) override
+    {
+        const auto entry = entries_.begin() + from;
+        std::rotate(entries_.begin(), entry, std::next(entry));
+    }
+    void copy_to_top(int from) override
+    {
+        std::string copy = entries_[static_cast<std::size_t>(from)];
+        entries_.insert(entries_.begin(), std::move(copy));
+    }
+
+private:
+    std::vector<std::string>& entries_;
+};
+
+int choose_font(RecentFonts& recent, std::vector<std::string>& entries, int selected)
+{
+    TextList list{entries};
+    return app::choose_font(recent, list, selected);
+}
 
 class RecentFontList : public ::testing::Test {
 protected:

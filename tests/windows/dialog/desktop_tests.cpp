@@ -8,10 +8,10 @@
 #include <stdexcept>
 
 #include "app/win/callback_failure.h"
+#include "app/win/controls/window.h"
 #include "app/win/error_box.h"
 #include "app/win/message_box.h"
 #include "app/win/wide_text.h"
-#include "app/win/window.h"
 #include "tests/standin/in_memory_word.h"
 #include "tests/standin/model.h"
 #include "tests/standin/text_load.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win/font_kind_symbol.h"
+#include "app/win/controls/font_kind_symbol.h"
 #include "app/win/wide_text.h"
 #include "tests/windows/dialog/dialog_fixture.h"
 

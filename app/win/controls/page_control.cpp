@@ -1,10 +1,10 @@
-#include "app/win/page_control.h"
+#include "app/win/controls/page_control.h"
 
 #include <commctrl.h>
 
 #include <string>
 
-#include "app/win/message_reflection.h"
+#include "app/win/controls/message_reflection.h"
 
 namespace app::win {
 

@@ -2,7 +2,7 @@
 // It is the parent of its controls, whose positions count from its corner.
 #pragma once
 
-#include "app/win/panel.h"
+#include "app/win/controls/panel.h"
 
 namespace app::win {
 

@@ -1,11 +1,11 @@
-#include "app/win/push_button.h"
+#include "app/win/controls/push_button.h"
 
 #include <string>
 #include <utility>
 
-#include "app/win/colours.h"
-#include "platform/win/unique_handle.h"
+#include "app/win/controls/colours.h"
 #include "app/win/wide_text.h"
+#include "platform/win/unique_handle.h"
 
 namespace app::win {
 

@@ -4,8 +4,29 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
+
+#include "app/win/error_box.h"
 
 namespace app::win {
+
+// The id of our subclass procedures: each is set on a window at most once.
+inline constexpr UINT_PTR kSubclassId = 1;
+
+// The subclass procedure that hands a system window's messages to a member
+// of its owner (SetWindowSubclass with the owner as reference data), and
+// clears the owner's handle of the window when it goes.
+template <class Owner, HWND Owner::*Handle, LRESULT (Owner::*Handler)(UINT, WPARAM, LPARAM)>
+LRESULT CALLBACK subclass_thunk(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id, DWORD_PTR data)
+{
+    auto* owner = reinterpret_cast<Owner*>(data);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, subclass_thunk<Owner, Handle, Handler>, id);
+        owner->*Handle = nullptr;
+        return DefSubclassProc(window, message, wparam, lparam);
+    }
+    return guard_message([&] { return (owner->*Handler)(message, wparam, lparam); });
+}
 
 // A window of one of our own classes.
 class Window {
@@ -51,9 +72,9 @@ protected:
     LRESULT default_message(UINT message, WPARAM wparam, LPARAM lparam);
 
 private:
-    static LRESULT CALLBACK thunk(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                  DWORD_PTR self);
     HWND window_ = nullptr;
+    static constexpr auto thunk =
+        subclass_thunk<SubclassedControl, &SubclassedControl::window_, &SubclassedControl::on_message>;
 };
 
 }  // namespace app::win

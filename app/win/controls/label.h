@@ -1,7 +1,7 @@
 // A static text on the white page, one or more lines.
 #pragma once
 
-#include "app/win/window.h"
+#include "app/win/controls/window.h"
 
 namespace app::win {
 

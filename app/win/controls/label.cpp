@@ -1,13 +1,13 @@
-#include "app/win/label.h"
+#include "app/win/controls/label.h"
 
 #include <algorithm>
 #include <string>
 
-#include "app/win/colours.h"
-#include "app/win/self_painting.h"
+#include "app/win/controls/colours.h"
+#include "app/win/controls/self_painting.h"
 #include "app/win/fonts.h"
-#include "platform/win/unique_handle.h"
 #include "app/win/wide_text.h"
+#include "platform/win/unique_handle.h"
 
 namespace app::win {
 

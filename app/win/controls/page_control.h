@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/win/panel.h"
-#include "app/win/window.h"
+#include "app/win/controls/panel.h"
+#include "app/win/controls/window.h"
 
 namespace app::win {
 

@@ -3,7 +3,7 @@
 // the system controls the page's white background.
 #pragma once
 
-#include "app/win/window.h"
+#include "app/win/controls/window.h"
 
 namespace app::win {
 

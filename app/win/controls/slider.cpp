@@ -1,4 +1,4 @@
-#include "app/win/slider.h"
+#include "app/win/controls/slider.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/win/colours.h"
-#include "app/win/message_reflection.h"
+#include "app/win/controls/colours.h"
+#include "app/win/controls/message_reflection.h"
 #include "platform/win/unique_handle.h"
 
 namespace app::win {

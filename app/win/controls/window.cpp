@@ -1,4 +1,4 @@
-#include "app/win/window.h"
+#include "app/win/controls/window.h"
 
 #include <commctrl.h>
 
@@ -7,10 +7,6 @@
 #include "app/win/win32_failure.h"
 
 namespace app::win {
-
-namespace {
-constexpr UINT_PTR kSubclassId = 1;
-}
 
 Window::~Window()
 {
@@ -101,18 +97,6 @@ LRESULT SubclassedControl::on_message(UINT message, WPARAM wparam, LPARAM lparam
 LRESULT SubclassedControl::default_message(UINT message, WPARAM wparam, LPARAM lparam)
 {
     return DefSubclassProc(window_, message, wparam, lparam);
-}
-
-LRESULT CALLBACK SubclassedControl::thunk(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                          DWORD_PTR data)
-{
-    auto* self = reinterpret_cast<SubclassedControl*>(data);
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, thunk, kSubclassId);
-        self->window_ = nullptr;
-        return DefSubclassProc(window, message, wparam, lparam);
-    }
-    return guard_message([&] { return self->on_message(message, wparam, lparam); });
 }
 
 }  // namespace app::win

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/win/flat_combo.h"
+#include "app/win/controls/flat_combo.h"
 
 namespace app::win {
 
@@ -30,8 +30,6 @@ public:
     HWND field() const { return field_; }
 
 private:
-    static LRESULT CALLBACK field_thunk(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                        DWORD_PTR self);
     LRESULT on_field_message(UINT message, WPARAM wparam, LPARAM lparam);
     // Completes what typing `typed` over the selection gives; false when no
     // entry begins with it and the edit should take the keystroke itself.
@@ -42,6 +40,8 @@ private:
 
     HWND field_ = nullptr;
     bool typed_by_characters_ = false;
+    static constexpr auto field_thunk =
+        subclass_thunk<SizeComboBox, &SizeComboBox::field_, &SizeComboBox::on_field_message>;
 };
 
 }  // namespace app::win

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/win/owner_drawn_button.h"
+#include "app/win/controls/owner_drawn_button.h"
 
 namespace app::win {
 

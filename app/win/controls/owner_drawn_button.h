@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "app/win/window.h"
+#include "app/win/controls/window.h"
 
 namespace app::win {
 

@@ -1,8 +1,8 @@
-#include "app/win/owner_drawn_button.h"
+#include "app/win/controls/owner_drawn_button.h"
 
 #include <commctrl.h>
 
-#include "app/win/message_reflection.h"
+#include "app/win/controls/message_reflection.h"
 
 namespace app::win {
 

@@ -1,7 +1,7 @@
-#include "app/win/panel.h"
+#include "app/win/controls/panel.h"
 
-#include "app/win/colours.h"
-#include "app/win/message_reflection.h"
+#include "app/win/controls/colours.h"
+#include "app/win/controls/message_reflection.h"
 #include "platform/win/unique_handle.h"
 
 namespace app::win {

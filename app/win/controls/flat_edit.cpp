@@ -1,10 +1,10 @@
-#include "app/win/flat_edit.h"
+#include "app/win/controls/flat_edit.h"
 
 #include <imm.h>
 
-#include "app/win/colours.h"
-#include "platform/win/unique_handle.h"
+#include "app/win/controls/colours.h"
 #include "app/win/wide_text.h"
+#include "platform/win/unique_handle.h"
 
 namespace app::win {
 

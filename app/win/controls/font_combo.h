@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "app/recent_fonts.h"
-#include "app/win/flat_combo.h"
-#include "app/win/font_families.h"
+#include "app/win/controls/flat_combo.h"
+#include "app/win/controls/font_families.h"
 
 namespace app::win {
 
-class FontComboBox : public FlatCombo {
+class FontComboBox : public FlatCombo, private app::FontList {
 public:
     void create_font_combo(HWND parent, const RECT& bounds, int id, HFONT font, int entry_height);
 
@@ -41,7 +41,10 @@ private:
     void fill_list();
     void fit_list_width(const std::vector<FontFamily>& families);
     void list_closed();
-    void insert_at_top(const std::wstring& text, LRESULT kind);
+    int font_count() const override { return entry_count(); }
+    std::string font_at(int index) const override;
+    void move_to_top(int from) override;
+    void copy_to_top(int from) override;
     void draw_entry(const DRAWITEMSTRUCT& item);
 
     HWND parent_ = nullptr;

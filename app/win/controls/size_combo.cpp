@@ -1,4 +1,4 @@
-#include "app/win/size_combo.h"
+#include "app/win/controls/size_combo.h"
 
 #include <commctrl.h>
 #include <imm.h>
@@ -13,7 +13,6 @@ namespace app::win {
 namespace {
 
 constexpr int kVisibleEntries = 8;
-constexpr UINT_PTR kFieldSubclassId = 1;
 
 // wchar_t is UTF-16 on Windows: the completion works on the same units.
 std::u16string_view as_utf16(std::wstring_view text)
@@ -27,7 +26,7 @@ std::wstring as_wide(std::u16string_view text) { return {reinterpret_cast<const 
 
 SizeComboBox::~SizeComboBox()
 {
-    if (field_) RemoveWindowSubclass(field_, field_thunk, kFieldSubclassId);
+    if (field_) RemoveWindowSubclass(field_, field_thunk, kSubclassId);
 }
 
 void SizeComboBox::create_size_combo(HWND parent, const RECT& bounds, int id, HFONT font, int entry_height,
@@ -43,7 +42,7 @@ void SizeComboBox::create_size_combo(HWND parent, const RECT& bounds, int id, HF
     parts.cbSize = sizeof(parts);
     if (GetComboBoxInfo(handle(), &parts) && parts.hwndItem) {
         field_ = parts.hwndItem;
-        SetWindowSubclass(field_, field_thunk, kFieldSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        SetWindowSubclass(field_, field_thunk, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     }
 }
 
@@ -52,18 +51,6 @@ std::string SizeComboBox::text() const { return to_utf8(window_text(handle())); 
 void SizeComboBox::set_text(const std::string& text) { SetWindowTextW(handle(), to_utf16(text).c_str()); }
 
 std::string SizeComboBox::value() const { return app::size_value(text()); }
-
-LRESULT CALLBACK SizeComboBox::field_thunk(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                           DWORD_PTR data)
-{
-    auto* self = reinterpret_cast<SizeComboBox*>(data);
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, field_thunk, kFieldSubclassId);
-        self->field_ = nullptr;
-        return DefSubclassProc(window, message, wparam, lparam);
-    }
-    return guard_message([&] { return self->on_field_message(message, wparam, lparam); });
-}
 
 LRESULT SizeComboBox::on_field_message(UINT message, WPARAM wparam, LPARAM lparam)
 {

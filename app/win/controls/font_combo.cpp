@@ -1,14 +1,14 @@
-#include "app/win/font_combo.h"
+#include "app/win/controls/font_combo.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "app/win/colours.h"
-#include "app/win/font_families.h"
-#include "app/win/font_kind_symbol.h"
-#include "app/win/message_reflection.h"
-#include "platform/win/unique_handle.h"
+#include "app/win/controls/colours.h"
+#include "app/win/controls/font_families.h"
+#include "app/win/controls/font_kind_symbol.h"
+#include "app/win/controls/message_reflection.h"
 #include "app/win/wide_text.h"
+#include "platform/win/unique_handle.h"
 
 namespace app::win {
 
@@ -107,35 +107,26 @@ std::wstring FontComboBox::field_text() const
     return index < 0 ? std::wstring{} : entry_text(index);
 }
 
-void FontComboBox::insert_at_top(const std::wstring& text, LRESULT kind)
+std::string FontComboBox::font_at(int index) const { return to_utf8(entry_text(index)); }
+
+void FontComboBox::copy_to_top(int from)
 {
+    const std::wstring text = entry_text(from);
+    const LRESULT kind = SendMessageW(handle(), CB_GETITEMDATA, static_cast<WPARAM>(from), 0);
     SendMessageW(handle(), CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     SendMessageW(handle(), CB_SETITEMDATA, 0, kind);
+}
+
+void FontComboBox::move_to_top(int from)
+{
+    copy_to_top(from);
+    SendMessageW(handle(), CB_DELETESTRING, static_cast<WPARAM>(from + 1), 0);
 }
 
 void FontComboBox::list_closed()
 {
     const int selected = selected_index();
-    if (selected <= 0) return;
-    std::vector<std::string> recent_texts;
-    recent_texts.reserve(static_cast<std::size_t>(recent_.count()));
-    for (int i = 0; i < recent_.count(); ++i) recent_texts.push_back(to_utf8(entry_text(i)));
-    const std::wstring chosen = entry_text(selected);
-    const app::RecentFontStep step = recent_.list_closed(selected, to_utf8(chosen), recent_texts);
-    switch (step.kind) {
-    case app::RecentFontStep::Kind::nothing:
-        return;
-    case app::RecentFontStep::Kind::move_to_top: {
-        const std::wstring text = entry_text(step.from);
-        const LRESULT kind = SendMessageW(handle(), CB_GETITEMDATA, static_cast<WPARAM>(step.from), 0);
-        SendMessageW(handle(), CB_DELETESTRING, static_cast<WPARAM>(step.from), 0);
-        insert_at_top(text, kind);
-        break;
-    }
-    case app::RecentFontStep::Kind::copy_to_top:
-        insert_at_top(chosen, SendMessageW(handle(), CB_GETITEMDATA, static_cast<WPARAM>(step.from), 0));
-        break;
-    }
+    if (app::choose_font(recent_, *this, selected) == selected) return;
     select(0);
     InvalidateRect(handle(), nullptr, FALSE);
 }

@@ -1,7 +1,7 @@
-#include "app/win/progress_bar.h"
+#include "app/win/controls/progress_bar.h"
 
-#include "app/win/colours.h"
-#include "app/win/self_painting.h"
+#include "app/win/controls/colours.h"
+#include "app/win/controls/self_painting.h"
 #include "platform/win/unique_handle.h"
 
 namespace app::win {

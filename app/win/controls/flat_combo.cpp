@@ -1,21 +1,17 @@
-#include "app/win/flat_combo.h"
+#include "app/win/controls/flat_combo.h"
 
 #include <commctrl.h>
 
-#include "app/win/colours.h"
+#include "app/win/controls/colours.h"
+#include "app/win/controls/self_painting.h"
 #include "app/win/error_box.h"
-#include "app/win/self_painting.h"
 #include "platform/win/unique_handle.h"
 
 namespace app::win {
 
-namespace {
-constexpr UINT_PTR kListSubclassId = 1;
-}
-
 FlatCombo::~FlatCombo()
 {
-    if (list_) RemoveWindowSubclass(list_, list_thunk, kListSubclassId);
+    if (list_) RemoveWindowSubclass(list_, list_thunk, kSubclassId);
 }
 
 void FlatCombo::create_combo(HWND parent, const RECT& bounds, int id, DWORD kind_style, HFONT font, int entry_height,
@@ -40,7 +36,7 @@ void FlatCombo::create_combo(HWND parent, const RECT& bounds, int id, DWORD kind
     parts.cbSize = sizeof(parts);
     if (GetComboBoxInfo(handle(), &parts) && parts.hwndList) {
         list_ = parts.hwndList;
-        SetWindowSubclass(list_, list_thunk, kListSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        SetWindowSubclass(list_, list_thunk, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     }
 }
 
@@ -64,23 +60,13 @@ void FlatCombo::fit_list(WINDOWPOS& position) const
     position.cy = height;
 }
 
-LRESULT CALLBACK FlatCombo::list_thunk(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                       DWORD_PTR data)
+LRESULT FlatCombo::on_list_message(UINT message, WPARAM wparam, LPARAM lparam)
 {
-    auto* self = reinterpret_cast<FlatCombo*>(data);
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, list_thunk, kListSubclassId);
-        self->list_ = nullptr;
-        return DefSubclassProc(window, message, wparam, lparam);
-    }
     if (message == WM_WINDOWPOSCHANGING) {
         auto& position = *reinterpret_cast<WINDOWPOS*>(lparam);
-        if (!(position.flags & SWP_NOSIZE)) guard_message([&] {
-                self->fit_list(position);
-                return LRESULT{0};
-            });
+        if (!(position.flags & SWP_NOSIZE)) fit_list(position);
     }
-    return DefSubclassProc(window, message, wparam, lparam);
+    return DefSubclassProc(list_, message, wparam, lparam);
 }
 
 void FlatCombo::set_field_height(int height)

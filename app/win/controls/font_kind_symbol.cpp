@@ -1,4 +1,4 @@
-#include "app/win/font_kind_symbol.h"
+#include "app/win/controls/font_kind_symbol.h"
 
 #include <algorithm>
 

@@ -13,7 +13,7 @@
 
 #include <commctrl.h>
 
-#include "app/win/window.h"
+#include "app/win/controls/window.h"
 
 namespace app::win {
 

@@ -1,11 +1,11 @@
-#include "app/win/check_box.h"
+#include "app/win/controls/check_box.h"
 
 #include <string>
 
-#include "app/win/colours.h"
+#include "app/win/controls/colours.h"
 #include "app/win/fonts.h"
-#include "platform/win/unique_handle.h"
 #include "app/win/wide_text.h"
+#include "platform/win/unique_handle.h"
 
 namespace app::win {
 

@@ -1,4 +1,4 @@
-#include "app/win/message_reflection.h"
+#include "app/win/controls/message_reflection.h"
 
 namespace app::win {
 

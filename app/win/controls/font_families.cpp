@@ -1,4 +1,4 @@
-#include "app/win/font_families.h"
+#include "app/win/controls/font_families.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/win/window.h"
+#include "app/win/controls/window.h"
 
 namespace app::win {
 

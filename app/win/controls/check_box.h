@@ -2,7 +2,7 @@
 // its tick), drawn flat.
 #pragma once
 
-#include "app/win/owner_drawn_button.h"
+#include "app/win/controls/owner_drawn_button.h"
 
 namespace app::win {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/win/window.h"
+#include "app/win/controls/window.h"
 
 namespace app::win {
 
@@ -33,11 +33,11 @@ private:
     // The open list holds exactly `visible_entries_` whole entries (fewer
     // when the list has fewer), whatever the system makes of the height.
     void fit_list(WINDOWPOS& position) const;
-    static LRESULT CALLBACK list_thunk(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                       DWORD_PTR self);
+    LRESULT on_list_message(UINT message, WPARAM wparam, LPARAM lparam);
     HFONT font_ = nullptr;
     int visible_entries_ = 0;
     HWND list_ = nullptr;
+    static constexpr auto list_thunk = subclass_thunk<FlatCombo, &FlatCombo::list_, &FlatCombo::on_list_message>;
 };
 
 }  // namespace app::win
