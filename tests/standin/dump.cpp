@@ -85,9 +85,14 @@ std::string display(std::u32string_view text)
 
 std::string format_label(const CharFormat& format)
 {
-    std::string label = "[" + format.font_name;
-    if (!format.name_far_east.empty()) label += "/" + format.name_far_east;
-    label += " " + number(format.size);
+    std::string label = "[";
+    label += format.font_name;
+    if (!format.name_far_east.empty()) {
+        label += '/';
+        label += format.name_far_east;
+    }
+    label += ' ';
+    label += number(format.size);
     if (format.bold != 0) label += " bold";
     return label + "]";
 }
@@ -293,7 +298,9 @@ std::string to_json(const WordModel& model)
             out += "{\"footers\":{";
             for (std::size_t i = 0; i < 3; ++i) {
                 if (i > 0) out += ",";
-                out += "\"" + std::string(kFooterNames[i]) + "\":";
+                out += '"';
+                out += kFooterNames[i];
+                out += "\":";
                 append_json_story(out, document.sections[s].footers[i]);
             }
             out += "}}";
