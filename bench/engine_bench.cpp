@@ -42,6 +42,7 @@ struct Font : word::Font, Counted {
     void set_size(float) override { ++c.calls; }
     void set_name(const std::string&) override { ++c.calls; }
     void set_bold(std::int32_t) override { ++c.calls; }
+    void set_name_far_east(const std::string&) override { ++c.calls; }
 };
 
 struct ParagraphFormat : word::ParagraphFormat, Counted {
@@ -57,12 +58,28 @@ struct ParagraphFormat : word::ParagraphFormat, Counted {
     void set_line_unit_after(float) override { ++c.calls; }
     void set_space_before_auto(std::int32_t) override { ++c.calls; }
     void set_space_after_auto(std::int32_t) override { ++c.calls; }
+    void set_left_indent(float) override { ++c.calls; }
+    void set_character_unit_first_line_indent(float) override { ++c.calls; }
+    void set_character_unit_left_indent(float) override { ++c.calls; }
+    void set_character_unit_right_indent(float) override { ++c.calls; }
 };
 
 struct Characters : word::Characters, Counted {
     Counter& c;
     explicit Characters(Counter& counter) : Counted(counter), c(counter) {}
     std::int32_t count() override { return ++c.calls, 2; }
+};
+
+struct Fields : word::Fields, Counted {
+    Counter& c;
+    explicit Fields(Counter& counter) : Counted(counter), c(counter) {}
+    void add(word::Range&, std::int32_t) override { ++c.calls; }
+};
+
+struct ListFormat : word::ListFormat, Counted {
+    Counter& c;
+    explicit ListFormat(Counter& counter) : Counted(counter), c(counter) {}
+    std::string list_string() override { return ++c.calls, ""; }
 };
 
 struct Range : word::Range, Counted {
@@ -79,6 +96,11 @@ struct Range : word::Range, Counted {
     void delete_text(std::int32_t, std::int32_t) override { ++c.calls; }
     void insert_paragraph_after() override { ++c.calls; }
     void insert_after(const std::string&) override { ++c.calls; }
+    std::unique_ptr<word::Font> font() override { return ++c.calls, std::make_unique<Font>(c); }
+    void set_text(const std::string&) override { ++c.calls; }
+    void set_range(std::int32_t, std::int32_t) override { ++c.calls; }
+    std::unique_ptr<word::Fields> fields() override { return ++c.calls, std::make_unique<Fields>(c); }
+    std::unique_ptr<word::ListFormat> list_format() override { return ++c.calls, std::make_unique<ListFormat>(c); }
 };
 
 struct Paragraph : word::Paragraph, Counted {
@@ -109,6 +131,47 @@ struct PageSetup : word::PageSetup, Counted {
     void set_bottom_margin(float) override { ++c.calls; }
     void set_left_margin(float) override { ++c.calls; }
     void set_right_margin(float) override { ++c.calls; }
+    void set_paper_size(std::int32_t) override { ++c.calls; }
+    void set_layout_mode(std::int32_t) override { ++c.calls; }
+    void set_lines_page(float) override { ++c.calls; }
+    void set_chars_line(float) override { ++c.calls; }
+    void set_odd_and_even_pages_header_footer(std::int32_t) override { ++c.calls; }
+    void set_different_first_page_header_footer(std::int32_t) override { ++c.calls; }
+    void set_footer_distance(float) override { ++c.calls; }
+};
+
+struct HeaderFooter : word::HeaderFooter, Counted {
+    Counter& c;
+    explicit HeaderFooter(Counter& counter) : Counted(counter), c(counter) {}
+    std::unique_ptr<word::Range> range() override { return ++c.calls, std::make_unique<Range>(c); }
+};
+
+struct HeadersFooters : word::HeadersFooters, Counted {
+    Counter& c;
+    explicit HeadersFooters(Counter& counter) : Counted(counter), c(counter) {}
+    std::unique_ptr<word::HeaderFooter> item(std::int32_t) override
+    {
+        return ++c.calls, std::make_unique<HeaderFooter>(c);
+    }
+};
+
+struct Section : word::Section, Counted {
+    Counter& c;
+    explicit Section(Counter& counter) : Counted(counter), c(counter) {}
+    std::unique_ptr<word::HeadersFooters> footers() override { return ++c.calls, std::make_unique<HeadersFooters>(c); }
+};
+
+struct Sections : word::Sections, Counted {
+    Counter& c;
+    explicit Sections(Counter& counter) : Counted(counter), c(counter) {}
+    std::unique_ptr<word::Section> item(std::int32_t) override { return ++c.calls, std::make_unique<Section>(c); }
+};
+
+struct ListParagraphs : word::ListParagraphs, Counted {
+    Counter& c;
+    explicit ListParagraphs(Counter& counter) : Counted(counter), c(counter) {}
+    std::int32_t count() override { return ++c.calls, 0; }
+    std::unique_ptr<word::Paragraph> item(std::int32_t) override { return ++c.calls, std::make_unique<Paragraph>(c); }
 };
 
 struct Selection : word::Selection, Counted {
@@ -141,6 +204,11 @@ struct Document : word::Document, Counted {
     std::unique_ptr<word::Range> range(std::int32_t, std::int32_t) override
     {
         return ++c.calls, std::make_unique<Range>(c);
+    }
+    std::unique_ptr<word::Sections> sections() override { return ++c.calls, std::make_unique<Sections>(c); }
+    std::unique_ptr<word::ListParagraphs> list_paragraphs() override
+    {
+        return ++c.calls, std::make_unique<ListParagraphs>(c);
     }
 };
 

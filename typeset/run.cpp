@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "typeset/run_frame.h"
+
 #include "typeset/numbers.h"
 #include "typeset/stages.h"
 #include "word/errors.h"
@@ -87,7 +89,7 @@ void recover(Dialog& dialog, word::WordServers& word, Borrowed& borrowed)
 
 }  // namespace
 
-void typeset_active_document(Dialog& dialog, word::WordServers& word, Platform& platform)
+void run_in_frame(Dialog& dialog, word::WordServers& word, Platform& platform, const RunStages& stages)
 {
     dialog.set_button_enabled(false);
     const auto start = platform.now();
@@ -112,11 +114,7 @@ void typeset_active_document(Dialog& dialog, word::WordServers& word, Platform& 
         borrowed.undo_record_open = start_undo_record(application.get());
 
         RunContext run{dialog, word, platform};
-        format_document(run);
-        if (dialog.checked(CheckBox::wbkh)) remove_trailing_blanks(run);
-        paragraph_pass(run);
-        append_sign_off(run);
-        if (dialog.checked(CheckBox::zhyh)) align_closing_lines(run);
+        const std::vector<std::string> notes = stages(run);
 
         // The user sees the typeset document behind the completion message.
         end_undo_record(word, borrowed);
@@ -125,8 +123,9 @@ void typeset_active_document(Dialog& dialog, word::WordServers& word, Platform& 
         application.disconnect();
         const auto milliseconds = elapsed_milliseconds(start, platform.now());
 
-        dialog.show_message("自动排版完成。用时：" + format_seconds(milliseconds, platform.decimal_separator()) + "秒",
-                            kMessageCaption, Icon::information);
+        std::string message = "自动排版完成。用时：" + format_seconds(milliseconds, platform.decimal_separator()) + "秒";
+        for (const std::string& note : notes) message += "\n" + note;
+        dialog.show_message(message, kMessageCaption, Icon::information);
         word.WordDocument1->set_user_control(true);
         // The application component was detached above: this attaches it again.
         application->screen_refresh();
@@ -135,6 +134,18 @@ void typeset_active_document(Dialog& dialog, word::WordServers& word, Platform& 
         recover(dialog, word, borrowed);
         throw;
     }
+}
+
+void typeset_active_document(Dialog& dialog, word::WordServers& word, Platform& platform)
+{
+    run_in_frame(dialog, word, platform, [](RunContext& run) {
+        format_document(run);
+        if (run.dialog.checked(CheckBox::wbkh)) remove_trailing_blanks(run);
+        paragraph_pass(run);
+        append_sign_off(run);
+        if (run.dialog.checked(CheckBox::zhyh)) align_closing_lines(run);
+        return std::vector<std::string>{};
+    });
 }
 
 }  // namespace typeset

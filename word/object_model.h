@@ -17,12 +17,27 @@ namespace word {
 inline constexpr std::int32_t wdAlignParagraphLeft = 0;
 inline constexpr std::int32_t wdAlignParagraphCenter = 1;
 inline constexpr std::int32_t wdAlignParagraphRight = 2;
+inline constexpr std::int32_t wdAlignParagraphJustify = 3;
 inline constexpr std::int32_t wdLineSpaceExactly = 4;
 inline constexpr std::int32_t wdCharacter = 1;
 inline constexpr std::int32_t wdLine = 5;
 inline constexpr std::int32_t wdStory = 6;
 inline constexpr std::int32_t wdMove = 0;
 inline constexpr std::int32_t wdExtend = 1;
+// PageSetup.PaperSize.
+inline constexpr std::int32_t wdPaperA4 = 7;
+// PageSetup.LayoutMode: a grid of both lines a page and characters a line.
+inline constexpr std::int32_t wdLayoutModeGrid = 1;
+// HeadersFooters.Item: the footer of odd pages (of every page unless odd and
+// even differ), of the first page, of even pages.
+inline constexpr std::int32_t wdHeaderFooterPrimary = 1;
+inline constexpr std::int32_t wdHeaderFooterFirstPage = 2;
+inline constexpr std::int32_t wdHeaderFooterEvenPages = 3;
+// Fields.Add: the page number.
+inline constexpr std::int32_t wdFieldPage = 33;
+// Word's True for Long-typed flags.
+inline constexpr std::int32_t wdTrue = -1;
+inline constexpr std::int32_t wdFalse = 0;
 
 // Measures are points or lines as single-precision floats; enumerations and
 // integer-valued flags are 32-bit integers; texts are UTF-8.
@@ -33,6 +48,10 @@ public:
     virtual void set_size(float points) = 0;
     virtual void set_name(const std::string& name) = 0;
     virtual void set_bold(std::int32_t bold) = 0;
+    // Font.Name is the font of Latin letters and digits (of all text when it
+    // names an East Asian font); NameFarEast that of Chinese text and
+    // full-width punctuation.
+    virtual void set_name_far_east(const std::string& name) = 0;
 };
 
 class ParagraphFormat {
@@ -48,12 +67,35 @@ public:
     virtual void set_line_unit_after(float lines) = 0;
     virtual void set_space_before_auto(std::int32_t flag) = 0;
     virtual void set_space_after_auto(std::int32_t flag) = 0;
+    virtual void set_left_indent(float points) = 0;
+    // Indents in characters: Word keeps either these or the points above,
+    // whichever was set last.
+    virtual void set_character_unit_first_line_indent(float characters) = 0;
+    virtual void set_character_unit_left_indent(float characters) = 0;
+    virtual void set_character_unit_right_indent(float characters) = 0;
 };
 
 class Characters {
 public:
     virtual ~Characters() = default;
     virtual std::int32_t count() = 0;
+};
+
+class Range;
+
+class Fields {
+public:
+    virtual ~Fields() = default;
+    // Fields.Add(Range, Type): a field of that type in place of the range.
+    virtual void add(Range& range, std::int32_t type) = 0;
+};
+
+class ListFormat {
+public:
+    virtual ~ListFormat() = default;
+    // The number or bullet Word shows for the paragraph as a list item, ""
+    // when it is none.
+    virtual std::string list_string() = 0;
 };
 
 class Range {
@@ -68,6 +110,13 @@ public:
     virtual void delete_text(std::int32_t unit, std::int32_t count) = 0;  // Range.Delete
     virtual void insert_paragraph_after() = 0;
     virtual void insert_after(const std::string& text) = 0;
+    virtual std::unique_ptr<Font> font() = 0;
+    // Replaces the range's text; the range then holds the new text.
+    virtual void set_text(const std::string& text) = 0;
+    // Range.SetRange: moves the range within its story.
+    virtual void set_range(std::int32_t start, std::int32_t end) = 0;
+    virtual std::unique_ptr<Fields> fields() = 0;
+    virtual std::unique_ptr<ListFormat> list_format() = 0;
 };
 
 class Paragraph {
@@ -99,6 +148,47 @@ public:
     virtual void set_bottom_margin(float points) = 0;
     virtual void set_left_margin(float points) = 0;
     virtual void set_right_margin(float points) = 0;
+    virtual void set_paper_size(std::int32_t paper_size) = 0;
+    virtual void set_layout_mode(std::int32_t mode) = 0;
+    virtual void set_lines_page(float lines) = 0;
+    virtual void set_chars_line(float characters) = 0;
+    virtual void set_odd_and_even_pages_header_footer(std::int32_t flag) = 0;
+    virtual void set_different_first_page_header_footer(std::int32_t flag) = 0;
+    // From the bottom edge of the page to the bottom of the footer.
+    virtual void set_footer_distance(float points) = 0;
+};
+
+class HeaderFooter {
+public:
+    virtual ~HeaderFooter() = default;
+    // The footer's whole story.
+    virtual std::unique_ptr<Range> range() = 0;
+};
+
+class HeadersFooters {
+public:
+    virtual ~HeadersFooters() = default;
+    virtual std::unique_ptr<HeaderFooter> item(std::int32_t index) = 0;  // wdHeaderFooter...
+};
+
+class Section {
+public:
+    virtual ~Section() = default;
+    virtual std::unique_ptr<HeadersFooters> footers() = 0;
+};
+
+class Sections {
+public:
+    virtual ~Sections() = default;
+    virtual std::unique_ptr<Section> item(std::int32_t index) = 0;  // 1-based
+};
+
+// The paragraphs that Word numbers as list items.
+class ListParagraphs {
+public:
+    virtual ~ListParagraphs() = default;
+    virtual std::int32_t count() = 0;
+    virtual std::unique_ptr<Paragraph> item(std::int32_t index) = 0;  // 1-based
 };
 
 class Selection {
@@ -128,6 +218,8 @@ public:
     virtual std::unique_ptr<Range> range() = 0;
     // Document.Range(Start, End): character positions of the main story.
     virtual std::unique_ptr<Range> range(std::int32_t start, std::int32_t end) = 0;
+    virtual std::unique_ptr<Sections> sections() = 0;
+    virtual std::unique_ptr<ListParagraphs> list_paragraphs() = 0;
 };
 
 // Application.UndoRecord (Word 2010 and later): everything done between the

@@ -639,13 +639,23 @@ TEST(Json, ListsTheApplicationDocumentsAndParagraphs)
     auto model = std::make_shared<WordModel>();
     model->open(standin::load_text("ab\n"));
     model->documents[0].page_setup.top = 70.865f;
-    EXPECT_EQ(standin::to_json(*model),
+    const std::string json = standin::to_json(*model);
+    const std::string paragraph_format =
+        R"("alignment":0,"line_spacing_rule":0,"line_spacing":12,"space_after":0,"first_line_indent":0,)"
+        R"("right_indent":0,"line_unit_before":0,"line_unit_after":0,"space_before_auto":0,)"
+        R"("space_after_auto":0,"left_indent":0,"character_unit_first_line_indent":0,)"
+        R"("character_unit_left_indent":0,"character_unit_right_indent":0,"list_string":"",)";
+    const std::string mark = R"("mark":{"font_name":"Times New Roman","size":10.5,"bold":0}})";
+    const std::string empty_footer = R"({"text":"","paragraphs":[{"text":"",)" + paragraph_format + R"("runs":[],)" + mark + "]}";
+    EXPECT_EQ(json,
               R"({"visible":false,"documents":[{"user_control":true,"selection":{"start":0,"end":0},)"
-              R"("page_setup":{"top":70.865,"bottom":72,"left":90,"right":90},"paragraphs":[{"text":"ab",)"
-              R"("alignment":0,"line_spacing_rule":0,"line_spacing":12,"space_after":0,"first_line_indent":0,)"
-              R"("right_indent":0,"line_unit_before":0,"line_unit_after":0,"space_before_auto":0,)"
-              R"("space_after_auto":0,"runs":[{"text":"ab","font_name":"Times New Roman","size":10.5,"bold":0}],)"
-              R"("mark":{"font_name":"Times New Roman","size":10.5,"bold":0}}]}]})");
+              R"("page_setup":{"top":70.865,"bottom":72,"left":90,"right":90,"paper_size":2,"page_width":612,)"
+              R"("page_height":792,"layout_mode":0,"lines_page":0,"chars_line":0,)"
+              R"("odd_and_even_pages_header_footer":0,"different_first_page_header_footer":0,"footer_distance":36},)"
+              R"("paragraphs":[{"text":"ab",)" + paragraph_format +
+                  R"("runs":[{"text":"ab","font_name":"Times New Roman","size":10.5,"bold":0}],)" + mark +
+                  R"(],"sections":[{"footers":{"primary":)" + empty_footer + R"(,"first_page":)" + empty_footer +
+                  R"(,"even_pages":)" + empty_footer + "}}]}]}");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "tests/standin/model.h"
 #include "tests/standin/story.h"
 #include "tests/standin/utf8.h"
+#include "word/object_model.h"
 
 namespace standin {
 
@@ -67,9 +68,31 @@ std::vector<Run> runs_of(const ParagraphState& paragraph)
     return runs;
 }
 
+// The text as shown: a field as its type in braces, "{PAGE}".
+std::string display(std::u32string_view text)
+{
+    std::string shown;
+    for (const char32_t c : text) {
+        if (c >= kFieldCharacterBase && c <= kFieldCharacterBase + 0xFF) {
+            const auto type = static_cast<std::int32_t>(c - kFieldCharacterBase);
+            shown += type == word::wdFieldPage ? "{PAGE}" : "{FIELD " + std::to_string(type) + "}";
+        } else {
+            append_utf8(shown, c);
+        }
+    }
+    return shown;
+}
+
 std::string format_label(const CharFormat& format)
 {
-    std::string label = "[" + format.font_name + " " + number(format.size);
+    std::string label = "[";
+    label += format.font_name;
+    if (!format.name_far_east.empty()) {
+        label += '/';
+        label += format.name_far_east;
+    }
+    label += ' ';
+    label += number(format.size);
     if (format.bold != 0) label += " bold";
     return label + "]";
 }
@@ -104,13 +127,17 @@ void append_json_format(std::string& out, const CharFormat& format)
     out += "\"font_name\":";
     append_json_string(out, format.font_name);
     out += ",\"size\":" + number(format.size) + ",\"bold\":" + std::to_string(format.bold);
+    if (!format.name_far_east.empty()) {
+        out += ",\"name_far_east\":";
+        append_json_string(out, format.name_far_east);
+    }
 }
 
 void append_json_paragraph(std::string& out, const ParagraphState& paragraph)
 {
     const ParagraphFormatState& f = paragraph.format;
     out += "{\"text\":";
-    append_json_string(out, encode_utf8(paragraph.text));
+    append_json_string(out, display(paragraph.text));
     out += ",\"alignment\":" + std::to_string(f.alignment);
     out += ",\"line_spacing_rule\":" + std::to_string(f.line_spacing_rule);
     out += ",\"line_spacing\":" + number(f.line_spacing);
@@ -121,13 +148,19 @@ void append_json_paragraph(std::string& out, const ParagraphState& paragraph)
     out += ",\"line_unit_after\":" + number(f.line_unit_after);
     out += ",\"space_before_auto\":" + std::to_string(f.space_before_auto);
     out += ",\"space_after_auto\":" + std::to_string(f.space_after_auto);
+    out += ",\"left_indent\":" + number(f.left_indent);
+    out += ",\"character_unit_first_line_indent\":" + number(f.character_unit_first_line_indent);
+    out += ",\"character_unit_left_indent\":" + number(f.character_unit_left_indent);
+    out += ",\"character_unit_right_indent\":" + number(f.character_unit_right_indent);
+    out += ",\"list_string\":";
+    append_json_string(out, paragraph.list_string);
     out += ",\"runs\":[";
     bool first = true;
     for (const Run& run : runs_of(paragraph)) {
         if (!first) out += ",";
         first = false;
         out += "{\"text\":";
-        append_json_string(out, encode_utf8(std::u32string_view(paragraph.text).substr(run.begin, run.end - run.begin)));
+        append_json_string(out, display(std::u32string_view(paragraph.text).substr(run.begin, run.end - run.begin)));
         out += ",";
         append_json_format(out, paragraph.chars[run.begin]);
         out += "}";
@@ -135,6 +168,58 @@ void append_json_paragraph(std::string& out, const ParagraphState& paragraph)
     out += "],\"mark\":{";
     append_json_format(out, paragraph.chars.back());
     out += "}}";
+}
+
+const char* const kFooterNames[3] = {"primary", "first_page", "even_pages"};
+
+void append_json_story(std::string& out, const Story& story)
+{
+    out += "{\"text\":";
+    std::string text;
+    for (std::size_t i = 0; i < story.paragraphs.size(); ++i) {
+        if (i > 0) text += "\r";
+        text += display(story.paragraphs[i].text);
+    }
+    append_json_string(out, text);
+    out += ",\"paragraphs\":[";
+    for (std::size_t i = 0; i < story.paragraphs.size(); ++i) {
+        if (i > 0) out += ",";
+        append_json_paragraph(out, story.paragraphs[i]);
+    }
+    out += "]}";
+}
+
+std::string page_details(const PageSetupState& page)
+{
+    return "paper " + std::to_string(page.paper_size) + " " + number(page.page_width) + " x " +
+           number(page.page_height) + ", layout mode " + std::to_string(page.layout_mode) + " " +
+           number(page.lines_page) + " lines " + number(page.chars_line) + " characters, odd and even footers " +
+           std::to_string(page.odd_and_even_pages_header_footer) + ", different first page " +
+           std::to_string(page.different_first_page_header_footer) + ", footer distance " +
+           number(page.footer_distance);
+}
+
+std::string paragraph_details(const ParagraphState& paragraph)
+{
+    const ParagraphFormatState& f = paragraph.format;
+    std::string out;
+    if (f.left_indent != 0) out += ", left indent " + number(f.left_indent);
+    if (f.character_unit_first_line_indent != 0 || f.character_unit_left_indent != 0 ||
+        f.character_unit_right_indent != 0)
+        out += ", indents in characters: first line " + number(f.character_unit_first_line_indent) + " left " +
+               number(f.character_unit_left_indent) + " right " + number(f.character_unit_right_indent);
+    if (!paragraph.list_string.empty()) out += ", list \"" + paragraph.list_string + "\"";
+    return out;
+}
+
+std::string render_paragraph(const ParagraphState& paragraph)
+{
+    std::string out;
+    for (const Run& run : runs_of(paragraph)) {
+        out += format_label(paragraph.chars[run.begin]);
+        out += display(std::u32string_view(paragraph.text).substr(run.begin, run.end - run.begin));
+    }
+    return out + "¶" + format_label(paragraph.chars.back());
 }
 
 }  // namespace
@@ -146,6 +231,13 @@ std::string render(const DocumentState& shown)
     const PageSetupState& page = document.page_setup;
     std::string out = "page margins: top " + number(page.top) + ", bottom " + number(page.bottom) + ", left " +
                       number(page.left) + ", right " + number(page.right) + "\n";
+    // The rest of the page setup, once it differs from a new document's.
+    PageSetupState margins_only;
+    margins_only.top = page.top;
+    margins_only.bottom = page.bottom;
+    margins_only.left = page.left;
+    margins_only.right = page.right;
+    if (!(page == margins_only)) out += "page: " + page_details(page) + "\n";
     for (std::size_t i = 0; i < document.paragraphs.size(); ++i) {
         const ParagraphState& paragraph = document.paragraphs[i];
         const ParagraphFormatState& f = paragraph.format;
@@ -154,12 +246,20 @@ std::string render(const DocumentState& shown)
                line_spacing_rule_name(f.line_spacing_rule) + " " + number(f.line_spacing) + ", lines before " +
                number(f.line_unit_before) + " after " + number(f.line_unit_after) + ", space after " +
                number(f.space_after) + ", auto before " + std::to_string(f.space_before_auto) + " after " +
-               std::to_string(f.space_after_auto) + "\n  ";
-        for (const Run& run : runs_of(paragraph)) {
-            out += format_label(paragraph.chars[run.begin]);
-            out += encode_utf8(std::u32string_view(paragraph.text).substr(run.begin, run.end - run.begin));
+               std::to_string(f.space_after_auto) + paragraph_details(paragraph) + "\n  ";
+        out += render_paragraph(paragraph) + "\n";
+    }
+    // Footers, when there are any.
+    for (std::size_t s = 0; s < document.sections.size(); ++s) {
+        for (std::size_t i = 0; i < 3; ++i) {
+            const FooterState& footer = document.sections[s].footers[i];
+            if (footer.paragraphs.size() == 1 && footer.paragraphs[0].text.empty()) continue;
+            for (const ParagraphState& paragraph : footer.paragraphs) {
+                out += "section " + std::to_string(s + 1) + " footer " + kFooterNames[i] + ": " +
+                       alignment_name(paragraph.format.alignment) + paragraph_details(paragraph) + "\n  " +
+                       render_paragraph(paragraph) + "\n";
+            }
         }
-        out += "¶" + format_label(paragraph.chars.back()) + "\n";
     }
     return out;
 }
@@ -179,11 +279,31 @@ std::string to_json(const WordModel& model)
                ",\"end\":" + std::to_string(document.selection_end) + "}";
         const PageSetupState& page = document.page_setup;
         out += ",\"page_setup\":{\"top\":" + number(page.top) + ",\"bottom\":" + number(page.bottom) +
-               ",\"left\":" + number(page.left) + ",\"right\":" + number(page.right) + "}";
+               ",\"left\":" + number(page.left) + ",\"right\":" + number(page.right) +
+               ",\"paper_size\":" + std::to_string(page.paper_size) + ",\"page_width\":" + number(page.page_width) +
+               ",\"page_height\":" + number(page.page_height) + ",\"layout_mode\":" + std::to_string(page.layout_mode) +
+               ",\"lines_page\":" + number(page.lines_page) + ",\"chars_line\":" + number(page.chars_line) +
+               ",\"odd_and_even_pages_header_footer\":" + std::to_string(page.odd_and_even_pages_header_footer) +
+               ",\"different_first_page_header_footer\":" +
+               std::to_string(page.different_first_page_header_footer) +
+               ",\"footer_distance\":" + number(page.footer_distance) + "}";
         out += ",\"paragraphs\":[";
         for (std::size_t i = 0; i < document.paragraphs.size(); ++i) {
             if (i > 0) out += ",";
             append_json_paragraph(out, document.paragraphs[i]);
+        }
+        out += "],\"sections\":[";
+        for (std::size_t s = 0; s < document.sections.size(); ++s) {
+            if (s > 0) out += ",";
+            out += "{\"footers\":{";
+            for (std::size_t i = 0; i < 3; ++i) {
+                if (i > 0) out += ",";
+                out += '"';
+                out += kFooterNames[i];
+                out += "\":";
+                append_json_story(out, document.sections[s].footers[i]);
+            }
+            out += "}}";
         }
         out += "]}";
     }

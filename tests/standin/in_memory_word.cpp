@@ -43,6 +43,10 @@ public:
     {
         invoke(*model_, "Font.Bold", [&] { model_->set_font_bold(range_, bold); });
     }
+    void set_name_far_east(const std::string& name) override
+    {
+        invoke(*model_, "Font.NameFarEast", [&] { model_->set_font_name_far_east(range_, name); });
+    }
 
 private:
     Model model_;
@@ -93,6 +97,24 @@ public:
     {
         setting("ParagraphFormat.SpaceAfterAuto", ParagraphSetting::space_after_auto, flag);
     }
+    void set_left_indent(float points) override
+    {
+        measure("ParagraphFormat.LeftIndent", ParagraphMeasure::left_indent, points);
+    }
+    void set_character_unit_first_line_indent(float characters) override
+    {
+        measure("ParagraphFormat.CharacterUnitFirstLineIndent", ParagraphMeasure::character_unit_first_line_indent,
+                characters);
+    }
+    void set_character_unit_left_indent(float characters) override
+    {
+        measure("ParagraphFormat.CharacterUnitLeftIndent", ParagraphMeasure::character_unit_left_indent, characters);
+    }
+    void set_character_unit_right_indent(float characters) override
+    {
+        measure("ParagraphFormat.CharacterUnitRightIndent", ParagraphMeasure::character_unit_right_indent,
+                characters);
+    }
 
 private:
     void setting(const char* member, ParagraphSetting which, std::int32_t value)
@@ -122,9 +144,37 @@ private:
     RangeRef range_;
 };
 
+class InMemoryListFormat : public word::ListFormat {
+public:
+    InMemoryListFormat(Model model, RangeRef range) : model_(std::move(model)), range_(range) {}
+
+    std::string list_string() override
+    {
+        return invoke(*model_, "ListFormat.ListString", [&] { return model_->list_string(range_); });
+    }
+
+private:
+    Model model_;
+    RangeRef range_;
+};
+
+class InMemoryRange;
+
+class InMemoryFields : public word::Fields {
+public:
+    explicit InMemoryFields(Model model) : model_(std::move(model)) {}
+
+    void add(word::Range& range, std::int32_t type) override;
+
+private:
+    Model model_;
+};
+
 class InMemoryRange : public word::Range {
 public:
     InMemoryRange(Model model, RangeRef range) : model_(std::move(model)), range_(range) {}
+
+    const RangeRef& where() const { return range_; }
 
     std::int32_t start() override
     {
@@ -160,11 +210,44 @@ public:
     {
         invoke(*model_, "Range.InsertAfter", [&] { model_->insert_after(range_, text); });
     }
+    std::unique_ptr<word::Font> font() override
+    {
+        return invoke(*model_, "Range.Font", [&] { return std::make_unique<InMemoryFont>(model_, range_); });
+    }
+    void set_text(const std::string& text) override
+    {
+        invoke(*model_, "Range.Text", [&] { range_ = model_->set_text(range_, text); });
+    }
+    void set_range(std::int32_t start, std::int32_t end) override
+    {
+        invoke(*model_, "Range.SetRange", [&] { range_ = model_->moved_range(range_, start, end); });
+    }
+    std::unique_ptr<word::Fields> fields() override
+    {
+        return invoke(*model_, "Range.Fields", [&] {
+            model_->range_start(range_);  // the story must still exist
+            return std::make_unique<InMemoryFields>(model_);
+        });
+    }
+    std::unique_ptr<word::ListFormat> list_format() override
+    {
+        return invoke(*model_, "Range.ListFormat",
+                      [&] { return std::make_unique<InMemoryListFormat>(model_, range_); });
+    }
 
 private:
     Model model_;
     RangeRef range_;
 };
+
+void InMemoryFields::add(word::Range& range, std::int32_t type)
+{
+    invoke(*model_, "Fields.Add", [&] {
+        const auto* at = dynamic_cast<InMemoryRange*>(&range);
+        if (!at) throw WordError("Type mismatch.", static_cast<std::int32_t>(0x80020005u));
+        model_->add_field(at->where(), type);
+    });
+}
 
 class InMemoryParagraph : public word::Paragraph {
 public:
@@ -242,13 +325,140 @@ public:
     void set_bottom_margin(float points) override { margin("PageSetup.BottomMargin", Margin::bottom, points); }
     void set_left_margin(float points) override { margin("PageSetup.LeftMargin", Margin::left, points); }
     void set_right_margin(float points) override { margin("PageSetup.RightMargin", Margin::right, points); }
+    void set_paper_size(std::int32_t size) override { setting("PageSetup.PaperSize", PageSetting::paper_size, size); }
+    void set_layout_mode(std::int32_t mode) override
+    {
+        setting("PageSetup.LayoutMode", PageSetting::layout_mode, mode);
+    }
+    void set_lines_page(float lines) override { measure("PageSetup.LinesPage", PageMeasure::lines_page, lines); }
+    void set_chars_line(float characters) override
+    {
+        measure("PageSetup.CharsLine", PageMeasure::chars_line, characters);
+    }
+    void set_odd_and_even_pages_header_footer(std::int32_t flag) override
+    {
+        setting("PageSetup.OddAndEvenPagesHeaderFooter", PageSetting::odd_and_even_pages_header_footer, flag);
+    }
+    void set_different_first_page_header_footer(std::int32_t flag) override
+    {
+        setting("PageSetup.DifferentFirstPageHeaderFooter", PageSetting::different_first_page_header_footer, flag);
+    }
+    void set_footer_distance(float points) override
+    {
+        measure("PageSetup.FooterDistance", PageMeasure::footer_distance, points);
+    }
 
 private:
+    void setting(const char* member, PageSetting which, std::int32_t value)
+    {
+        invoke(*model_, member, [&] { model_->set_page_setting(document_, which, value); });
+    }
+    void measure(const char* member, PageMeasure which, float value)
+    {
+        invoke(*model_, member, [&] { model_->set_page_measure(document_, which, value); });
+    }
     void margin(const char* member, Margin which, float points)
     {
         invoke(*model_, member, [&] { model_->set_margin(document_, which, points); });
     }
 
+    Model model_;
+    DocumentId document_;
+};
+
+class InMemoryHeaderFooter : public word::HeaderFooter {
+public:
+    InMemoryHeaderFooter(Model model, DocumentId document, std::int32_t section, std::int32_t index)
+        : model_(std::move(model)), document_(document), section_(section), index_(index) {}
+
+    std::unique_ptr<word::Range> range() override
+    {
+        return invoke(*model_, "HeaderFooter.Range", [&] {
+            return std::make_unique<InMemoryRange>(model_, model_->footer_range(document_, section_, index_));
+        });
+    }
+
+private:
+    Model model_;
+    DocumentId document_;
+    std::int32_t section_;
+    std::int32_t index_;
+};
+
+class InMemoryHeadersFooters : public word::HeadersFooters {
+public:
+    InMemoryHeadersFooters(Model model, DocumentId document, std::int32_t section)
+        : model_(std::move(model)), document_(document), section_(section) {}
+
+    std::unique_ptr<word::HeaderFooter> item(std::int32_t index) override
+    {
+        return invoke(*model_, "HeadersFooters.Item", [&] {
+            model_->footer_range(document_, section_, index);
+            return std::make_unique<InMemoryHeaderFooter>(model_, document_, section_, index);
+        });
+    }
+
+private:
+    Model model_;
+    DocumentId document_;
+    std::int32_t section_;
+};
+
+class InMemorySection : public word::Section {
+public:
+    InMemorySection(Model model, DocumentId document, std::int32_t section)
+        : model_(std::move(model)), document_(document), section_(section) {}
+
+    std::unique_ptr<word::HeadersFooters> footers() override
+    {
+        return invoke(*model_, "Section.Footers",
+                      [&] { return std::make_unique<InMemoryHeadersFooters>(model_, document_, section_); });
+    }
+
+private:
+    Model model_;
+    DocumentId document_;
+    std::int32_t section_;
+};
+
+class InMemorySections : public word::Sections {
+public:
+    InMemorySections(Model model, DocumentId document) : model_(std::move(model)), document_(document) {}
+
+    std::unique_ptr<word::Section> item(std::int32_t index) override
+    {
+        return invoke(*model_, "Sections.Item", [&] {
+            model_->footer_range(document_, index, word::wdHeaderFooterPrimary);
+            return std::make_unique<InMemorySection>(model_, document_, index);
+        });
+    }
+
+private:
+    Model model_;
+    DocumentId document_;
+};
+
+class InMemoryListParagraphs : public word::ListParagraphs {
+public:
+    InMemoryListParagraphs(Model model, DocumentId document) : model_(std::move(model)), document_(document) {}
+
+    std::int32_t count() override
+    {
+        return invoke(*model_, "ListParagraphs.Count",
+                      [&] { return static_cast<std::int32_t>(model_->list_paragraphs(document_).size()); });
+    }
+    std::unique_ptr<word::Paragraph> item(std::int32_t index) override
+    {
+        return invoke(*model_, "ListParagraphs.Item", [&] {
+            const auto indexes = model_->list_paragraphs(document_);
+            if (index < 1 || static_cast<std::size_t>(index) > indexes.size())
+                throw WordError(no_such_member_text, hresult_no_such_member);
+            return std::make_unique<InMemoryParagraph>(
+                model_, model_->paragraph(document_, indexes[static_cast<std::size_t>(index - 1)]));
+        });
+    }
+
+private:
     Model model_;
     DocumentId document_;
 };
@@ -335,6 +545,20 @@ public:
     {
         return invoke(*model_, "Document.Range", [&] {
             return std::make_unique<InMemoryRange>(model_, model_->range_between(document_, start, end));
+        });
+    }
+    std::unique_ptr<word::Sections> sections() override
+    {
+        return invoke(*model_, "Document.Sections", [&] {
+            model_->whole_story(document_);
+            return std::make_unique<InMemorySections>(model_, document_);
+        });
+    }
+    std::unique_ptr<word::ListParagraphs> list_paragraphs() override
+    {
+        return invoke(*model_, "Document.ListParagraphs", [&] {
+            model_->whole_story(document_);
+            return std::make_unique<InMemoryListParagraphs>(model_, document_);
         });
     }
 

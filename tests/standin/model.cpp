@@ -20,7 +20,7 @@ void require_measure(float value, float lowest, float highest)
     if (!std::isfinite(value) || value < lowest || value > highest) out_of_range();
 }
 
-std::int32_t clamp_position(const DocumentState& document, std::int32_t position)
+std::int32_t clamp_position(const Story& document, std::int32_t position)
 {
     return std::clamp(position, 0, story_length(document));
 }
@@ -30,7 +30,7 @@ struct Span {
     std::int32_t end;
 };
 
-Span clamp_span(const DocumentState& document, const RangeRef& range)
+Span clamp_span(const Story& document, const RangeRef& range)
 {
     const std::int32_t start = clamp_position(document, range.start);
     return {start, std::max(start, clamp_position(document, range.end))};
@@ -60,7 +60,7 @@ Line line_at(const DocumentState& document, std::int32_t position, bool at_line_
 
 KeptParagraph keep(const ParagraphState& paragraph)
 {
-    KeptParagraph kept{paragraph.text, {}, paragraph.format};
+    KeptParagraph kept{paragraph.text, {}, paragraph.format, paragraph.list_string};
     for (const CharFormat& format : paragraph.chars) {
         if (!kept.runs.empty() && kept.runs.back().second == format) {
             ++kept.runs.back().first;
@@ -73,14 +73,15 @@ KeptParagraph keep(const ParagraphState& paragraph)
 
 ParagraphState restore(const KeptParagraph& kept)
 {
-    ParagraphState paragraph{kept.text, {}, kept.format};
+    ParagraphState paragraph{kept.text, {}, kept.format, kept.list_string};
     for (const auto& [length, format] : kept.runs) paragraph.chars.insert(paragraph.chars.end(), length, format);
     return paragraph;
 }
 
 bool same(const KeptParagraph& kept, const ParagraphState& paragraph)
 {
-    if (kept.text != paragraph.text || !(kept.format == paragraph.format)) return false;
+    if (kept.text != paragraph.text || !(kept.format == paragraph.format) || kept.list_string != paragraph.list_string)
+        return false;
     std::size_t at = 0;
     for (const auto& [length, format] : kept.runs) {
         for (std::size_t i = 0; i < length; ++i, ++at)
@@ -148,7 +149,7 @@ void WordModel::start_custom_record(std::string_view name)
     if (!record_has_document_) return;
     record_document_ = active_document();
     const DocumentState& before = document(record_document_);
-    record_ = UndoStep{std::string(name), {}, before.page_setup};
+    record_ = UndoStep{std::string(name), {}, before.page_setup, before.sections};
     record_.paragraphs.reserve(before.paragraphs.size());
     for (const ParagraphState& paragraph : before.paragraphs) record_.paragraphs.push_back(keep(paragraph));
 }
@@ -160,7 +161,8 @@ void WordModel::end_custom_record()
     if (!record_has_document_ || record_document_ >= documents.size()) return;
     DocumentState& after = document(record_document_);
     const bool unchanged =
-        after.page_setup == record_.page_setup && after.paragraphs.size() == record_.paragraphs.size() &&
+        after.page_setup == record_.page_setup && after.sections == record_.sections &&
+        after.paragraphs.size() == record_.paragraphs.size() &&
         std::equal(record_.paragraphs.begin(), record_.paragraphs.end(), after.paragraphs.begin(), same);
     if (unchanged) return;
     after.undo_steps.push_back(std::move(record_));
@@ -175,11 +177,21 @@ bool WordModel::undo(DocumentId id)
     undone.paragraphs.clear();
     for (const KeptParagraph& kept : step.paragraphs) undone.paragraphs.push_back(restore(kept));
     undone.page_setup = step.page_setup;
+    undone.sections = step.sections;
     undone.undo_steps.pop_back();
     const std::int32_t length = story_length(undone);
     undone.selection_start = std::min(undone.selection_start, length);
     undone.selection_end = std::min(undone.selection_end, length);
     return true;
+}
+
+Story& WordModel::story(const RangeRef& range)
+{
+    DocumentState& found = document(range.document);
+    if (range.story == 0) return found;
+    const auto number = static_cast<std::size_t>(range.story - 1);
+    if (number / 3 >= found.sections.size()) throw WordError(object_deleted_text, hresult_object_deleted);
+    return found.sections[number / 3].footers[number % 3];
 }
 
 DocumentState& WordModel::document(DocumentId id)
@@ -224,6 +236,69 @@ void WordModel::set_margin(DocumentId id, Margin margin, float points)
     }
 }
 
+void WordModel::set_page_setting(DocumentId id, PageSetting setting, std::int32_t value)
+{
+    PageSetupState& page = document(id).page_setup;
+    switch (setting) {
+    case PageSetting::paper_size:
+        if (value < 0 || value > 41) out_of_range();
+        page.paper_size = value;
+        if (value == word::wdPaperA4) {
+            page.page_width = 595.3f;
+            page.page_height = 841.9f;
+        } else if (value == 2) {
+            page.page_width = 612;
+            page.page_height = 792;
+        }
+        break;
+    case PageSetting::layout_mode:
+        if (value < 0 || value > 3) out_of_range();
+        page.layout_mode = value;
+        break;
+    case PageSetting::odd_and_even_pages_header_footer: page.odd_and_even_pages_header_footer = value; break;
+    case PageSetting::different_first_page_header_footer: page.different_first_page_header_footer = value; break;
+    }
+}
+
+void WordModel::set_page_measure(DocumentId id, PageMeasure measure, float value)
+{
+    PageSetupState& page = document(id).page_setup;
+    switch (measure) {
+    case PageMeasure::lines_page:
+        require_measure(value, 1, 200);
+        page.lines_page = value;
+        break;
+    case PageMeasure::chars_line:
+        require_measure(value, 1, 200);
+        page.chars_line = value;
+        break;
+    case PageMeasure::footer_distance:
+        require_measure(value, 0, 1584);
+        page.footer_distance = value;
+        break;
+    }
+}
+
+RangeRef WordModel::footer_range(DocumentId id, std::int32_t section, std::int32_t index)
+{
+    const DocumentState& found = document(id);
+    if (section < 1 || static_cast<std::size_t>(section) > found.sections.size())
+        throw WordError(no_such_member_text, hresult_no_such_member);
+    if (index < word::wdHeaderFooterPrimary || index > word::wdHeaderFooterEvenPages) out_of_range();
+    RangeRef range{id, 0, 0, footer_story(section, index)};
+    range.end = story_length(story(range));
+    return range;
+}
+
+std::vector<std::int32_t> WordModel::list_paragraphs(DocumentId id)
+{
+    std::vector<std::int32_t> indexes;
+    const DocumentState& found = document(id);
+    for (std::size_t i = 0; i < found.paragraphs.size(); ++i)
+        if (!found.paragraphs[i].list_string.empty()) indexes.push_back(static_cast<std::int32_t>(i + 1));
+    return indexes;
+}
+
 std::int32_t WordModel::paragraph_count(DocumentId id)
 {
     return static_cast<std::int32_t>(document(id).paragraphs.size());
@@ -264,17 +339,17 @@ RangeRef WordModel::paragraph_range(const ParagraphRef& ref)
 
 std::int32_t WordModel::range_start(const RangeRef& range)
 {
-    return clamp_span(document(range.document), range).start;
+    return clamp_span(story(range), range).start;
 }
 
 std::int32_t WordModel::range_end(const RangeRef& range)
 {
-    return clamp_span(document(range.document), range).end;
+    return clamp_span(story(range), range).end;
 }
 
 std::string WordModel::range_text(const RangeRef& range)
 {
-    const DocumentState& found = document(range.document);
+    const Story& found = story(range);
     const Span span = clamp_span(found, range);
     std::string text;
     std::int32_t position = 0;
@@ -290,14 +365,14 @@ std::string WordModel::range_text(const RangeRef& range)
 std::int32_t WordModel::character_count(const RangeRef& range)
 {
     // A collapsed range still has the character after it.
-    const Span span = clamp_span(document(range.document), range);
+    const Span span = clamp_span(story(range), range);
     return std::max(span.end - span.start, 1);
 }
 
 std::int32_t WordModel::delete_range(const RangeRef& range, std::int32_t unit, std::int32_t count)
 {
     if (unit != word::wdCharacter) out_of_range();
-    DocumentState& found = document(range.document);
+    Story& found = story(range);
     const std::int32_t length = story_length(found);
     const Span span = clamp_span(found, range);
     if (span.start == length - 1 && span.end == length) {
@@ -326,7 +401,7 @@ std::int32_t WordModel::delete_range(const RangeRef& range, std::int32_t unit, s
 
 void WordModel::insert_paragraph_after(const RangeRef& range)
 {
-    DocumentState& found = document(range.document);
+    Story& found = story(range);
     const std::int32_t end = clamp_span(found, range).end;
     // After a paragraph's mark (or the story's end) the new paragraph follows
     // that paragraph, with its format; elsewhere the paragraph is split.
@@ -337,16 +412,50 @@ void WordModel::insert_paragraph_after(const RangeRef& range)
 
 void WordModel::insert_after(const RangeRef& range, std::string_view utf8)
 {
-    DocumentState& found = document(range.document);
+    Story& found = story(range);
     // Text cannot follow the final mark; it goes in front of it.
     const std::int32_t end = std::min(clamp_span(found, range).end, story_length(found) - 1);
     insert(found, end, decode_utf8(utf8));
 }
 
+RangeRef WordModel::set_text(const RangeRef& range, std::string_view utf8)
+{
+    Story& found = story(range);
+    const Span span = clamp_span(found, range);
+    erase(found, span.start, span.end);
+    const std::u32string text = decode_utf8(utf8);
+    const std::int32_t start = std::min(span.start, story_length(found) - 1);
+    insert(found, start, text);
+    return {range.document, start, start + static_cast<std::int32_t>(text.size()), range.story};
+}
+
+RangeRef WordModel::moved_range(const RangeRef& range, std::int32_t start, std::int32_t end)
+{
+    const Story& found = story(range);
+    if (start < 0 || end < start || end > story_length(found)) out_of_range();
+    return {range.document, start, end, range.story};
+}
+
+void WordModel::add_field(const RangeRef& range, std::int32_t type)
+{
+    if (type < 0 || type > 0xFF) out_of_range();
+    std::u32string field(1, kFieldCharacterBase + static_cast<char32_t>(type));
+    Story& found = story(range);
+    const Span span = clamp_span(found, range);
+    erase(found, span.start, span.end);
+    insert(found, std::min(span.start, story_length(found) - 1), field);
+}
+
+std::string WordModel::list_string(const RangeRef& range)
+{
+    const Story& found = story(range);
+    return found.paragraphs[locate(found, clamp_span(found, range).start).paragraph].list_string;
+}
+
 template <class Change>
 void WordModel::format_paragraphs(const RangeRef& range, Change change)
 {
-    DocumentState& found = document(range.document);
+    Story& found = story(range);
     const Span span = clamp_span(found, range);
     const std::size_t first = locate(found, span.start).paragraph;
     const std::size_t last = span.end > span.start ? locate(found, span.end - 1).paragraph : first;
@@ -356,7 +465,7 @@ void WordModel::format_paragraphs(const RangeRef& range, Change change)
 template <class Change>
 void WordModel::format_characters(const RangeRef& range, Change change)
 {
-    DocumentState& found = document(range.document);
+    Story& found = story(range);
     const Span span = clamp_span(found, range);
     if (span.start == span.end) {
         ParagraphState& paragraph = found.paragraphs[locate(found, span.start).paragraph];
@@ -407,11 +516,17 @@ void WordModel::set_paragraph_measure(const RangeRef& range, ParagraphMeasure me
         break;
     case ParagraphMeasure::first_line_indent:
         require_measure(value, -1584, 1584);
-        format_paragraphs(range, [&](ParagraphFormatState& f) { f.first_line_indent = value; });
+        format_paragraphs(range, [&](ParagraphFormatState& f) {
+            f.first_line_indent = value;
+            f.character_unit_first_line_indent = 0;
+        });
         break;
     case ParagraphMeasure::right_indent:
         require_measure(value, -1584, 1584);
-        format_paragraphs(range, [&](ParagraphFormatState& f) { f.right_indent = value; });
+        format_paragraphs(range, [&](ParagraphFormatState& f) {
+            f.right_indent = value;
+            f.character_unit_right_indent = 0;
+        });
         break;
     case ParagraphMeasure::line_unit_before:
         require_measure(value, 0, 1584);
@@ -421,6 +536,34 @@ void WordModel::set_paragraph_measure(const RangeRef& range, ParagraphMeasure me
         require_measure(value, 0, 1584);
         format_paragraphs(range, [&](ParagraphFormatState& f) { f.line_unit_after = value; });
         break;
+    case ParagraphMeasure::left_indent:
+        require_measure(value, -1584, 1584);
+        format_paragraphs(range, [&](ParagraphFormatState& f) {
+            f.left_indent = value;
+            f.character_unit_left_indent = 0;
+        });
+        break;
+    case ParagraphMeasure::character_unit_first_line_indent:
+        require_measure(value, -55, 55);
+        format_paragraphs(range, [&](ParagraphFormatState& f) {
+            f.character_unit_first_line_indent = value;
+            f.first_line_indent = 0;
+        });
+        break;
+    case ParagraphMeasure::character_unit_left_indent:
+        require_measure(value, -55, 55);
+        format_paragraphs(range, [&](ParagraphFormatState& f) {
+            f.character_unit_left_indent = value;
+            f.left_indent = 0;
+        });
+        break;
+    case ParagraphMeasure::character_unit_right_indent:
+        require_measure(value, -55, 55);
+        format_paragraphs(range, [&](ParagraphFormatState& f) {
+            f.character_unit_right_indent = value;
+            f.right_indent = 0;
+        });
+        break;
     }
 }
 
@@ -428,7 +571,21 @@ void WordModel::set_font_name(const RangeRef& range, const std::string& name)
 {
     // Word ignores an empty name.
     if (name.empty()) return;
-    format_characters(range, [&](CharFormat& f) { f.font_name = name; });
+    const bool east_asian = std::any_of(name.begin(), name.end(), [](char c) { return (c & 0x80) != 0; });
+    format_characters(range, [&](CharFormat& f) {
+        // A Latin font leaves Chinese text in the font it had.
+        if (east_asian)
+            f.name_far_east.clear();
+        else if (f.name_far_east.empty() && f.font_name != name)
+            f.name_far_east = f.font_name;
+        f.font_name = name;
+    });
+}
+
+void WordModel::set_font_name_far_east(const RangeRef& range, const std::string& name)
+{
+    if (name.empty()) return;
+    format_characters(range, [&](CharFormat& f) { f.name_far_east = name == f.font_name ? "" : name; });
 }
 
 void WordModel::set_font_size(const RangeRef& range, float points)

@@ -45,7 +45,15 @@ struct RangeRef {
     DocumentId document;
     std::int32_t start;
     std::int32_t end;
+    // 0: the main text; a footer: footer_story().
+    std::int32_t story = 0;
 };
+
+// The story number of a footer: section 1-based, index wdHeaderFooter....
+constexpr std::int32_t footer_story(std::int32_t section, std::int32_t index)
+{
+    return 1 + (section - 1) * 3 + (index - 1);
+}
 
 struct ParagraphRef {
     DocumentId document;
@@ -54,7 +62,12 @@ struct ParagraphRef {
 
 enum class Margin { top, bottom, left, right };
 enum class ParagraphSetting { alignment, line_spacing_rule, space_before_auto, space_after_auto };
-enum class ParagraphMeasure { line_spacing, space_after, first_line_indent, right_indent, line_unit_before, line_unit_after };
+enum class ParagraphMeasure {
+    line_spacing, space_after, first_line_indent, right_indent, line_unit_before, line_unit_after, left_indent,
+    character_unit_first_line_indent, character_unit_left_indent, character_unit_right_indent
+};
+enum class PageSetting { paper_size, layout_mode, odd_and_even_pages_header_footer, different_first_page_header_footer };
+enum class PageMeasure { lines_page, chars_line, footer_distance };
 
 class WordModel {
 public:
@@ -95,6 +108,14 @@ public:
     void set_user_control(DocumentId document, bool user_control);
     RangeRef whole_story(DocumentId document);  // Content, and Range() without bounds
     void set_margin(DocumentId document, Margin margin, float points);
+    // PaperSize wdPaperA4 and wdPaperLetter also set the page's size.
+    void set_page_setting(DocumentId document, PageSetting setting, std::int32_t value);
+    void set_page_measure(DocumentId document, PageMeasure measure, float value);
+    // Sections.Item(section).Footers(index).Range: the footer's whole story.
+    RangeRef footer_range(DocumentId document, std::int32_t section, std::int32_t index);
+    // Document.ListParagraphs: the paragraphs with a list string, 1-based
+    // indexes in document order.
+    std::vector<std::int32_t> list_paragraphs(DocumentId document);
     std::int32_t paragraph_count(DocumentId document);
     ParagraphRef paragraph(DocumentId document, std::int32_t index);
     ParagraphRef last_paragraph(DocumentId document);
@@ -114,6 +135,15 @@ public:
     std::int32_t delete_range(const RangeRef& range, std::int32_t unit, std::int32_t count);
     void insert_paragraph_after(const RangeRef& range);
     void insert_after(const RangeRef& range, std::string_view utf8);
+    // Range.Text put: the range's text replaced (the final mark stays); the
+    // range that then holds the new text.
+    RangeRef set_text(const RangeRef& range, std::string_view utf8);
+    // Range.SetRange: the range moved within its story.
+    RangeRef moved_range(const RangeRef& range, std::int32_t start, std::int32_t end);
+    // Fields.Add(range, type): the field in place of the range's text.
+    void add_field(const RangeRef& range, std::int32_t type);
+    // ListFormat.ListString of the range's first paragraph.
+    std::string list_string(const RangeRef& range);
 
     // ParagraphFormat of a range or the selection: every paragraph the range
     // touches (a collapsed range: the paragraph it is in).
@@ -125,6 +155,10 @@ public:
     void set_font_name(const RangeRef& range, const std::string& name);
     void set_font_size(const RangeRef& range, float points);
     void set_font_bold(const RangeRef& range, std::int32_t bold);
+    // Font.Name put an East Asian font (the stand-in's rule: a name that is
+    // not plain ASCII) sets the Chinese text's font as well; NameFarEast
+    // sets only that.
+    void set_font_name_far_east(const RangeRef& range, const std::string& name);
 
     // Selection, one per document.
     RangeRef selection(DocumentId document);
@@ -140,6 +174,7 @@ private:
     };
 
     DocumentState& document(DocumentId id);
+    Story& story(const RangeRef& range);
     template <class Change>
     void format_paragraphs(const RangeRef& range, Change change);
     template <class Change>

@@ -7,7 +7,7 @@
 
 namespace standin {
 
-void normalize(DocumentState& document)
+void normalize(Story& document)
 {
     if (document.paragraphs.empty()) document.paragraphs.emplace_back();
     for (ParagraphState& paragraph : document.paragraphs) {
@@ -19,19 +19,27 @@ void normalize(DocumentState& document)
     }
 }
 
+void normalize(DocumentState& document)
+{
+    normalize(static_cast<Story&>(document));
+    if (document.sections.empty()) document.sections.emplace_back();
+    for (SectionState& section : document.sections)
+        for (FooterState& footer : section.footers) normalize(footer);
+}
+
 std::int32_t paragraph_length(const ParagraphState& paragraph)
 {
     return static_cast<std::int32_t>(paragraph.text.size()) + 1;
 }
 
-std::int32_t story_length(const DocumentState& document)
+std::int32_t story_length(const Story& document)
 {
     std::int32_t length = 0;
     for (const ParagraphState& paragraph : document.paragraphs) length += paragraph_length(paragraph);
     return length;
 }
 
-std::int32_t paragraph_start(const DocumentState& document, std::size_t paragraph)
+std::int32_t paragraph_start(const Story& document, std::size_t paragraph)
 {
     std::int32_t start = 0;
     for (std::size_t i = 0; i < paragraph && i < document.paragraphs.size(); ++i)
@@ -39,7 +47,7 @@ std::int32_t paragraph_start(const DocumentState& document, std::size_t paragrap
     return start;
 }
 
-StoryPosition locate(const DocumentState& document, std::int32_t position)
+StoryPosition locate(const Story& document, std::int32_t position)
 {
     position = std::max(position, 0);
     std::int32_t start = 0;
@@ -52,7 +60,7 @@ StoryPosition locate(const DocumentState& document, std::int32_t position)
     return {last, static_cast<std::int32_t>(document.paragraphs[last].text.size())};
 }
 
-void erase(DocumentState& document, std::int32_t from, std::int32_t to)
+void erase(Story& document, std::int32_t from, std::int32_t to)
 {
     to = std::min(to, story_length(document) - 1);
     from = std::max(from, 0);
@@ -69,6 +77,7 @@ void erase(DocumentState& document, std::int32_t from, std::int32_t to)
     const ParagraphState& head = paragraphs[first.paragraph];
     ParagraphState joined;
     joined.format = tail.format;
+    joined.list_string = tail.list_string;
     joined.text = head.text.substr(0, static_cast<std::size_t>(first.offset)) +
                   tail.text.substr(static_cast<std::size_t>(last.offset));
     joined.chars.assign(head.chars.begin(), head.chars.begin() + first.offset);
@@ -98,7 +107,7 @@ std::vector<std::u32string> split_at_breaks(std::u32string_view text)
 
 }  // namespace
 
-void insert(DocumentState& document, std::int32_t position, std::u32string_view text)
+void insert(Story& document, std::int32_t position, std::u32string_view text)
 {
     if (text.empty()) return;
     const StoryPosition at = locate(document, std::min(position, story_length(document) - 1));
@@ -126,6 +135,7 @@ void insert(DocumentState& document, std::int32_t position, std::u32string_view 
         paragraph.text += pieces[i];
         paragraph.chars.insert(paragraph.chars.end(), pieces[i].size(), format);
         if (i + 1 == pieces.size()) {
+            paragraph.list_string = receiving.list_string;
             paragraph.text += receiving.text.substr(offset);
             paragraph.chars.insert(paragraph.chars.end(), receiving.chars.begin() + at.offset,
                                    receiving.chars.end());

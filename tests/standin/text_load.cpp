@@ -27,4 +27,18 @@ DocumentState load_text(std::string_view utf8)
     return document;
 }
 
+DocumentState load_listed_text(std::string_view utf8)
+{
+    DocumentState document = load_text(utf8);
+    for (ParagraphState& paragraph : document.paragraphs) {
+        if (!paragraph.text.starts_with(U"[[")) continue;
+        const std::size_t close = paragraph.text.find(U"]]", 2);
+        if (close == std::u32string::npos) continue;
+        paragraph.list_string = encode_utf8(paragraph.text.substr(2, close - 2));
+        paragraph.text.erase(0, close + 2);
+        paragraph.chars.resize(paragraph.text.size() + 1);
+    }
+    return document;
+}
+
 }  // namespace standin

@@ -22,7 +22,7 @@ public:
                           L"References", L"ObjectsAlive", L"FailCall", L"OpenText", L"CloseDocuments", L"Drop",
                           L"Quit", L"ModelCalls", L"ApplicationConnections", L"ApplicationReferences",
                           L"Render", L"Releases", L"BusyFor", L"BusyCalls", L"Rejections", L"ScreenUpdating",
-                          L"UndoRecordOpen", L"UndoSteps", L"CallAt", L"UndoStepCount"})
+                          L"UndoRecordOpen", L"UndoSteps", L"CallAt", L"UndoStepCount", L"OpenListText"})
     {
     }
 
@@ -106,6 +106,11 @@ protected:
             return Variant::int32(state_.model->documents.empty()
                                       ? 0
                                       : static_cast<std::int32_t>(state_.model->active().undo_steps.size()));
+        case 26:
+            arguments.expect(1);
+            if (!open_text_file(state_, platform::win::to_utf16(arguments.text(0)), true))
+                throw BadCall{STG_E_FILENOTFOUND};
+            return {};
         default: arguments.expect(0); return Variant::int32(state_.application->references());
         }
     }
@@ -118,7 +123,7 @@ DispatchObject* new_control(ServerState& state)
     return new ControlObject(state);
 }
 
-bool open_text_file(ServerState& state, const std::wstring& path)
+bool open_text_file(ServerState& state, const std::wstring& path, bool list_markup)
 {
     FILE* file = _wfopen(path.c_str(), L"rb");
     if (!file) return false;
@@ -128,7 +133,7 @@ bool open_text_file(ServerState& state, const std::wstring& path)
     std::fclose(file);
     if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
     state.model->documents.clear();
-    state.model->open(standin::load_text(text));
+    state.model->open(list_markup ? standin::load_listed_text(text) : standin::load_text(text));
     return true;
 }
 

@@ -15,6 +15,7 @@ DispatchObject* new_control(ServerState& state);
 
 // Replaces the open documents with one read from a UTF-8 text file, one
 // paragraph a line. Returns false when the file cannot be read.
-bool open_text_file(ServerState& state, const std::wstring& path);
+// With list markup, as standin::load_listed_text reads it.
+bool open_text_file(ServerState& state, const std::wstring& path, bool list_markup = false);
 
 }  // namespace standin_server

@@ -127,6 +127,14 @@ std::string Arguments::text(std::size_t index) const
     return platform::win::to_utf8(std::wstring_view(argument.bstrVal, SysStringLen(argument.bstrVal)));
 }
 
+IDispatch* Arguments::object(std::size_t index) const
+{
+    const VARIANT& argument = at(index);
+    if (argument.vt == VT_DISPATCH) return argument.pdispVal;
+    if (argument.vt == (VT_DISPATCH | VT_BYREF) && argument.ppdispVal) return *argument.ppdispVal;
+    throw BadCall{DISP_E_TYPEMISMATCH, static_cast<UINT>(index)};
+}
+
 bool Arguments::omitted(std::size_t index) const
 {
     const VARIANT& argument = at(index);

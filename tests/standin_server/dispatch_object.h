@@ -36,6 +36,8 @@ public:
     bool boolean(std::size_t index) const;
     std::string text(std::size_t index) const;
     bool omitted(std::size_t index) const;
+    // An object argument, or null for Nothing.
+    IDispatch* object(std::size_t index) const;
     // The value of a property put.
     const VARIANT& value() const { return at(0); }
 

@@ -19,6 +19,11 @@ inline constexpr const wchar_t* kStandinWpsClassText = L"{6D2AE446-A3AF-4B34-A6E
 // WPS Writer's names, newer first.
 inline constexpr const wchar_t* kWpsProgIds[] = {L"KWPS.Application", L"WPS.Application"};
 
+// What the stand-in's ranges answer besides IDispatch, so that a range
+// handed back as an argument (Fields.Add) is known for one of its own.
+inline constexpr IID kStandinRangeInterface = {
+    0x3c1f7a52, 0x6b0e, 0x4d8e, {0x9a, 0x41, 0x2e, 0x57, 0x0b, 0xd3, 0x86, 0x1c}};
+
 // The control object through which tests steer the server and read what it
 // saw; registered in the running object table under this class id.
 inline constexpr CLSID kControlClass = {

@@ -42,7 +42,7 @@ protected:
 class FontObject : public WordObject<word::Font> {
 public:
     FontObject(ServerState& state, std::unique_ptr<word::Font> font)
-        : WordObject(state, "Font", {L"Size", L"Name", L"Bold"}, std::move(font))
+        : WordObject(state, "Font", {L"Size", L"Name", L"Bold", L"NameFarEast"}, std::move(font))
     {
     }
 
@@ -53,7 +53,8 @@ protected:
         switch (member) {
         case 0: word_->set_size(arguments.float32(0)); break;
         case 1: word_->set_name(arguments.text(0)); break;
-        default: word_->set_bold(arguments.int32(0)); break;
+        case 2: word_->set_bold(arguments.int32(0)); break;
+        default: word_->set_name_far_east(arguments.text(0)); break;
         }
         return {};
     }
@@ -64,7 +65,9 @@ public:
     ParagraphFormatObject(ServerState& state, std::unique_ptr<word::ParagraphFormat> format)
         : WordObject(state, "ParagraphFormat",
                      {L"Alignment", L"LineSpacingRule", L"LineSpacing", L"SpaceAfter", L"FirstLineIndent",
-                      L"RightIndent", L"LineUnitBefore", L"LineUnitAfter", L"SpaceBeforeAuto", L"SpaceAfterAuto"},
+                      L"RightIndent", L"LineUnitBefore", L"LineUnitAfter", L"SpaceBeforeAuto", L"SpaceAfterAuto",
+                      L"LeftIndent", L"CharacterUnitFirstLineIndent", L"CharacterUnitLeftIndent",
+                      L"CharacterUnitRightIndent"},
                      std::move(format))
     {
     }
@@ -83,7 +86,11 @@ protected:
         case 6: word_->set_line_unit_before(arguments.float32(0)); break;
         case 7: word_->set_line_unit_after(arguments.float32(0)); break;
         case 8: word_->set_space_before_auto(arguments.int32(0)); break;
-        default: word_->set_space_after_auto(arguments.int32(0)); break;
+        case 9: word_->set_space_after_auto(arguments.int32(0)); break;
+        case 10: word_->set_left_indent(arguments.float32(0)); break;
+        case 11: word_->set_character_unit_first_line_indent(arguments.float32(0)); break;
+        case 12: word_->set_character_unit_left_indent(arguments.float32(0)); break;
+        default: word_->set_character_unit_right_indent(arguments.float32(0)); break;
         }
         return {};
     }
@@ -104,23 +111,69 @@ protected:
     }
 };
 
+class ListFormatObject : public WordObject<word::ListFormat> {
+public:
+    ListFormatObject(ServerState& state, std::unique_ptr<word::ListFormat> format)
+        : WordObject(state, "ListFormat", {L"ListString"}, std::move(format))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t, const Arguments& arguments) override
+    {
+        expect_get(arguments);
+        return Variant::text(word_->list_string());
+    }
+};
+
+class FieldsObject : public WordObject<word::Fields> {
+public:
+    FieldsObject(ServerState& state, std::unique_ptr<word::Fields> fields)
+        : WordObject(state, "Fields", {L"Add"}, std::move(fields))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t, const Arguments& arguments) override;
+};
+
 class RangeObject : public WordObject<word::Range> {
 public:
     RangeObject(ServerState& state, std::unique_ptr<word::Range> range)
         : WordObject(state, "Range",
                      {L"Start", L"End", L"Text", L"Characters", L"ParagraphFormat", L"Delete",
-                      L"InsertParagraphAfter", L"InsertAfter"},
+                      L"InsertParagraphAfter", L"InsertAfter", L"Font", L"SetRange", L"Fields", L"ListFormat"},
                      std::move(range))
     {
     }
 
+    word::Range& range() { return *word_; }
+
 protected:
+    bool offers(REFIID iid) const override
+    {
+        return IsEqualIID(iid, kStandinRangeInterface) || DispatchObject::offers(iid);
+    }
+
     Variant invoke_member(std::size_t member, const Arguments& arguments) override
     {
         switch (member) {
         case 0: expect_get(arguments); return int32_result(word_->start());
         case 1: expect_get(arguments); return int32_result(word_->end());
-        case 2: expect_get(arguments); return Variant::text(word_->text());
+        case 2:
+            if (arguments.is_put()) {
+                word_->set_text(arguments.text(0));
+                return {};
+            }
+            expect_get(arguments);
+            return Variant::text(word_->text());
+        case 8: expect_get(arguments); return object_result(new FontObject(state_, word_->font()));
+        case 9:
+            arguments.expect(2);
+            word_->set_range(arguments.int32(0), arguments.int32(1));
+            return {};
+        case 10: expect_get(arguments); return object_result(new FieldsObject(state_, word_->fields()));
+        case 11: expect_get(arguments); return object_result(new ListFormatObject(state_, word_->list_format()));
         case 3:
             expect_get(arguments);
             return object_result(new CharactersObject(state_, word_->characters()));
@@ -136,6 +189,21 @@ protected:
         }
     }
 };
+
+Variant FieldsObject::invoke_member(std::size_t, const Arguments& arguments)
+{
+    // Add(Range, Type): Text and PreserveFormatting are never passed.
+    arguments.expect(2);
+    IDispatch* given = arguments.object(0);
+    IDispatch* own = nullptr;
+    if (!given || FAILED(given->QueryInterface(kStandinRangeInterface, reinterpret_cast<void**>(&own))))
+        throw BadCall{DISP_E_TYPEMISMATCH, 0};
+    auto* range = dynamic_cast<RangeObject*>(static_cast<DispatchObject*>(own));
+    own->Release();
+    if (!range) throw BadCall{DISP_E_TYPEMISMATCH, 0};
+    word_->add(range->range(), arguments.int32(1));
+    return {};
+}
 
 class ParagraphObject : public WordObject<word::Paragraph> {
 public:
@@ -191,7 +259,10 @@ protected:
 class PageSetupObject : public WordObject<word::PageSetup> {
 public:
     PageSetupObject(ServerState& state, std::unique_ptr<word::PageSetup> page_setup)
-        : WordObject(state, "PageSetup", {L"TopMargin", L"BottomMargin", L"LeftMargin", L"RightMargin"},
+        : WordObject(state, "PageSetup",
+                     {L"TopMargin", L"BottomMargin", L"LeftMargin", L"RightMargin", L"PaperSize", L"LayoutMode",
+                      L"LinesPage", L"CharsLine", L"OddAndEvenPagesHeaderFooter", L"DifferentFirstPageHeaderFooter",
+                      L"FooterDistance"},
                      std::move(page_setup))
     {
     }
@@ -200,14 +271,100 @@ protected:
     Variant invoke_member(std::size_t member, const Arguments& arguments) override
     {
         expect_put(arguments);
-        const float points = arguments.float32(0);
         switch (member) {
-        case 0: word_->set_top_margin(points); break;
-        case 1: word_->set_bottom_margin(points); break;
-        case 2: word_->set_left_margin(points); break;
-        default: word_->set_right_margin(points); break;
+        case 0: word_->set_top_margin(arguments.float32(0)); break;
+        case 1: word_->set_bottom_margin(arguments.float32(0)); break;
+        case 2: word_->set_left_margin(arguments.float32(0)); break;
+        case 3: word_->set_right_margin(arguments.float32(0)); break;
+        case 4: word_->set_paper_size(arguments.int32(0)); break;
+        case 5: word_->set_layout_mode(arguments.int32(0)); break;
+        case 6: word_->set_lines_page(arguments.float32(0)); break;
+        case 7: word_->set_chars_line(arguments.float32(0)); break;
+        case 8: word_->set_odd_and_even_pages_header_footer(arguments.int32(0)); break;
+        case 9: word_->set_different_first_page_header_footer(arguments.int32(0)); break;
+        default: word_->set_footer_distance(arguments.float32(0)); break;
         }
         return {};
+    }
+};
+
+class HeaderFooterObject : public WordObject<word::HeaderFooter> {
+public:
+    HeaderFooterObject(ServerState& state, std::unique_ptr<word::HeaderFooter> footer)
+        : WordObject(state, "HeaderFooter", {L"Range"}, std::move(footer))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t, const Arguments& arguments) override
+    {
+        expect_get(arguments);
+        return object_result(new RangeObject(state_, word_->range()));
+    }
+};
+
+// Item is the default member in Word; the callers name it.
+class HeadersFootersObject : public WordObject<word::HeadersFooters> {
+public:
+    HeadersFootersObject(ServerState& state, std::unique_ptr<word::HeadersFooters> footers)
+        : WordObject(state, "HeadersFooters", {L"Item"}, std::move(footers))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t, const Arguments& arguments) override
+    {
+        arguments.expect(1);
+        return object_result(new HeaderFooterObject(state_, word_->item(arguments.int32(0))));
+    }
+};
+
+class SectionObject : public WordObject<word::Section> {
+public:
+    SectionObject(ServerState& state, std::unique_ptr<word::Section> section)
+        : WordObject(state, "Section", {L"Footers"}, std::move(section))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t, const Arguments& arguments) override
+    {
+        expect_get(arguments);
+        return object_result(new HeadersFootersObject(state_, word_->footers()));
+    }
+};
+
+class SectionsObject : public WordObject<word::Sections> {
+public:
+    SectionsObject(ServerState& state, std::unique_ptr<word::Sections> sections)
+        : WordObject(state, "Sections", {L"Item"}, std::move(sections))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t, const Arguments& arguments) override
+    {
+        arguments.expect(1);
+        return object_result(new SectionObject(state_, word_->item(arguments.int32(0))));
+    }
+};
+
+class ListParagraphsObject : public WordObject<word::ListParagraphs> {
+public:
+    ListParagraphsObject(ServerState& state, std::unique_ptr<word::ListParagraphs> paragraphs)
+        : WordObject(state, "ListParagraphs", {L"Count", L"Item"}, std::move(paragraphs))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
+    {
+        if (member == 0) {
+            expect_get(arguments);
+            return int32_result(word_->count());
+        }
+        arguments.expect(1);
+        return object_result(new ParagraphObject(state_, word_->item(arguments.int32(0))));
     }
 };
 
@@ -255,7 +412,9 @@ protected:
 class DocumentObject : public WordObject<word::Document> {
 public:
     DocumentObject(ServerState& state, std::unique_ptr<word::Document> document, standin::DocumentId id)
-        : WordObject(state, "Document", {L"UserControl", L"Content", L"PageSetup", L"Paragraphs", L"Range", L"Undo"},
+        : WordObject(state, "Document",
+                     {L"UserControl", L"Content", L"PageSetup", L"Paragraphs", L"Range", L"Undo", L"Sections",
+                      L"ListParagraphs"},
                      std::move(document)),
           id_(id)
     {
@@ -275,6 +434,10 @@ protected:
             if (arguments.omitted(0) && arguments.omitted(1))
                 return object_result(new RangeObject(state_, word_->range()));
             return object_result(new RangeObject(state_, word_->range(arguments.int32(0), arguments.int32(1))));
+        case 6: expect_get(arguments); return object_result(new SectionsObject(state_, word_->sections()));
+        case 7:
+            expect_get(arguments);
+            return object_result(new ListParagraphsObject(state_, word_->list_paragraphs()));
         default:
             // Undo(Times): the tests' way to Word's undo list, one step.
             if (arguments.is_put()) throw BadCall{DISP_E_MEMBERNOTFOUND};

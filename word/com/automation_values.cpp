@@ -96,6 +96,15 @@ Variant Variant::missing()
     return variant;
 }
 
+Variant Variant::object(IDispatch* object)
+{
+    Variant variant;
+    variant.value_.vt = VT_DISPATCH;
+    variant.value_.pdispVal = object;
+    if (object) object->AddRef();
+    return variant;
+}
+
 VARIANT* Variant::put()
 {
     VariantClear(&value_);

@@ -46,6 +46,8 @@ public:
     static Variant text(std::string_view utf8);
     // An omitted optional argument.
     static Variant missing();
+    // An object argument; the variant holds a reference of its own.
+    static Variant object(IDispatch* object);
 
     const VARIANT& get() const { return value_; }
     VARIANT& get() { return value_; }

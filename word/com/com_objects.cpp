@@ -23,6 +23,13 @@ MemberIds font_ids{"_Font"};
 MemberIds paragraph_format_ids{"_ParagraphFormat"};
 MemberIds page_setup_ids{"PageSetup"};
 MemberIds undo_record_ids{"UndoRecord"};
+MemberIds fields_ids{"Fields"};
+MemberIds list_format_ids{"ListFormat"};
+MemberIds header_footer_ids{"HeaderFooter"};
+MemberIds headers_footers_ids{"HeadersFooters"};
+MemberIds section_ids{"Section"};
+MemberIds sections_ids{"Sections"};
+MemberIds list_paragraphs_ids{"ListParagraphs"};
 
 class ComFont : public Font {
 public:
@@ -31,6 +38,7 @@ public:
     void set_size(float points) override { word_.put("Size", Variant::float32(points)); }
     void set_name(const std::string& name) override { word_.put("Name", Variant::text(name)); }
     void set_bold(std::int32_t bold) override { word_.put("Bold", Variant::int32(bold)); }
+    void set_name_far_east(const std::string& name) override { word_.put("NameFarEast", Variant::text(name)); }
 
 private:
     Dispatch word_;
@@ -50,6 +58,19 @@ public:
     void set_line_unit_after(float lines) override { word_.put("LineUnitAfter", Variant::float32(lines)); }
     void set_space_before_auto(std::int32_t flag) override { word_.put("SpaceBeforeAuto", Variant::int32(flag)); }
     void set_space_after_auto(std::int32_t flag) override { word_.put("SpaceAfterAuto", Variant::int32(flag)); }
+    void set_left_indent(float points) override { word_.put("LeftIndent", Variant::float32(points)); }
+    void set_character_unit_first_line_indent(float characters) override
+    {
+        word_.put("CharacterUnitFirstLineIndent", Variant::float32(characters));
+    }
+    void set_character_unit_left_indent(float characters) override
+    {
+        word_.put("CharacterUnitLeftIndent", Variant::float32(characters));
+    }
+    void set_character_unit_right_indent(float characters) override
+    {
+        word_.put("CharacterUnitRightIndent", Variant::float32(characters));
+    }
 
 private:
     Dispatch word_;
@@ -65,9 +86,31 @@ private:
     Dispatch word_;
 };
 
+class ComFields : public Fields {
+public:
+    explicit ComFields(ComPtr<IDispatch> object) : word_(std::move(object), fields_ids) {}
+
+    void add(Range& range, std::int32_t type) override;
+
+private:
+    Dispatch word_;
+};
+
+class ComListFormat : public ListFormat {
+public:
+    explicit ComListFormat(ComPtr<IDispatch> object) : word_(std::move(object), list_format_ids) {}
+
+    std::string list_string() override { return word_.get_text("ListString"); }
+
+private:
+    Dispatch word_;
+};
+
 class ComRange : public Range {
 public:
     explicit ComRange(ComPtr<IDispatch> object) : word_(std::move(object), range_ids) {}
+
+    IDispatch* object() const { return word_.object(); }
 
     std::int32_t start() override { return word_.get_int32("Start"); }
     std::int32_t end() override { return word_.get_int32("End"); }
@@ -92,10 +135,31 @@ public:
         const auto text_argument = Variant::text(text);
         word_.call("InsertAfter", {&text_argument});
     }
+    std::unique_ptr<Font> font() override { return std::make_unique<ComFont>(word_.get_object("Font")); }
+    void set_text(const std::string& text) override { word_.put("Text", Variant::text(text)); }
+    void set_range(std::int32_t start, std::int32_t end) override
+    {
+        const auto start_argument = Variant::int32(start);
+        const auto end_argument = Variant::int32(end);
+        word_.call("SetRange", {&start_argument, &end_argument});
+    }
+    std::unique_ptr<Fields> fields() override { return std::make_unique<ComFields>(word_.get_object("Fields")); }
+    std::unique_ptr<ListFormat> list_format() override
+    {
+        return std::make_unique<ComListFormat>(word_.get_object("ListFormat"));
+    }
 
 private:
     Dispatch word_;
 };
+
+void ComFields::add(Range& range, std::int32_t type)
+{
+    // Ranges of the COM link are the only ones that reach Word.
+    const auto range_argument = Variant::object(dynamic_cast<ComRange&>(range).object());
+    const auto type_argument = Variant::int32(type);
+    word_.call("Add", {&range_argument, &type_argument});
+}
 
 class ComParagraph : public Paragraph {
 public:
@@ -139,6 +203,85 @@ public:
     void set_bottom_margin(float points) override { word_.put("BottomMargin", Variant::float32(points)); }
     void set_left_margin(float points) override { word_.put("LeftMargin", Variant::float32(points)); }
     void set_right_margin(float points) override { word_.put("RightMargin", Variant::float32(points)); }
+    void set_paper_size(std::int32_t size) override { word_.put("PaperSize", Variant::int32(size)); }
+    void set_layout_mode(std::int32_t mode) override { word_.put("LayoutMode", Variant::int32(mode)); }
+    void set_lines_page(float lines) override { word_.put("LinesPage", Variant::float32(lines)); }
+    void set_chars_line(float characters) override { word_.put("CharsLine", Variant::float32(characters)); }
+    void set_odd_and_even_pages_header_footer(std::int32_t flag) override
+    {
+        word_.put("OddAndEvenPagesHeaderFooter", Variant::int32(flag));
+    }
+    void set_different_first_page_header_footer(std::int32_t flag) override
+    {
+        word_.put("DifferentFirstPageHeaderFooter", Variant::int32(flag));
+    }
+    void set_footer_distance(float points) override { word_.put("FooterDistance", Variant::float32(points)); }
+
+private:
+    Dispatch word_;
+};
+
+class ComHeaderFooter : public HeaderFooter {
+public:
+    explicit ComHeaderFooter(ComPtr<IDispatch> object) : word_(std::move(object), header_footer_ids) {}
+
+    std::unique_ptr<Range> range() override { return std::make_unique<ComRange>(word_.get_object("Range")); }
+
+private:
+    Dispatch word_;
+};
+
+class ComHeadersFooters : public HeadersFooters {
+public:
+    explicit ComHeadersFooters(ComPtr<IDispatch> object) : word_(std::move(object), headers_footers_ids) {}
+
+    std::unique_ptr<HeaderFooter> item(std::int32_t index) override
+    {
+        const auto index_argument = Variant::int32(index);
+        return std::make_unique<ComHeaderFooter>(word_.call_object("Item", {&index_argument}));
+    }
+
+private:
+    Dispatch word_;
+};
+
+class ComSection : public Section {
+public:
+    explicit ComSection(ComPtr<IDispatch> object) : word_(std::move(object), section_ids) {}
+
+    std::unique_ptr<HeadersFooters> footers() override
+    {
+        return std::make_unique<ComHeadersFooters>(word_.get_object("Footers"));
+    }
+
+private:
+    Dispatch word_;
+};
+
+class ComSections : public Sections {
+public:
+    explicit ComSections(ComPtr<IDispatch> object) : word_(std::move(object), sections_ids) {}
+
+    std::unique_ptr<Section> item(std::int32_t index) override
+    {
+        const auto index_argument = Variant::int32(index);
+        return std::make_unique<ComSection>(word_.call_object("Item", {&index_argument}));
+    }
+
+private:
+    Dispatch word_;
+};
+
+class ComListParagraphs : public ListParagraphs {
+public:
+    explicit ComListParagraphs(ComPtr<IDispatch> object) : word_(std::move(object), list_paragraphs_ids) {}
+
+    std::int32_t count() override { return word_.get_int32("Count"); }
+    std::unique_ptr<Paragraph> item(std::int32_t index) override
+    {
+        const auto index_argument = Variant::int32(index);
+        return std::make_unique<ComParagraph>(word_.call_object("Item", {&index_argument}));
+    }
 
 private:
     Dispatch word_;
@@ -211,6 +354,14 @@ public:
         const auto start_argument = Variant::int32(start);
         const auto end_argument = Variant::int32(end);
         return std::make_unique<ComRange>(word_.call_object("Range", {&start_argument, &end_argument}));
+    }
+    std::unique_ptr<Sections> sections() override
+    {
+        return std::make_unique<ComSections>(word_.get_object("Sections"));
+    }
+    std::unique_ptr<ListParagraphs> list_paragraphs() override
+    {
+        return std::make_unique<ComListParagraphs>(word_.get_object("ListParagraphs"));
     }
 
 private:

@@ -36,6 +36,9 @@ class Dispatch {
 public:
     Dispatch(Microsoft::WRL::ComPtr<IDispatch> object, MemberIds& ids);
 
+    // The object itself, to pass as another call's argument.
+    IDispatch* object() const { return object_.Get(); }
+
     // A property read (or a method with a result).
     Variant get(const char* member);
     Microsoft::WRL::ComPtr<IDispatch> get_object(const char* member);

@@ -2,8 +2,10 @@
 // compared with the same run on the in-memory stand-in.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include "tests/standin/dump.h"
@@ -12,6 +14,7 @@
 #include "tests/standin/text_load.h"
 #include "tests/support/fake_dialog.h"
 #include "tests/windows/com/standin_word.h"
+#include "typeset/official_run.h"
 #include "typeset/run.h"
 #include "word/com/com_word.h"
 #include "word/errors.h"
@@ -135,6 +138,47 @@ TEST_F(ComRun, AFailureAtAnyCallLeavesNoReferenceBehind)
         EXPECT_TRUE(standin_->screen_updating()) << "after a failure at call " << k << ", " << names[at];
         EXPECT_FALSE(standin_->undo_record_open()) << "after a failure at call " << k << ", " << names[at];
     }
+}
+
+// The official-document run over COM: the sample official document, with
+// two headings that Word numbers as list items added before its trailing
+// blanks, and the run's every new member reached through the server.
+TEST(ComOfficialRun, LeavesTheDocumentAsTheInMemoryRunDoes)
+{
+    std::ifstream file(TIDYSET_SAMPLES_DIR "/official.txt", std::ios::binary);
+    std::stringstream read;
+    read << file.rdbuf();
+    std::string text = read.str();
+    ASSERT_FALSE(text.empty());
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    text += "\n[[三、]]做好应急准备\n[[（一）]]加强值守。节日期间全天候值班。\n\n\n";
+
+    auto in_memory = std::make_shared<standin::WordModel>();
+    in_memory->open(standin::load_listed_text(text));
+    testing_support::FakeDialog expected_dialog;
+    testing_support::FakePlatform platform;
+    {
+        word::WordServers servers{[&] { return standin::connect(in_memory); }};
+        typeset::typeset_official_document(expected_dialog, servers, platform);
+    }
+
+    while (StandinWord::is_running()) StandinWord::running().quit();
+    StandinWord::register_server({});
+    const std::string document = write_document("official.txt", text);
+    auto standin = StandinWord::start({"--document", document});
+    standin.open_listed_text(document);
+    testing_support::FakeDialog dialog;
+    {
+        word::WordServers servers{word::com::attach_to_word};
+        typeset::typeset_official_document(dialog, servers, platform);
+    }
+    ASSERT_EQ(dialog.messages.size(), 1u);
+    EXPECT_EQ(dialog.messages[0].text, expected_dialog.messages.at(0).text);
+    EXPECT_EQ(standin.state_json(), standin::to_json(*in_memory));
+    EXPECT_NE(standin.state_json().find(R"("list_string":"三、")"), std::string::npos);
+    EXPECT_EQ(standin.calls_of("Fields.Add"), 2);
+    EXPECT_EQ(standin.references(), 0);
+    EXPECT_EQ(standin.objects_alive(), 0);
 }
 
 }  // namespace

@@ -239,6 +239,12 @@ void StandinWord::open_text(const std::string& path)
     Dispatch{control_, control_ids}.call("OpenText", {&path_argument});
 }
 
+void StandinWord::open_listed_text(const std::string& path)
+{
+    const auto path_argument = Variant::text(path);
+    Dispatch{control_, control_ids}.call("OpenListText", {&path_argument});
+}
+
 void StandinWord::close_documents()
 {
     Dispatch{control_, control_ids}.call("CloseDocuments");

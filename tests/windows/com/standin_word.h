@@ -77,6 +77,8 @@ public:
     bool undo();
 
     void open_text(const std::string& path);
+    // Lines "[[一、]]text" are list items, as standin::load_listed_text reads them.
+    void open_listed_text(const std::string& path);
     void close_documents();
     // Cuts every caller off and ends, as a Word that was closed.
     void drop();

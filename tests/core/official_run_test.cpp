@@ -1,0 +1,242 @@
+// The official-document run on the sample official document, against the
+// in-memory stand-in: every point of the standard's layout, a second run,
+// missing fonts, failures, and what the run costs.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "tests/standin/dump.h"
+#include "tests/standin/in_memory_word.h"
+#include "tests/standin/model.h"
+#include "tests/standin/utf8.h"
+#include "tests/support/fake_dialog.h"
+#include "typeset/official_run.h"
+#include "typeset/official_text.h"
+#include "word/errors.h"
+
+using standin::CharFormat;
+using standin::ParagraphState;
+
+namespace {
+
+std::string sample()
+{
+    std::ifstream file(TIDYSET_SAMPLES_DIR "/official.txt", std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+std::string far_east(const CharFormat& format)
+{
+    return format.name_far_east.empty() ? format.font_name : format.name_far_east;
+}
+
+class OfficialRun : public ::testing::Test {
+protected:
+    std::shared_ptr<standin::WordModel> model = std::make_shared<standin::WordModel>();
+    testing_support::FakeDialog dialog;
+    testing_support::FakePlatform platform;
+
+    OfficialRun() { platform.date = {2026, 12, 8}; }
+
+    void run()
+    {
+        word::WordServers servers{[&] { return standin::connect(model); }};
+        typeset::typeset_official_document(dialog, servers, platform);
+    }
+    const std::vector<ParagraphState>& paragraphs() { return model->active().paragraphs; }
+    const ParagraphState& starting(std::u32string_view text)
+    {
+        for (const ParagraphState& paragraph : paragraphs())
+            if (paragraph.text.starts_with(text)) return paragraph;
+        throw std::runtime_error("no paragraph starts with " + standin::encode_utf8(text));
+    }
+    // The characters before `length` in the East Asian font and boldness
+    // given, the rest (and the mark) in the body's.
+    void expect_heading(std::u32string_view start, std::size_t length, const std::string& font, std::int32_t bold)
+    {
+        const ParagraphState& paragraph = starting(start);
+        for (std::size_t i = 0; i < paragraph.chars.size(); ++i) {
+            const bool heading = i < length;
+            EXPECT_EQ(far_east(paragraph.chars[i]), heading ? font : "仿宋_GB2312") << standin::encode_utf8(start) << i;
+            EXPECT_EQ(paragraph.chars[i].bold, heading ? bold : 0) << standin::encode_utf8(start) << i;
+        }
+    }
+};
+
+TEST_F(OfficialRun, LaysTheSampleDocumentOutToTheStandardOnceAndForAll)
+{
+    model->open(standin::load_text(sample()));
+    run();
+    ASSERT_EQ(dialog.messages.size(), 1u);
+    EXPECT_EQ(dialog.messages[0].text, "自动排版完成。用时：2.531秒");
+    EXPECT_EQ(dialog.progress, 0);
+    EXPECT_EQ(dialog.progress_history, (std::vector<std::int16_t>{20, 40, 60, 80, 100, 0}));
+    const standin::DocumentState& document = model->active();
+
+    // 1. A4, the margins, the 22 × 28 grid, exact line spacing everywhere.
+    const auto& page = document.page_setup;
+    EXPECT_EQ(page.paper_size, word::wdPaperA4);
+    EXPECT_FLOAT_EQ(page.page_width, 595.3f);
+    EXPECT_FLOAT_EQ(page.top, 3.7f * 28.346f);
+    EXPECT_FLOAT_EQ(page.bottom, 3.5f * 28.346f);
+    EXPECT_FLOAT_EQ(page.left, 2.8f * 28.346f);
+    EXPECT_FLOAT_EQ(page.right, 2.6f * 28.346f);
+    EXPECT_EQ(page.layout_mode, word::wdLayoutModeGrid);
+    EXPECT_EQ(page.lines_page, 22);
+    EXPECT_EQ(page.chars_line, 28);
+    for (const ParagraphState& paragraph : paragraphs()) {
+        EXPECT_EQ(paragraph.format.line_spacing_rule, word::wdLineSpaceExactly);
+        EXPECT_FLOAT_EQ(paragraph.format.line_spacing, 28.95f);
+        // 6. Latin letters and digits in the Western font everywhere.
+        for (const CharFormat& format : paragraph.chars) EXPECT_EQ(format.font_name, "Times New Roman");
+    }
+
+    // 2. The title, and one empty line under it.
+    const ParagraphState& title = paragraphs()[0];
+    EXPECT_EQ(title.text, U"关于做好2027年元旦春节期间安全生产工作的通知");
+    EXPECT_EQ(title.format.alignment, word::wdAlignParagraphCenter);
+    EXPECT_EQ(title.format.character_unit_first_line_indent, 0);
+    for (const CharFormat& format : title.chars) EXPECT_EQ(format, (CharFormat{"Times New Roman", 22, 0, "方正小标宋简体"}));
+    EXPECT_TRUE(paragraphs()[1].text.empty());
+
+    // 3. The addressee flush left.
+    const ParagraphState& addressee = paragraphs()[2];
+    EXPECT_EQ(addressee.text, U"各区县人民政府，市政府各部门：");
+    EXPECT_EQ(addressee.format.alignment, word::wdAlignParagraphLeft);
+    EXPECT_EQ(addressee.format.character_unit_first_line_indent, 0);
+    EXPECT_EQ(addressee.format.first_line_indent, 0);
+
+    // 4. The body: 三号 仿宋_GB2312, two characters in, justified.
+    const ParagraphState& body = starting(U"节日期间");
+    EXPECT_EQ(body.format.alignment, word::wdAlignParagraphJustify);
+    EXPECT_EQ(body.format.character_unit_first_line_indent, 2);
+    for (const CharFormat& format : body.chars) EXPECT_EQ(format, (CharFormat{"Times New Roman", 16, 0, "仿宋_GB2312"}));
+    const ParagraphState& latin = starting(U"利用LED屏");  // "1.5倍" within it is no heading
+    for (const CharFormat& format : latin.chars) EXPECT_EQ(format, (CharFormat{"Times New Roman", 16, 0, "仿宋_GB2312"}));
+
+    // 5. Headings: the heading's font up to the first "。" when text follows,
+    // the body's indent and spacing kept.
+    expect_heading(U"一、提高思想认识", 9, "黑体", 0);
+    expect_heading(U"二、加强督促检查", 9, "黑体", 0);
+    expect_heading(U"（一）压实安全责任。", 10, "楷体_GB2312", 0);
+    expect_heading(U"（二）强化宣传教育", 10, "楷体_GB2312", 0);
+    expect_heading(U"1.开展隐患排查。", 9, "仿宋_GB2312", 1);
+    expect_heading(U"2．加强应急值守。", 9, "仿宋_GB2312", 1);
+    expect_heading(U"（1）建立台账。", 0, "仿宋_GB2312", 0);
+    expect_heading(U"(2)跟踪督办。", 0, "仿宋_GB2312", 0);
+    EXPECT_EQ(starting(U"一、").format, body.format);
+    EXPECT_EQ(starting(U"1.开展").format, body.format);
+    EXPECT_EQ(typeset::heading_level(U"1.5倍的单位"), typeset::HeadingLevel::none);
+
+    // 7. and 9. No trailing blanks; the sign-off after one empty line: the
+    // date (6.5 characters wide) is longer than the name (7) less two, so the
+    // date stands two characters in and the name 3.5.
+    const auto count = paragraphs().size();
+    EXPECT_EQ(paragraphs()[count - 4].text, U"市安委会办公室将组织5个督查组，于2027年1月10日至1月25日开展明查暗访，结果在全市通报。");
+    EXPECT_TRUE(paragraphs()[count - 3].text.empty());
+    const ParagraphState& organ = paragraphs()[count - 2];
+    const ParagraphState& date = paragraphs()[count - 1];
+    EXPECT_EQ(organ.text, U"此处写发文机关");
+    EXPECT_EQ(date.text, U"2026年12月8日");
+    for (const ParagraphState* line : {&organ, &date}) {
+        EXPECT_EQ(line->format.alignment, word::wdAlignParagraphRight);
+        EXPECT_EQ(line->format.character_unit_first_line_indent, 0);
+    }
+    EXPECT_EQ(organ.format.character_unit_right_indent, 3.5f);
+    EXPECT_EQ(date.format.character_unit_right_indent, 2);
+
+    // 8. Page numbers "— 1 —": odd pages one character in from the right,
+    // even pages one in from the left, the number line 7 mm under the type area.
+    EXPECT_EQ(page.odd_and_even_pages_header_footer, word::wdTrue);
+    EXPECT_EQ(page.different_first_page_header_footer, 0);
+    EXPECT_NEAR(page.footer_distance, page.bottom - 19.84f - 14, 0.01f);
+    ASSERT_EQ(document.sections.size(), 1u);
+    const auto& odd = document.sections[0].footers[word::wdHeaderFooterPrimary - 1].paragraphs;
+    const auto& even = document.sections[0].footers[word::wdHeaderFooterEvenPages - 1].paragraphs;
+    ASSERT_EQ(odd.size(), 1u);
+    ASSERT_EQ(even.size(), 1u);
+    const std::u32string number{U'—', U' ', standin::kFieldCharacterBase + word::wdFieldPage, U' ', U'—'};
+    EXPECT_EQ(odd[0].text, number);
+    EXPECT_EQ(even[0].text, number);
+    EXPECT_EQ(odd[0].format.alignment, word::wdAlignParagraphRight);
+    EXPECT_EQ(odd[0].format.character_unit_right_indent, 1);
+    EXPECT_EQ(even[0].format.alignment, word::wdAlignParagraphLeft);
+    EXPECT_EQ(even[0].format.character_unit_left_indent, 1);
+    for (const auto* footer : {&odd, &even})
+        for (const CharFormat& format : (*footer)[0].chars) EXPECT_EQ(format, (CharFormat{"宋体", 14, 0}));
+
+    // One undo step, and a second run adds nothing, moves nothing.
+    EXPECT_EQ(document.undo_steps.size(), 1u);
+    const std::string first = standin::to_json(*model);
+    run();
+    EXPECT_EQ(standin::to_json(*model), first);
+    EXPECT_EQ(model->active().undo_steps.size(), 1u);
+}
+
+TEST_F(OfficialRun, NamesEverySubstituteFontAndReadsListNumbering)
+{
+    model->open(standin::load_listed_text("通知\n各单位：\n[[一、]]总体要求\n[[（一）]]细化措施。各单位要抓好落实。\n正文。\n"));
+    dialog.missing_fonts = {"方正小标宋简体", "楷体_GB2312"};
+    dialog.fonts[typeset::FontCombo::gwBtFontName] = "华文中宋";
+    dialog.fonts[typeset::FontCombo::gwEjFontName] = "楷体";
+    run();
+    ASSERT_EQ(dialog.messages.size(), 1u);
+    EXPECT_EQ(dialog.messages[0].text, "自动排版完成。用时：2.531秒\n未安装方正小标宋简体，已用华文中宋\n未安装楷体_GB2312，已用楷体");
+    EXPECT_EQ(far_east(paragraphs()[0].chars[0]), "华文中宋");
+    expect_heading(U"总体要求", 5, "黑体", 0);
+    expect_heading(U"细化措施。", 5, "楷体", 0);
+}
+
+TEST_F(OfficialRun, AFailureAtAnyCallHandsTheDocumentBack)
+{
+    const std::string text = sample();
+    model->open(standin::load_text(text));
+    run();
+    const std::size_t whole_run = model->call_count();
+    ASSERT_GT(whole_run, 80u);
+    for (std::size_t k = 1; k <= whole_run; ++k) {
+        model = std::make_shared<standin::WordModel>();
+        model->open(standin::load_text(text));
+        model->fail_call(k, "Injected", static_cast<std::int32_t>(0x800A1745u));
+        dialog = {};
+        bool failed = false;
+        try {
+            run();
+        } catch (const word::EOleException&) {
+            failed = true;
+        }
+        // The undo record is the one call a run may do without.
+        EXPECT_TRUE(failed || model->calls[k - 1].starts_with("UndoRecord") ||
+                    model->calls[k - 1] == "Application.UndoRecord")
+            << "at call " << k << " " << model->calls[k - 1];
+        EXPECT_TRUE(model->active().user_control) << "at call " << k;
+        EXPECT_TRUE(model->screen_updating) << "at call " << k;
+        EXPECT_FALSE(model->recording_custom_record()) << "at call " << k;
+        EXPECT_TRUE(dialog.button_enabled) << "at call " << k;
+        EXPECT_EQ(dialog.progress, 0) << "at call " << k;
+        EXPECT_LE(model->active().undo_steps.size(), 1u) << "at call " << k;
+    }
+}
+
+TEST_F(OfficialRun, CostsTheSameForTenTimesTheBody)
+{
+    const auto calls_for = [&](int body_paragraphs) {
+        std::string text = "关于开展检查的通知\n各单位：\n一、总体要求\n（一）工作目标。要求如下。\n1.时间安排\n（1）第一阶段\n";
+        for (int i = 0; i < body_paragraphs; ++i) text += "正文第" + std::to_string(i) + "段，涉及ABC项目。\n";
+        text += "\n\n";
+        model = std::make_shared<standin::WordModel>();
+        model->open(standin::load_text(text));
+        run();
+        return model->call_count();
+    };
+    const std::size_t few = calls_for(20);
+    EXPECT_EQ(calls_for(200), few);
+    EXPECT_LT(few, 130u);
+}
+
+}  // namespace
