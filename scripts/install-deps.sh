@@ -7,6 +7,8 @@ packages=(
     cmake g++ googletest clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     wine wine64 xvfb xdotool imagemagick x11-utils zip locales
+    # The end-to-end sessions read the stand-in Word's state JSON.
+    jq
     # Fonts the Windows tests look for: Song for "宋体" (UMing, WenQuanYi where
     # no Song face does), TrueType faces (DejaVu) and faces that are not
     # TrueType (URW's PostScript fonts) for the font list's symbols.

@@ -199,12 +199,33 @@ SeenForm find_form()
     return form;
 }
 
+// A tab of the page control: the tab row lies above the page, and the tabs
+// have the same width, four times the row's height.
+static SeenWindow seen_tab(std::string name, HWND tabs, HWND page, int index)
+{
+    SeenWindow tab = seen(std::move(name), tabs);
+    if (!tabs || !page) return tab;
+    const RECT row = bounds_of(tabs), below = bounds_of(page);
+    const int height = std::max(1L, below.top - row.top - 2);
+    tab.bounds = RECT{row.left + 2 + index * height * 4, row.top, row.left + 2 + (index + 1) * height * 4,
+                      row.top + height};
+    tab.visible = IsWindowVisible(page) != FALSE;  // the tab of the page shown
+    return tab;
+}
+
 std::vector<SeenWindow> find_controls(HWND form)
 {
     const auto all = descendants_of(form);
-    const HWND margins = descendant_with_text(all, "页面设置");
-    const HWND body = descendant_with_text(all, "正文");
-    const HWND title = descendant_with_text(all, "标题行");
+    // Each page is a panel captioned like its tab; the pages' groups share
+    // some captions.
+    const HWND report_page = descendant_with_text(all, "普通报告");
+    const HWND official_page = descendant_with_text(all, "党政公文");
+    const auto report = report_page ? descendants_of(report_page) : std::vector<HWND>{};
+    const auto official = official_page ? descendants_of(official_page) : std::vector<HWND>{};
+
+    const HWND margins = descendant_with_text(report, "页面设置");
+    const HWND body = descendant_with_text(report, "正文");
+    const HWND title = descendant_with_text(report, "标题行");
     const auto margin_edits = children_in_reading_order(margins, L"Edit");
     const auto body_edits = children_in_reading_order(body, L"Edit");
     const auto body_combos = children_in_reading_order(body, L"ComboBox");
@@ -227,7 +248,7 @@ std::vector<SeenWindow> find_controls(HWND form)
     }
 
     std::vector<SeenWindow> controls;
-    controls.push_back(seen("RzButton2", descendant_with_text(all, "自动排版")));
+    controls.push_back(seen("RzButton2", descendant_with_text(report, "自动排版")));
     controls.push_back(seen("ymszLeft", nth(margin_edits, 0)));
     controls.push_back(seen("ymszRight", nth(margin_edits, 1)));
     controls.push_back(seen("ymszTop", nth(margin_edits, 2)));
@@ -239,12 +260,54 @@ std::vector<SeenWindow> find_controls(HWND form)
     controls.push_back(seen("btDuanQianDuanHou", nth(title_edits, 0)));
     controls.push_back(seen("btFontName", nth(title_combos, 0)));
     controls.push_back(seen("btFontSize", nth(title_combos, 1)));
-    controls.push_back(seen("wbkh", descendant_with_text(all, "去除尾部空行")));
-    controls.push_back(seen("tshr", descendant_with_text(all, "添加审核人、起草人、日期")));
-    controls.push_back(seen("zhyh", descendant_with_text(all, "设置最后两行右对齐")));
-    controls.push_back(seen("DuanQian", descendant_with_text(all, "段前缩进两个空格")));
+    controls.push_back(seen("wbkh", descendant_with_text(report, "去除尾部空行")));
+    controls.push_back(seen("tshr", descendant_with_text(report, "添加审核人、起草人、日期")));
+    controls.push_back(seen("zhyh", descendant_with_text(report, "设置最后两行右对齐")));
+    controls.push_back(seen("DuanQian", descendant_with_text(report, "段前缩进两个空格")));
     controls.push_back(seen("RzTrackBar1", slider));
     controls.push_back(seen("RzProgressStatus1", progress));
+
+    // The pages and their tabs.
+    const HWND tabs = report_page ? GetParent(report_page) : nullptr;
+    controls.push_back(seen("TabSheet1", report_page));
+    controls.push_back(seen("TabSheet2", official_page));
+    controls.push_back(seen_tab("Tab1", tabs, report_page, 0));
+    controls.push_back(seen_tab("Tab2", tabs, official_page, 1));
+
+    // The second page, "党政公文"; a note is the label under its font combo.
+    const HWND official_margins = descendant_with_text(official, "页面设置");
+    const HWND official_title = descendant_with_text(official, "标题");
+    const HWND official_body = descendant_with_text(official, "正文");
+    const HWND headings = descendant_with_text(official, "标题层级");
+    const HWND ending = descendant_with_text(official, "文尾");
+    const auto official_margin_edits = children_in_reading_order(official_margins, L"Edit");
+    const auto official_title_combos = children_in_reading_order(official_title, L"ComboBox");
+    const auto official_title_labels = children_in_reading_order(official_title, L"Static");
+    const auto official_body_combos = children_in_reading_order(official_body, L"ComboBox");
+    const auto official_body_labels = children_in_reading_order(official_body, L"Static");
+    const auto heading_combos = children_in_reading_order(headings, L"ComboBox");
+    const auto heading_labels = children_in_reading_order(headings, L"Static");
+    controls.push_back(seen("RzButton3", descendant_with_text(official, "自动排版")));
+    controls.push_back(seen("gwTop", nth(official_margin_edits, 0)));
+    controls.push_back(seen("gwBottom", nth(official_margin_edits, 1)));
+    controls.push_back(seen("gwLeft", nth(official_margin_edits, 2)));
+    controls.push_back(seen("gwRight", nth(official_margin_edits, 3)));
+    controls.push_back(seen("gwBtFontName", nth(official_title_combos, 0)));
+    controls.push_back(seen("gwBtFontNote", nth(official_title_labels, 1)));
+    controls.push_back(seen("gwBtFontSize", nth(official_title_combos, 1)));
+    controls.push_back(seen("gwZwFontName", nth(official_body_combos, 0)));
+    controls.push_back(seen("gwZwFontNote", nth(official_body_labels, 1)));
+    controls.push_back(seen("gwZwFontSize", nth(official_body_combos, 1)));
+    controls.push_back(seen("gwZwLine", nth(children_in_reading_order(official_body, L"Edit"), 0)));
+    controls.push_back(seen("gwXwFontName", nth(official_body_combos, 2)));
+    controls.push_back(seen("gwYjFontName", nth(heading_combos, 0)));
+    controls.push_back(seen("gwYjFontNote", nth(heading_labels, 1)));
+    controls.push_back(seen("gwEjFontName", nth(heading_combos, 1)));
+    controls.push_back(seen("gwEjFontNote", nth(heading_labels, 3)));
+    controls.push_back(seen("gwLk", nth(children_in_reading_order(ending, L"Button"), 0)));
+    controls.push_back(seen("gwFwjg", nth(children_in_reading_order(ending, L"Edit"), 0)));
+    controls.push_back(seen("gwYm", descendant_with_text(official, "添加页码")));
+    controls.push_back(seen("gwKh", descendant_with_text(official, "去除尾部空行")));
     return controls;
 }
 
