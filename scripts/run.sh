@@ -3,9 +3,12 @@
 # Word, under Wine.
 #
 #   scripts/run.sh [REPORT.txt]
+#   scripts/run.sh --official [DOCUMENT.txt]
 #
 # The report is the shipped sample, or the UTF-8 text file given (one
-# paragraph a line). Installs what is missing, builds tidyset.exe and the
+# paragraph a line). With --official the document is an official document
+# (the shipped samples/official.txt by default), typeset on the second page,
+# "党政公文". Installs what is missing, builds tidyset.exe and the
 # stand-in Word (64-bit), starts the stand-in holding the report and opens
 # Tidyset:
 #   - on your display ($DISPLAY set): press "自动排版" yourself; when you
@@ -16,7 +19,14 @@
 # Settings are kept in build/run/system.ini, beside the copy of tidyset.exe.
 set -uo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-report="$(realpath "${1:-$root/samples/report.txt}")" || exit 1
+official=""
+if [ "${1:-}" = "--official" ]; then
+    official=1
+    shift
+fi
+default_document="$root/samples/report.txt"
+[ -n "$official" ] && default_document="$root/samples/official.txt"
+report="$(realpath "${1:-$default_document}")" || exit 1
 [ -f "$report" ] || { echo "run: no file $report" >&2; exit 1; }
 had_display="${DISPLAY:-}"
 # Another Windows build folder may be given (it needs the win64 toolchain).
@@ -55,6 +65,15 @@ cp "$tidyset_exe" "$folder/tidyset.exe"
 standin_register
 standin_start "$report"
 program_start "$folder"
+# The page's tab, as a person clicks it: the page active when Tidyset was
+# last closed is the one shown at start.
+if [ -n "$official" ]; then
+    click Tab2
+    button=RzButton3
+else
+    click Tab1
+    button=RzButton2
+fi
 
 if [ -n "$had_display" ]; then
     echo "Tidyset is open on $DISPLAY: press 自动排版, then close the window." >&2
@@ -62,7 +81,7 @@ if [ -n "$had_display" ]; then
     program_wait_exit
 else
     screenshot tidyset-before >/dev/null
-    click RzButton2
+    click "$button"
     wait_box 300000 || abort "no message after 自动排版: $seen"
     screenshot tidyset-result
     echo "message: $box_text"
