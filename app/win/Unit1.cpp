@@ -6,9 +6,9 @@
 #include "app/error_text.h"
 #include "app/size_table.h"
 #include "app/win/controls/colours.h"
+#include "app/win/controls/font_families.h"
 #include "app/win/controls/message_reflection.h"
 #include "app/win/error_box.h"
-#include "app/win/controls/font_families.h"
 #include "app/win/message_box.h"
 #include "app/win/wide_text.h"
 #include "settings/win/code_page.h"
@@ -323,10 +323,21 @@ void TForm1::set_font_name(typeset::FontCombo which, const std::string& name)
         font_combo(which).set_font_name(name);
         return;
     }
+    // A saved font missing here is stood in for as the built-in one is.
     const dialog::FontInstalled installed = [this](std::string_view font) { return font_installed(std::string(font)); };
     font_combo(which).set_font_name(dialog::font_to_show(*chain, name, installed));
-    Official.show_substitutes();
+    Official.show_substitute(which);
 }
+
+bool TForm1::checked(typeset::CheckBox which) { return check_box(which).checked(); }
+void TForm1::set_checked(typeset::CheckBox which, bool value) { check_box(which).set_checked(value); }
+void TForm1::set_button_enabled(bool enabled)
+{
+    // Both pages' buttons: one run at a time.
+    RzButton2.set_enabled(enabled);
+    Official.RzButton3.set_enabled(enabled);
+}
+void TForm1::set_progress(std::int16_t percent) { RzProgressStatus1.set_percent(percent); }
 
 bool TForm1::font_installed(const std::string& name)
 {
@@ -357,15 +368,6 @@ void TForm1::page_shown()
     const HWND focus = GetFocus();
     if (focus && IsChild(handle(), focus) && !IsWindowVisible(focus)) SetFocus(typeset_button());
 }
-bool TForm1::checked(typeset::CheckBox which) { return check_box(which).checked(); }
-void TForm1::set_checked(typeset::CheckBox which, bool value) { check_box(which).set_checked(value); }
-void TForm1::set_button_enabled(bool enabled)
-{
-    // Both pages' buttons: one run at a time.
-    RzButton2.set_enabled(enabled);
-    Official.RzButton3.set_enabled(enabled);
-}
-void TForm1::set_progress(std::int16_t percent) { RzProgressStatus1.set_percent(percent); }
 
 void TForm1::show_message(const std::string& text, const std::string& caption, typeset::Icon icon)
 {

@@ -63,6 +63,7 @@ public:
     // Shows, beside each chained combo, the font chosen in place of its
     // chain's first font when that one is not installed; nothing otherwise.
     void show_substitutes();
+    void show_substitute(dialog::FontCombo which);
 
     FlatButton RzButton3;
     FlatGroupBox RzGroupBox5, RzGroupBox6, RzGroupBox7, RzGroupBox8, RzGroupBox9;
@@ -78,7 +79,6 @@ public:
     Label gwBtFontNote, gwZwFontNote, gwYjFontNote, gwEjFontNote;
 
 private:
-    void show_substitute(dialog::FontCombo which);
     ChainedFontCombo& chained(dialog::FontCombo which);
     Label& note_of(dialog::FontCombo which);
     dialog::FontInstalled installed_;
