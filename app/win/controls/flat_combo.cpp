@@ -113,10 +113,10 @@ void FlatCombo::paint(HDC dc)
     const int arrow_half = height / 5 > 2 ? height / 5 : 2;
     const int arrow_top = (height - arrow_half) / 2;
     const COLORREF arrow_colour = IsWindowEnabled(handle()) ? kTextColour : kDisabledTextColour;
-    platform::win::unique_hbrush arrow_brush{CreateSolidBrush(arrow_colour)};
+    const HBRUSH arrow_brush = solid_brush(arrow_colour);
     platform::win::unique_hpen arrow_pen{CreatePen(PS_SOLID, 1, arrow_colour)};
     {
-        platform::win::selected_object brush_in_use{dc, arrow_brush.get()};
+        platform::win::selected_object brush_in_use{dc, arrow_brush};
         platform::win::selected_object pen_in_use{dc, arrow_pen.get()};
         POINT arrow[3] = {{arrow_centre - arrow_half, arrow_top},
                           {arrow_centre + arrow_half, arrow_top},
@@ -140,8 +140,7 @@ void FlatCombo::paint(HDC dc)
     }
 
     RECT line{client.left, client.bottom - 1, client.right, client.bottom};
-    platform::win::unique_hbrush line_brush{CreateSolidBrush(kLineColour)};
-    FillRect(dc, &line, line_brush.get());
+    FillRect(dc, &line, solid_brush(kLineColour));
 }
 
 LRESULT FlatCombo::on_message(UINT message, WPARAM wparam, LPARAM lparam)
