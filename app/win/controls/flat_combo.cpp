@@ -32,12 +32,16 @@ void FlatCombo::create_combo(HWND parent, const RECT& bounds, int id, DWORD kind
     SendMessageW(handle(), CB_SETMINVISIBLE, static_cast<WPARAM>(visible_entries), 0);
     set_field_height(field_height);
 
+    list_ = parts().hwndList;
+    if (list_) SetWindowSubclass(list_, list_thunk, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+COMBOBOXINFO FlatCombo::parts() const
+{
     COMBOBOXINFO parts{};
     parts.cbSize = sizeof(parts);
-    if (GetComboBoxInfo(handle(), &parts) && parts.hwndList) {
-        list_ = parts.hwndList;
-        SetWindowSubclass(list_, list_thunk, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    }
+    if (!GetComboBoxInfo(handle(), &parts)) return COMBOBOXINFO{};
+    return parts;
 }
 
 void FlatCombo::fit_list(WINDOWPOS& position) const
