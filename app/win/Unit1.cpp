@@ -5,9 +5,9 @@
 
 #include "app/error_text.h"
 #include "app/size_table.h"
-#include "app/win/controls/colours.h"
 #include "app/win/controls/font_families.h"
 #include "app/win/controls/message_reflection.h"
+#include "app/win/controls/self_painting.h"
 #include "app/win/error_box.h"
 #include "app/win/message_box.h"
 #include "app/win/wide_text.h"
@@ -380,6 +380,7 @@ LRESULT TForm1::on_message(UINT message, WPARAM wparam, LPARAM lparam)
 {
     LRESULT result = 0;
     if (reflect_to_control(message, wparam, lparam, result)) return result;
+    if (answer_page_background(handle(), message, wparam, result)) return result;
 
     switch (message) {
     case WM_CLOSE:
@@ -398,20 +399,6 @@ LRESULT TForm1::on_message(UINT message, WPARAM wparam, LPARAM lparam)
         // IDOK and IDCANCEL from Enter and Escape: the dialog has no default
         // button and does not close on Escape.
         return 0;
-    case WM_ERASEBKGND: {
-        RECT client;
-        GetClientRect(handle(), &client);
-        FillRect(reinterpret_cast<HDC>(wparam), &client, page_brush());
-        return 1;
-    }
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORBTN: {
-        const auto dc = reinterpret_cast<HDC>(wparam);
-        SetTextColor(dc, kTextColour);
-        SetBkColor(dc, kPageColour);
-        return reinterpret_cast<LRESULT>(page_brush());
-    }
     case WM_ACTIVATE:
         if (LOWORD(wparam) == WA_INACTIVE) {
             focus_before_deactivation_ = GetFocus();

@@ -76,12 +76,7 @@ public:
     BYTE alpha() const { return opacity_.alpha(); }
     const Scaling& scaling() const { return scaling_; }
 
-    // Every control by its name, in the order of creation.
-    struct NamedControl {
-        std::string_view name;
-        HWND window;
-    };
-    const std::vector<NamedControl>& controls() const { return named_controls_; }
+    // A control by its name, as the tests find it.
     HWND control(std::string_view name) const;
 
 protected:
@@ -113,6 +108,10 @@ private:
     DialogFonts fonts_;
     WindowOpacity opacity_;
     Win32Platform platform_;
+    struct NamedControl {
+        std::string_view name;
+        HWND window;
+    };
     std::vector<NamedControl> named_controls_;
     HWND focus_before_deactivation_ = nullptr;
     bool running_ = false;

@@ -35,10 +35,8 @@ void FlatCheckBox::draw(const DRAWITEMSTRUCT& item)
     const int box_size = height - 2 > 0 ? height - 2 : height;
     RECT box{bounds.left, bounds.top + (height - box_size) / 2, bounds.left + box_size,
              bounds.top + (height - box_size) / 2 + box_size};
-    platform::win::unique_hbrush box_fill{CreateSolidBrush(hovered() ? kHoverColour : kPageColour)};
-    FillRect(dc, &box, box_fill.get());
-    platform::win::unique_hbrush line{CreateSolidBrush(kLineColour)};
-    FrameRect(dc, &box, line.get());
+    FillRect(dc, &box, solid_brush(hovered() ? kHoverColour : kPageColour));
+    FrameRect(dc, &box, solid_brush(kLineColour));
 
     if (checked()) {
         const int pen_width = box_size / 7 > 1 ? box_size / 7 : 1;

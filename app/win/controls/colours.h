@@ -14,7 +14,10 @@ inline constexpr COLORREF kButtonColour = RGB(240, 244, 250);
 inline constexpr COLORREF kProgressStartColour = RGB(160, 200, 250);
 inline constexpr COLORREF kProgressEndColour = RGB(20, 90, 200);
 
-// One white brush for every control's background, alive for the process.
+// A solid brush of the colour, made on first use and kept for the process:
+// the program paints with a handful of colours. Not to be deleted.
+HBRUSH solid_brush(COLORREF colour);
+// The white behind every control.
 HBRUSH page_brush();
 
 }  // namespace app::win

@@ -32,12 +32,16 @@ void FlatCombo::create_combo(HWND parent, const RECT& bounds, int id, DWORD kind
     SendMessageW(handle(), CB_SETMINVISIBLE, static_cast<WPARAM>(visible_entries), 0);
     set_field_height(field_height);
 
+    list_ = parts().hwndList;
+    if (list_) SetWindowSubclass(list_, list_thunk, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+COMBOBOXINFO FlatCombo::parts() const
+{
     COMBOBOXINFO parts{};
     parts.cbSize = sizeof(parts);
-    if (GetComboBoxInfo(handle(), &parts) && parts.hwndList) {
-        list_ = parts.hwndList;
-        SetWindowSubclass(list_, list_thunk, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    }
+    if (!GetComboBoxInfo(handle(), &parts)) return COMBOBOXINFO{};
+    return parts;
 }
 
 void FlatCombo::fit_list(WINDOWPOS& position) const
@@ -113,10 +117,10 @@ void FlatCombo::paint(HDC dc)
     const int arrow_half = height / 5 > 2 ? height / 5 : 2;
     const int arrow_top = (height - arrow_half) / 2;
     const COLORREF arrow_colour = IsWindowEnabled(handle()) ? kTextColour : kDisabledTextColour;
-    platform::win::unique_hbrush arrow_brush{CreateSolidBrush(arrow_colour)};
+    const HBRUSH arrow_brush = solid_brush(arrow_colour);
     platform::win::unique_hpen arrow_pen{CreatePen(PS_SOLID, 1, arrow_colour)};
     {
-        platform::win::selected_object brush_in_use{dc, arrow_brush.get()};
+        platform::win::selected_object brush_in_use{dc, arrow_brush};
         platform::win::selected_object pen_in_use{dc, arrow_pen.get()};
         POINT arrow[3] = {{arrow_centre - arrow_half, arrow_top},
                           {arrow_centre + arrow_half, arrow_top},
@@ -140,8 +144,7 @@ void FlatCombo::paint(HDC dc)
     }
 
     RECT line{client.left, client.bottom - 1, client.right, client.bottom};
-    platform::win::unique_hbrush line_brush{CreateSolidBrush(kLineColour)};
-    FillRect(dc, &line, line_brush.get());
+    FillRect(dc, &line, solid_brush(kLineColour));
 }
 
 LRESULT FlatCombo::on_message(UINT message, WPARAM wparam, LPARAM lparam)

@@ -26,6 +26,9 @@ protected:
     LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
     // The text of the field, where the combo has no edit of its own.
     virtual std::wstring field_text() const { return {}; }
+    // The combo's open list and, for a drop-down combo, its edit; null
+    // handles when the system does not say.
+    COMBOBOXINFO parts() const;
 
 private:
     void set_field_height(int height);

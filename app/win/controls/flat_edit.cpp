@@ -8,19 +8,6 @@
 
 namespace app::win {
 
-void draw_bottom_edge(HWND window)
-{
-    RECT bounds;
-    GetWindowRect(window, &bounds);
-    const int width = bounds.right - bounds.left;
-    const int height = bounds.bottom - bounds.top;
-    HDC dc = GetWindowDC(window);
-    RECT line{0, height - 1, width, height};
-    platform::win::unique_hbrush brush{CreateSolidBrush(kLineColour)};
-    FillRect(dc, &line, brush.get());
-    ReleaseDC(window, dc);
-}
-
 void FlatEdit::create_edit(HWND parent, const RECT& bounds, int id, const std::string& text, HFONT font)
 {
     create(0, L"EDIT", to_utf16(text).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL, bounds,
@@ -45,7 +32,26 @@ std::string FlatEdit::text() const { return to_utf8(window_text(handle())); }
 
 void FlatEdit::set_text(const std::string& text) { SetWindowTextW(handle(), to_utf16(text).c_str()); }
 
-void FlatEdit::draw_bottom_line() { draw_bottom_edge(handle()); }
+void FlatEdit::paint_frame()
+{
+    // The strip between the window's edge and its client area is white,
+    // apart from the black line along the bottom.
+    RECT window_bounds;
+    GetWindowRect(handle(), &window_bounds);
+    RECT bounds = window_bounds;
+    OffsetRect(&bounds, -bounds.left, -bounds.top);
+    RECT client;
+    GetClientRect(handle(), &client);
+    POINT origin{0, 0};
+    MapWindowPoints(handle(), nullptr, &origin, 1);
+    OffsetRect(&client, origin.x - window_bounds.left, origin.y - window_bounds.top);
+    HDC dc = GetWindowDC(handle());
+    ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+    FillRect(dc, &bounds, page_brush());
+    const RECT line{0, bounds.bottom - 1, bounds.right, bounds.bottom};
+    FillRect(dc, &line, solid_brush(kLineColour));
+    ReleaseDC(handle(), dc);
+}
 
 LRESULT FlatEdit::on_message(UINT message, WPARAM wparam, LPARAM lparam)
 {
@@ -59,26 +65,9 @@ LRESULT FlatEdit::on_message(UINT message, WPARAM wparam, LPARAM lparam)
         if (client.bottom < client.top) client.bottom = client.top;
         return 0;
     }
-    case WM_NCPAINT: {
-        // The strip between the window's edge and its client area is white,
-        // apart from the line.
-        RECT bounds;
-        GetWindowRect(handle(), &bounds);
-        OffsetRect(&bounds, -bounds.left, -bounds.top);
-        HDC dc = GetWindowDC(handle());
-        RECT client;
-        GetClientRect(handle(), &client);
-        POINT origin{0, 0};
-        MapWindowPoints(handle(), nullptr, &origin, 1);
-        RECT window_bounds;
-        GetWindowRect(handle(), &window_bounds);
-        OffsetRect(&client, origin.x - window_bounds.left, origin.y - window_bounds.top);
-        ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
-        FillRect(dc, &bounds, page_brush());
-        ReleaseDC(handle(), dc);
-        draw_bottom_line();
+    case WM_NCPAINT:
+        paint_frame();
         return 0;
-    }
     case WM_SETFOCUS:
         // Numbers only: the input method is closed while the edit has the
         // focus, and left as the user had it when the focus moves on.

@@ -20,13 +20,9 @@ protected:
     LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
 private:
-    void draw_bottom_line();
+    void paint_frame();
     int text_inset_ = 0;
     bool input_method_was_open_ = false;
 };
-
-// A black line along the bottom edge of a control's window rectangle, drawn
-// in its non-client area; the edits and combos share the look.
-void draw_bottom_edge(HWND window);
 
 }  // namespace app::win

@@ -29,9 +29,6 @@ public:
     // is selected again.
     void recreate();
 
-    // How many entries at the top are recently used copies.
-    int recent_count() const { return recent_.count(); }
-
 protected:
     LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
     std::wstring field_text() const override;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/win/unique_handle.h"
+#include "app/win/controls/colours.h"
 
 namespace app::win {
 
@@ -30,8 +30,7 @@ public:
     void fill(int x0, int y0, int x1, int y1, COLORREF colour) const
     {
         RECT cells{at_x(x0), at_y(y0), std::max(at_x(x1), at_x(x0) + 1), std::max(at_y(y1), at_y(y0) + 1)};
-        platform::win::unique_hbrush brush{CreateSolidBrush(colour)};
-        FillRect(dc_, &cells, brush.get());
+        FillRect(dc_, &cells, solid_brush(colour));
     }
 
     void frame(int x0, int y0, int x1, int y1, COLORREF colour) const

@@ -18,8 +18,7 @@ void FlatGroupBox::paint(HDC dc, const RECT& client)
     // The frame runs through the middle of the caption's line.
     RECT frame = client;
     frame.top = caption_size.cy / 2;
-    platform::win::unique_hbrush line{CreateSolidBrush(kLineColour)};
-    FrameRect(dc, &frame, line.get());
+    FrameRect(dc, &frame, solid_brush(kLineColour));
 
     if (!caption.empty()) {
         const int caption_left = caption_size.cy / 2 + 2;

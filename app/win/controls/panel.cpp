@@ -2,15 +2,9 @@
 
 #include "app/win/controls/colours.h"
 #include "app/win/controls/message_reflection.h"
-#include "platform/win/unique_handle.h"
+#include "app/win/controls/self_painting.h"
 
 namespace app::win {
-
-HBRUSH page_brush()
-{
-    static const HBRUSH brush = CreateSolidBrush(kPageColour);
-    return brush;
-}
 
 namespace {
 constexpr const wchar_t* kPanelClass = L"TidysetPanel";
@@ -29,6 +23,14 @@ LRESULT Panel::on_message(UINT message, WPARAM wparam, LPARAM lparam)
 {
     LRESULT result = 0;
     if (reflect_to_control(message, wparam, lparam, result)) return result;
+    const auto paint_page = [this](HDC dc) {
+        RECT client;
+        GetClientRect(handle(), &client);
+        FillRect(dc, &client, page_brush());
+        paint(dc, client);
+    };
+    if (answer_paint_message(handle(), message, wparam, result, paint_page)) return result;
+    if (answer_page_background(handle(), message, wparam, result)) return result;
 
     switch (message) {
     case WM_SETFONT:
@@ -37,35 +39,6 @@ LRESULT Panel::on_message(UINT message, WPARAM wparam, LPARAM lparam)
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(font_);
-    case WM_ERASEBKGND: {
-        RECT client;
-        GetClientRect(handle(), &client);
-        FillRect(reinterpret_cast<HDC>(wparam), &client, page_brush());
-        return 1;
-    }
-    case WM_PAINT: {
-        platform::win::paint_scope painting{handle()};
-        RECT client;
-        GetClientRect(handle(), &client);
-        paint(painting.get(), client);
-        return 0;
-    }
-    case WM_PRINTCLIENT: {
-        RECT client;
-        GetClientRect(handle(), &client);
-        FillRect(reinterpret_cast<HDC>(wparam), &client, page_brush());
-        paint(reinterpret_cast<HDC>(wparam), client);
-        return 0;
-    }
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN: {
-        const auto dc = reinterpret_cast<HDC>(wparam);
-        SetTextColor(dc, kTextColour);
-        SetBkColor(dc, kPageColour);
-        return reinterpret_cast<LRESULT>(page_brush());
-    }
     default:
         return default_message(message, wparam, lparam);
     }

@@ -46,7 +46,6 @@ void GradientProgressBar::set_percent(std::int16_t percent)
 
 void GradientProgressBar::paint(HDC dc)
 {
-    ++paint_count_;
     RECT client;
     GetClientRect(handle(), &client);
     const int filled = filled_width(percent_, client.right - client.left);

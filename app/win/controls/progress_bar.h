@@ -19,9 +19,6 @@ public:
     // show a full bar.
     void set_percent(std::int16_t percent);
 
-    // How many times the bar has been drawn.
-    int paint_count() const { return paint_count_; }
-
     // The filled width for a bar `width` pixels wide.
     static int filled_width(std::int16_t percent, int width);
 
@@ -31,7 +28,6 @@ protected:
 private:
     void paint(HDC dc);
     std::int16_t percent_ = 0;
-    int paint_count_ = 0;
 };
 
 }  // namespace app::win

@@ -28,10 +28,8 @@ void FlatButton::draw(const DRAWITEMSTRUCT& item)
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const COLORREF fill_colour = disabled ? kButtonColour : (pressed || hovered()) ? kHoverColour : kButtonColour;
-    platform::win::unique_hbrush fill{CreateSolidBrush(fill_colour)};
-    FillRect(dc, &bounds, fill.get());
-    platform::win::unique_hbrush line{CreateSolidBrush(disabled ? kDisabledTextColour : kLineColour)};
-    FrameRect(dc, &bounds, line.get());
+    FillRect(dc, &bounds, solid_brush(fill_colour));
+    FrameRect(dc, &bounds, solid_brush(disabled ? kDisabledTextColour : kLineColour));
 
     const std::wstring caption = window_text(handle());
     RECT text_area = bounds;

@@ -38,12 +38,8 @@ void SizeComboBox::create_size_combo(HWND parent, const RECT& bounds, int id, HF
     }
     select(initial_index);
 
-    COMBOBOXINFO parts{};
-    parts.cbSize = sizeof(parts);
-    if (GetComboBoxInfo(handle(), &parts) && parts.hwndItem) {
-        field_ = parts.hwndItem;
-        SetWindowSubclass(field_, field_thunk, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    }
+    field_ = parts().hwndItem;
+    if (field_) SetWindowSubclass(field_, field_thunk, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
 std::string SizeComboBox::text() const { return to_utf8(window_text(handle())); }

@@ -8,7 +8,6 @@
 
 #include "app/win/controls/colours.h"
 #include "app/win/controls/message_reflection.h"
-#include "platform/win/unique_handle.h"
 
 namespace app::win {
 
@@ -115,6 +114,20 @@ void TransparencySlider::step_towards_click()
     if (thumb_reached_click()) KillTimer(handle(), kRepeatTimer);
 }
 
+void TransparencySlider::repeat_step()
+{
+    if (!tracking_click_) {
+        KillTimer(handle(), kRepeatTimer);
+        return;
+    }
+    if (!repeating_) {
+        // After the first pause, the steps come faster.
+        repeating_ = true;
+        SetTimer(handle(), kRepeatTimer, kRepeatMilliseconds, nullptr);
+    }
+    step_towards_click();
+}
+
 void TransparencySlider::stop_track_click()
 {
     if (!tracking_click_) return;
@@ -135,17 +148,14 @@ LRESULT TransparencySlider::custom_draw(NMCUSTOMDRAW& draw)
             const int middle = (line.top + line.bottom) / 2;
             line.top = middle;
             line.bottom = middle + 1;
-            platform::win::unique_hbrush brush{CreateSolidBrush(kLineColour)};
-            FillRect(draw.hdc, &line, brush.get());
+            FillRect(draw.hdc, &line, solid_brush(kLineColour));
             return CDRF_SKIPDEFAULT;
         }
         if (draw.dwItemSpec == TBCD_THUMB) {
             RECT thumb = draw.rc;
             const bool pressed = (draw.uItemState & CDIS_SELECTED) != 0;
-            platform::win::unique_hbrush fill{CreateSolidBrush(pressed ? kHoverColour : kButtonColour)};
-            FillRect(draw.hdc, &thumb, fill.get());
-            platform::win::unique_hbrush frame{CreateSolidBrush(kLineColour)};
-            FrameRect(draw.hdc, &thumb, frame.get());
+            FillRect(draw.hdc, &thumb, solid_brush(pressed ? kHoverColour : kButtonColour));
+            FrameRect(draw.hdc, &thumb, solid_brush(kLineColour));
             return CDRF_SKIPDEFAULT;
         }
         return CDRF_DODEFAULT;
@@ -169,16 +179,7 @@ LRESULT TransparencySlider::on_message(UINT message, WPARAM wparam, LPARAM lpara
         break;
     case WM_TIMER:
         if (wparam == kRepeatTimer) {
-            if (!tracking_click_) {
-                KillTimer(handle(), kRepeatTimer);
-                return 0;
-            }
-            if (!repeating_) {
-                // After the first pause, the steps come faster.
-                repeating_ = true;
-                SetTimer(handle(), kRepeatTimer, kRepeatMilliseconds, nullptr);
-            }
-            step_towards_click();
+            repeat_step();
             return 0;
         }
         break;

@@ -39,6 +39,8 @@ private:
     bool on_key(WPARAM key);
     bool start_track_click(POINT point);
     void step_towards_click();
+    // The held button's timer: the next step, faster after the first.
+    void repeat_step();
     bool thumb_reached_click() const;
     void stop_track_click();
 
