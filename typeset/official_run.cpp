@@ -125,7 +125,9 @@ void format_body(RunContext& run)
     const auto format = content->paragraph_format();
     format->set_alignment(word::wdAlignParagraphJustify);
     format->set_left_indent(0);
+    format->set_character_unit_left_indent(0);
     format->set_right_indent(0);
+    format->set_character_unit_right_indent(0);
     format->set_character_unit_first_line_indent(kBodyIndentCharacters);
     format->set_line_spacing_rule(word::wdLineSpaceExactly);
     format->set_line_spacing(run.number(Edit::gwZwLine));
@@ -142,6 +144,14 @@ void format_body(RunContext& run)
     font->set_size(run.size(SizeCombo::gwZwFontSize));
     font->set_bold(0);
     run.dialog.set_progress(kProgressAfterBody);
+}
+
+// Word keeps an indent in characters or in points, and one left over from
+// before may hold in either: both are cleared.
+void clear_first_line_indent(word::ParagraphFormat& format)
+{
+    format.set_first_line_indent(0);
+    format.set_character_unit_first_line_indent(0);
 }
 
 struct Heading {
@@ -184,7 +194,7 @@ void place_sign_off_line(RunContext& run, const TextParagraph& paragraph, float 
 {
     const auto format = run.word.WordDocument1->range(paragraph.start, paragraph.end_with_mark())->paragraph_format();
     format->set_alignment(word::wdAlignParagraphRight);
-    format->set_character_unit_first_line_indent(0);
+    clear_first_line_indent(*format);
     format->set_character_unit_right_indent(right_indent);
 }
 
@@ -201,7 +211,7 @@ void format_elements(RunContext& run, const std::vector<TextParagraph>& paragrap
         font->set_size(run.size(SizeCombo::gwBtFontSize));
         const auto format = range->paragraph_format();
         format->set_alignment(word::wdAlignParagraphCenter);
-        format->set_character_unit_first_line_indent(0);
+        clear_first_line_indent(*format);
     }
 
     std::size_t first_body = 1;
@@ -212,7 +222,7 @@ void format_elements(RunContext& run, const std::vector<TextParagraph>& paragrap
         const TextParagraph& line = paragraphs[first_body];
         const auto format = document->range(line.start, line.end_with_mark())->paragraph_format();
         format->set_alignment(word::wdAlignParagraphLeft);
-        format->set_character_unit_first_line_indent(0);
+        clear_first_line_indent(*format);
     }
 
     std::optional<std::size_t> organ_line;
@@ -250,21 +260,16 @@ void number_pages(RunContext& run)
         font->set_name(kPageNumberFont);
         font->set_size(kPageNumberSize);
         const auto format = range->paragraph_format();
-        format->set_character_unit_first_line_indent(0);
-        if (odd) {
-            format->set_alignment(word::wdAlignParagraphRight);
-            format->set_character_unit_right_indent(kPageNumberIndentCharacters);
-        } else {
-            format->set_alignment(word::wdAlignParagraphLeft);
-            format->set_character_unit_left_indent(kPageNumberIndentCharacters);
-        }
+        clear_first_line_indent(*format);
+        format->set_alignment(odd ? word::wdAlignParagraphRight : word::wdAlignParagraphLeft);
+        format->set_character_unit_left_indent(odd ? 0 : kPageNumberIndentCharacters);
+        format->set_character_unit_right_indent(odd ? kPageNumberIndentCharacters : 0);
         // The new text takes the footer's format; the field goes in between
         // the dashes.
         range->set_text(kPageNumberFrame);
         range->set_range(kPageFieldPosition, kPageFieldPosition);
         range->fields()->add(*range, word::wdFieldPage);
     }
-    run.dialog.set_progress(kProgressAfterPageNumbers);
 }
 
 // "未安装方正小标宋简体，已用华文中宋" for every font that stands in for a
@@ -292,6 +297,7 @@ void typeset_official_document(Dialog& dialog, word::WordServers& word, Platform
         format_body(run);
         format_elements(run, paragraphs);
         if (run.dialog.checked(CheckBox::gwYm)) number_pages(run);
+        run.dialog.set_progress(kProgressAfterPageNumbers);
         return substitute_notes(run);
     });
 }
