@@ -47,11 +47,13 @@ std::size_t last_written(const std::vector<TextParagraph>& paragraphs)
     return last;
 }
 
-// A sign-off from an earlier run: a date line last, after a line of text.
-bool ends_with_sign_off(const std::vector<TextParagraph>& paragraphs)
+// A sign-off from an earlier run (or typed by the user) ends with a date
+// line; the issuing organ's name is the line above it unless that is blank.
+std::optional<std::size_t> sign_off_date(const std::vector<TextParagraph>& paragraphs)
 {
     const std::size_t last = last_written(paragraphs);
-    return last >= 2 && is_date_line(paragraphs[last].text) && !is_blank(paragraphs[last - 1].text);
+    if (last >= 2 && is_date_line(paragraphs[last].text)) return last;
+    return std::nullopt;
 }
 
 // The edits that add or remove paragraphs, made before any format so that
@@ -83,9 +85,10 @@ std::vector<TextParagraph> edit_paragraphs(RunContext& run)
     }
 
     // The issuing organ and the date, after one empty line.
-    if (run.dialog.checked(CheckBox::gwLk) && !ends_with_sign_off(paragraphs)) {
+    if (run.dialog.checked(CheckBox::gwLk) && !sign_off_date(paragraphs)) {
         const std::string organ = utf8_of(trimmed(utf32_of(run.dialog.edit_text(Edit::gwFwjg))));
-        document->range()->insert_after("\r\r" + organ + "\r" + format_date(run.platform.today()));
+        const std::string organ_line = organ.empty() ? "" : organ + "\r";
+        document->range()->insert_after("\r\r" + organ_line + format_date(run.platform.today()));
         edited = true;
     }
 
@@ -225,23 +228,25 @@ void format_elements(RunContext& run, const std::vector<TextParagraph>& paragrap
         clear_first_line_indent(*format);
     }
 
-    std::optional<std::size_t> organ_line;
-    if (run.dialog.checked(CheckBox::gwLk) && ends_with_sign_off(paragraphs)) organ_line = last_written(paragraphs) - 1;
+    std::optional<std::size_t> date_line;
+    if (run.dialog.checked(CheckBox::gwLk)) date_line = sign_off_date(paragraphs);
+    const bool with_organ = date_line && !is_blank(paragraphs[*date_line - 1].text);
+    const std::optional<std::size_t> sign_off_start = with_organ ? std::optional(*date_line - 1) : date_line;
 
     std::vector<HeadingLevel> levels(paragraphs.size(), HeadingLevel::none);
     for (std::size_t i = 1; i < paragraphs.size(); ++i) levels[i] = heading_level(paragraphs[i].text);
     for (const Heading& heading : list_headings(run, paragraphs))
         if (levels[heading.paragraph] == HeadingLevel::none) levels[heading.paragraph] = heading.level;
     for (std::size_t i = 1; i < paragraphs.size(); ++i) {
-        const bool sign_off = organ_line && i >= *organ_line;
+        const bool sign_off = sign_off_start && i >= *sign_off_start;
         if (levels[i] != HeadingLevel::none && i != addressee && !sign_off) format_heading(run, paragraphs[i], levels[i]);
     }
 
-    if (organ_line) {
-        const TextParagraph& organ = paragraphs[*organ_line];
-        const TextParagraph& date = paragraphs[*organ_line + 1];
-        const SignOffIndents indents = sign_off_indents(organ.text, date.text);
-        place_sign_off_line(run, organ, indents.name);
+    if (date_line) {
+        const TextParagraph& organ = paragraphs[*date_line - 1];
+        const TextParagraph& date = paragraphs[*date_line];
+        const SignOffIndents indents = sign_off_indents(with_organ ? organ.text : U"", date.text);
+        if (with_organ) place_sign_off_line(run, organ, indents.name);
         place_sign_off_line(run, date, indents.date);
     }
     run.dialog.set_progress(kProgressAfterElements);

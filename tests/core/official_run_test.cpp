@@ -183,13 +183,14 @@ TEST_F(OfficialRun, LaysTheSampleDocumentOutToTheStandardOnceAndForAll)
     EXPECT_EQ(standin::render(model->active()), before);
 }
 
-TEST_F(OfficialRun, NamesEverySubstituteFontAndReadsListNumbering)
+TEST_F(OfficialRun, NamesSubstituteFontsReadsListNumberingAndDatesWithoutAnOrgan)
 {
     model->open(standin::load_listed_text(
         "通知\n各单位：\n[[一、]]总体要求\n[[（一）]]细化措施。各单位要抓好落实。\n1.5倍于去年。\n"));
     dialog.missing_fonts = {"方正小标宋简体", "楷体_GB2312"};
     dialog.fonts[typeset::FontCombo::gwBtFontName] = "华文中宋";
     dialog.fonts[typeset::FontCombo::gwEjFontName] = "楷体";
+    dialog.edits[typeset::Edit::gwFwjg] = "";
     run();
     ASSERT_EQ(dialog.messages.size(), 1u);
     EXPECT_EQ(dialog.messages[0].text, "自动排版完成。用时：2.531秒\n未安装方正小标宋简体，已用华文中宋\n未安装楷体_GB2312，已用楷体");
@@ -197,6 +198,14 @@ TEST_F(OfficialRun, NamesEverySubstituteFontAndReadsListNumbering)
     expect_heading(U"总体要求", 5, "黑体", 0);
     expect_heading(U"细化措施。", 5, "楷体", 0);
     expect_heading(U"1.5倍", 0, "仿宋_GB2312", 0);
+
+    // Without an organ's name the date alone, two characters in, once.
+    const auto count = paragraphs().size();
+    EXPECT_TRUE(paragraphs()[count - 2].text.empty());
+    EXPECT_EQ(paragraphs()[count - 1].text, U"2026年12月8日");
+    EXPECT_EQ(paragraphs()[count - 1].format.character_unit_right_indent, 2);
+    run();
+    EXPECT_EQ(paragraphs().size(), count);
 }
 
 TEST(OfficialText, ReadsHeadingsDatesAndSignOffWidths)
