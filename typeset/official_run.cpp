@@ -220,7 +220,9 @@ void format_elements(RunContext& run, const std::vector<TextParagraph>& paragrap
     std::size_t first_body = 1;
     while (first_body < paragraphs.size() && is_blank(paragraphs[first_body].text)) ++first_body;
     std::optional<std::size_t> addressee;
-    if (first_body < paragraphs.size() && ends_with_colon(paragraphs[first_body].text)) {
+    // A heading that ends with a colon is still a heading.
+    if (first_body < paragraphs.size() && ends_with_colon(paragraphs[first_body].text) &&
+        heading_level(paragraphs[first_body].text) == HeadingLevel::none) {
         addressee = first_body;
         const TextParagraph& line = paragraphs[first_body];
         const auto format = document->range(line.start, line.end_with_mark())->paragraph_format();
