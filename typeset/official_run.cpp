@@ -47,11 +47,13 @@ std::size_t last_written(const std::vector<TextParagraph>& paragraphs)
     return last;
 }
 
-// A sign-off from an earlier run: a date line last, after a line of text.
-bool ends_with_sign_off(const std::vector<TextParagraph>& paragraphs)
+// A sign-off from an earlier run (or typed by the user) ends with a date
+// line; the issuing organ's name is the line above it unless that is blank.
+std::optional<std::size_t> sign_off_date(const std::vector<TextParagraph>& paragraphs)
 {
     const std::size_t last = last_written(paragraphs);
-    return last >= 2 && is_date_line(paragraphs[last].text) && !is_blank(paragraphs[last - 1].text);
+    if (last >= 2 && is_date_line(paragraphs[last].text)) return last;
+    return std::nullopt;
 }
 
 // The edits that add or remove paragraphs, made before any format so that
@@ -83,9 +85,10 @@ std::vector<TextParagraph> edit_paragraphs(RunContext& run)
     }
 
     // The issuing organ and the date, after one empty line.
-    if (run.dialog.checked(CheckBox::gwLk) && !ends_with_sign_off(paragraphs)) {
+    if (run.dialog.checked(CheckBox::gwLk) && !sign_off_date(paragraphs)) {
         const std::string organ = utf8_of(trimmed(utf32_of(run.dialog.edit_text(Edit::gwFwjg))));
-        document->range()->insert_after("\r\r" + organ + "\r" + format_date(run.platform.today()));
+        const std::string organ_line = organ.empty() ? "" : organ + "\r";
+        document->range()->insert_after("\r\r" + organ_line + format_date(run.platform.today()));
         edited = true;
     }
 
@@ -125,7 +128,9 @@ void format_body(RunContext& run)
     const auto format = content->paragraph_format();
     format->set_alignment(word::wdAlignParagraphJustify);
     format->set_left_indent(0);
+    format->set_character_unit_left_indent(0);
     format->set_right_indent(0);
+    format->set_character_unit_right_indent(0);
     format->set_character_unit_first_line_indent(kBodyIndentCharacters);
     format->set_line_spacing_rule(word::wdLineSpaceExactly);
     format->set_line_spacing(run.number(Edit::gwZwLine));
@@ -142,6 +147,14 @@ void format_body(RunContext& run)
     font->set_size(run.size(SizeCombo::gwZwFontSize));
     font->set_bold(0);
     run.dialog.set_progress(kProgressAfterBody);
+}
+
+// Word keeps an indent in characters or in points, and one left over from
+// before may hold in either: both are cleared.
+void clear_first_line_indent(word::ParagraphFormat& format)
+{
+    format.set_first_line_indent(0);
+    format.set_character_unit_first_line_indent(0);
 }
 
 struct Heading {
@@ -184,7 +197,7 @@ void place_sign_off_line(RunContext& run, const TextParagraph& paragraph, float 
 {
     const auto format = run.word.WordDocument1->range(paragraph.start, paragraph.end_with_mark())->paragraph_format();
     format->set_alignment(word::wdAlignParagraphRight);
-    format->set_character_unit_first_line_indent(0);
+    clear_first_line_indent(*format);
     format->set_character_unit_right_indent(right_indent);
 }
 
@@ -201,37 +214,41 @@ void format_elements(RunContext& run, const std::vector<TextParagraph>& paragrap
         font->set_size(run.size(SizeCombo::gwBtFontSize));
         const auto format = range->paragraph_format();
         format->set_alignment(word::wdAlignParagraphCenter);
-        format->set_character_unit_first_line_indent(0);
+        clear_first_line_indent(*format);
     }
 
     std::size_t first_body = 1;
     while (first_body < paragraphs.size() && is_blank(paragraphs[first_body].text)) ++first_body;
     std::optional<std::size_t> addressee;
-    if (first_body < paragraphs.size() && ends_with_colon(paragraphs[first_body].text)) {
+    // A heading that ends with a colon is still a heading.
+    if (first_body < paragraphs.size() && ends_with_colon(paragraphs[first_body].text) &&
+        heading_level(paragraphs[first_body].text) == HeadingLevel::none) {
         addressee = first_body;
         const TextParagraph& line = paragraphs[first_body];
         const auto format = document->range(line.start, line.end_with_mark())->paragraph_format();
         format->set_alignment(word::wdAlignParagraphLeft);
-        format->set_character_unit_first_line_indent(0);
+        clear_first_line_indent(*format);
     }
 
-    std::optional<std::size_t> organ_line;
-    if (run.dialog.checked(CheckBox::gwLk) && ends_with_sign_off(paragraphs)) organ_line = last_written(paragraphs) - 1;
+    std::optional<std::size_t> date_line;
+    if (run.dialog.checked(CheckBox::gwLk)) date_line = sign_off_date(paragraphs);
+    const bool with_organ = date_line && !is_blank(paragraphs[*date_line - 1].text);
+    const std::optional<std::size_t> sign_off_start = with_organ ? std::optional(*date_line - 1) : date_line;
 
     std::vector<HeadingLevel> levels(paragraphs.size(), HeadingLevel::none);
     for (std::size_t i = 1; i < paragraphs.size(); ++i) levels[i] = heading_level(paragraphs[i].text);
     for (const Heading& heading : list_headings(run, paragraphs))
         if (levels[heading.paragraph] == HeadingLevel::none) levels[heading.paragraph] = heading.level;
     for (std::size_t i = 1; i < paragraphs.size(); ++i) {
-        const bool sign_off = organ_line && i >= *organ_line;
+        const bool sign_off = sign_off_start && i >= *sign_off_start;
         if (levels[i] != HeadingLevel::none && i != addressee && !sign_off) format_heading(run, paragraphs[i], levels[i]);
     }
 
-    if (organ_line) {
-        const TextParagraph& organ = paragraphs[*organ_line];
-        const TextParagraph& date = paragraphs[*organ_line + 1];
-        const SignOffIndents indents = sign_off_indents(organ.text, date.text);
-        place_sign_off_line(run, organ, indents.name);
+    if (date_line) {
+        const TextParagraph& organ = paragraphs[*date_line - 1];
+        const TextParagraph& date = paragraphs[*date_line];
+        const SignOffIndents indents = sign_off_indents(with_organ ? organ.text : U"", date.text);
+        if (with_organ) place_sign_off_line(run, organ, indents.name);
         place_sign_off_line(run, date, indents.date);
     }
     run.dialog.set_progress(kProgressAfterElements);
@@ -250,21 +267,16 @@ void number_pages(RunContext& run)
         font->set_name(kPageNumberFont);
         font->set_size(kPageNumberSize);
         const auto format = range->paragraph_format();
-        format->set_character_unit_first_line_indent(0);
-        if (odd) {
-            format->set_alignment(word::wdAlignParagraphRight);
-            format->set_character_unit_right_indent(kPageNumberIndentCharacters);
-        } else {
-            format->set_alignment(word::wdAlignParagraphLeft);
-            format->set_character_unit_left_indent(kPageNumberIndentCharacters);
-        }
+        clear_first_line_indent(*format);
+        format->set_alignment(odd ? word::wdAlignParagraphRight : word::wdAlignParagraphLeft);
+        format->set_character_unit_left_indent(odd ? 0 : kPageNumberIndentCharacters);
+        format->set_character_unit_right_indent(odd ? kPageNumberIndentCharacters : 0);
         // The new text takes the footer's format; the field goes in between
         // the dashes.
         range->set_text(kPageNumberFrame);
         range->set_range(kPageFieldPosition, kPageFieldPosition);
         range->fields()->add(*range, word::wdFieldPage);
     }
-    run.dialog.set_progress(kProgressAfterPageNumbers);
 }
 
 // "未安装方正小标宋简体，已用华文中宋" for every font that stands in for a
@@ -292,6 +304,7 @@ void typeset_official_document(Dialog& dialog, word::WordServers& word, Platform
         format_body(run);
         format_elements(run, paragraphs);
         if (run.dialog.checked(CheckBox::gwYm)) number_pages(run);
+        run.dialog.set_progress(kProgressAfterPageNumbers);
         return substitute_notes(run);
     });
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "tests/standin/dump.h"
 #include "tests/standin/in_memory_word.h"
@@ -71,6 +72,7 @@ protected:
 TEST_F(OfficialRun, LaysTheSampleDocumentOutToTheStandardOnceAndForAll)
 {
     model->open(standin::load_text(sample()));
+    const std::string before = standin::render(model->active());
     run();
     ASSERT_EQ(dialog.messages.size(), 1u);
     EXPECT_EQ(dialog.messages[0].text, "自动排版完成。用时：2.531秒");
@@ -176,20 +178,70 @@ TEST_F(OfficialRun, LaysTheSampleDocumentOutToTheStandardOnceAndForAll)
     run();
     EXPECT_EQ(standin::to_json(*model), first);
     EXPECT_EQ(model->active().undo_steps.size(), 1u);
+    // Ctrl+Z once in Word takes it all back, footers and page included.
+    EXPECT_TRUE(model->undo(model->active_document()));
+    EXPECT_EQ(standin::render(model->active()), before);
 }
 
-TEST_F(OfficialRun, NamesEverySubstituteFontAndReadsListNumbering)
+TEST_F(OfficialRun, NamesSubstituteFontsReadsListNumberingAndDatesWithoutAnOrgan)
 {
-    model->open(standin::load_listed_text("通知\n各单位：\n[[一、]]总体要求\n[[（一）]]细化措施。各单位要抓好落实。\n正文。\n"));
+    model->open(standin::load_listed_text(
+        "通知\n各单位：\n[[一、]]总体要求\n[[（一）]]细化措施。各单位要抓好落实。\n1.5倍于去年。\n"));
     dialog.missing_fonts = {"方正小标宋简体", "楷体_GB2312"};
     dialog.fonts[typeset::FontCombo::gwBtFontName] = "华文中宋";
     dialog.fonts[typeset::FontCombo::gwEjFontName] = "楷体";
+    dialog.edits[typeset::Edit::gwFwjg] = "";
     run();
     ASSERT_EQ(dialog.messages.size(), 1u);
     EXPECT_EQ(dialog.messages[0].text, "自动排版完成。用时：2.531秒\n未安装方正小标宋简体，已用华文中宋\n未安装楷体_GB2312，已用楷体");
     EXPECT_EQ(far_east(paragraphs()[0].chars[0]), "华文中宋");
     expect_heading(U"总体要求", 5, "黑体", 0);
     expect_heading(U"细化措施。", 5, "楷体", 0);
+    expect_heading(U"1.5倍", 0, "仿宋_GB2312", 0);
+
+    // Without an organ's name the date alone, two characters in, once.
+    const auto count = paragraphs().size();
+    EXPECT_TRUE(paragraphs()[count - 2].text.empty());
+    EXPECT_EQ(paragraphs()[count - 1].text, U"2026年12月8日");
+    EXPECT_EQ(paragraphs()[count - 1].format.character_unit_right_indent, 2);
+    run();
+    EXPECT_EQ(paragraphs().size(), count);
+}
+
+TEST(OfficialText, ReadsHeadingsDatesAndSignOffWidths)
+{
+    using typeset::HeadingLevel;
+    const std::pair<std::u32string, HeadingLevel> levels[] = {
+        {U"一、总体要求", HeadingLevel::one},       {U"十二、其他", HeadingLevel::one},
+        {U"\u3000\u3000三、保障", HeadingLevel::one}, {U"一是加强领导", HeadingLevel::none},
+        {U"（一）工作目标", HeadingLevel::two},     {U"(十)其他", HeadingLevel::two},
+        {U"（一工作", HeadingLevel::none},          {U"1.时间安排", HeadingLevel::three},
+        {U"12．分工", HeadingLevel::three},         {U"１．全角数字", HeadingLevel::three},
+        {U"1.5倍", HeadingLevel::none},             {U"2027年工作", HeadingLevel::none},
+        {U"（1）第一阶段", HeadingLevel::four},     {U"(12)其他", HeadingLevel::four},
+        {U"", HeadingLevel::none},
+    };
+    for (const auto& [text, level] : levels) EXPECT_EQ(typeset::heading_level(text), level) << standin::encode_utf8(text);
+
+    const auto paragraphs = typeset::split_paragraphs("标题\r一、要求。正文。\r（一）目标。\r");
+    ASSERT_EQ(paragraphs.size(), 3u);
+    EXPECT_EQ(paragraphs[1].start, 3);
+    EXPECT_EQ(typeset::heading_extent(paragraphs[1]), 5);   // up to the first "。"
+    EXPECT_EQ(typeset::heading_extent(paragraphs[2]), 7);   // the whole paragraph and its mark
+
+    EXPECT_TRUE(typeset::is_date_line(U"2026年12月8日"));
+    EXPECT_TRUE(typeset::is_date_line(U" 2027年1月5日 "));
+    EXPECT_FALSE(typeset::is_date_line(U"2027年1月10日至1月25日"));
+    EXPECT_FALSE(typeset::is_date_line(U"20271年1月5日"));
+
+    // A long name: two characters from the edge, the date under its third
+    // character; a short one: the date two from the edge, the name moved.
+    const auto long_name = typeset::sign_off_indents(U"某某市人民政府办公室", U"2026年12月8日");
+    EXPECT_EQ(long_name.name, 2);
+    EXPECT_EQ(long_name.date, 3.5f);
+    const auto short_name = typeset::sign_off_indents(U"某某局", U"2026年12月8日");
+    EXPECT_EQ(short_name.date, 2);
+    EXPECT_EQ(short_name.name, 7.5f);
 }
 
 TEST_F(OfficialRun, AFailureAtAnyCallHandsTheDocumentBack)

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "tests/standin/dump.h"
 #include "tests/standin/in_memory_word.h"
 #include "tests/standin/model.h"
 #include "tests/standin/utf8.h"
@@ -42,6 +43,53 @@ std::string repeat(const std::string& piece, int times)
     std::string out;
     for (int i = 0; i < times; ++i) out += piece;
     return out;
+}
+
+// What the official-document run relies on: fonts for Latin and Chinese
+// text apart, indents kept in characters or in points, footers with fields,
+// list strings, and all of it taken back by one undo.
+TEST(OfficialMembers, KeepWhatWordKeepsAndUndoTakesItBack)
+{
+    auto model = std::make_shared<WordModel>();
+    model->open(standin::load_listed_text("[[一、]]要求\n正文\n"));
+    const auto app = standin::connect(model);
+    model->start_custom_record("自动排版");
+    const auto document = app->active_document();
+    const auto range = document->range(0, 3);
+    range->font()->set_name("宋体");
+    range->font()->set_name("Times New Roman");  // Chinese text keeps 宋体
+    EXPECT_EQ(model->active().paragraphs[0].chars[0], (CharFormat{"Times New Roman", 10.5f, 0, "宋体"}));
+    range->font()->set_name_far_east("黑体");
+    range->font()->set_name("仿宋");  // an East Asian font is both
+    EXPECT_EQ(model->active().paragraphs[0].chars[0], (CharFormat{"仿宋", 10.5f, 0}));
+
+    const auto format = range->paragraph_format();
+    format->set_first_line_indent(28);
+    format->set_character_unit_first_line_indent(2);
+    EXPECT_EQ(model->active().paragraphs[0].format.first_line_indent, 0);
+    EXPECT_EQ(model->active().paragraphs[0].format.character_unit_first_line_indent, 2);
+    format->set_right_indent(10);
+    EXPECT_EQ(model->active().paragraphs[0].format.character_unit_right_indent, 0);
+
+    const auto items = document->list_paragraphs();
+    ASSERT_EQ(items->count(), 1);
+    EXPECT_EQ(items->item(1)->range()->list_format()->list_string(), "一、");
+    EXPECT_EQ(document->range(3, 5)->list_format()->list_string(), "");
+
+    const auto footer = document->sections()->item(1)->footers()->item(word::wdHeaderFooterEvenPages)->range();
+    footer->set_text("旧页码");
+    footer->set_text("[]");  // replaces, never adds
+    footer->set_range(1, 1);
+    footer->fields()->add(*footer, word::wdFieldPage);
+    const std::string shown = standin::render(model->active());
+    EXPECT_NE(shown.find("section 1 footer even_pages: left\n  [Times New Roman 10.5][{PAGE}]¶"), std::string::npos)
+        << shown;
+    EXPECT_THROW(document->sections()->item(2), word::EOleException);
+
+    document->page_setup()->set_paper_size(word::wdPaperA4);
+    model->end_custom_record();
+    ASSERT_TRUE(model->undo(model->active_document()));
+    EXPECT_EQ(standin::render(model->active()), standin::render(standin::load_listed_text("[[一、]]要求\n正文\n")));
 }
 
 TEST(CharactersCount, OfAnEmptyParagraphIsOneForItsMark)
