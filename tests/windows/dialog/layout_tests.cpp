@@ -244,6 +244,12 @@ TEST_F(SecondPage, ShowsItsControlsWholeWhenItsTabIsSelected)
     EXPECT_EQ(form->font_name(typeset::FontCombo::gwBtFontName), "方正小标宋简体");
     EXPECT_EQ(form->font_name(typeset::FontCombo::gwXwFontName), "Times New Roman");
     EXPECT_EQ(to_utf8(window_text(form->control("gwBtFontNote"))), "");
+    // One run at a time: a run disables both pages' buttons.
+    form->set_button_enabled(false);
+    EXPECT_FALSE(IsWindowEnabled(form->control("RzButton2")));
+    EXPECT_FALSE(IsWindowEnabled(form->control("RzButton3")));
+    form->set_button_enabled(true);
+    EXPECT_TRUE(IsWindowEnabled(form->control("RzButton3")));
 }
 
 TEST_F(Layout, TheCreditsLabelHasThreeLinesInBold13Pixels)
