@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "dialog/font_chains.h"
+#include "platform/utf8.h"
 #include "typeset/numbers.h"
 #include "typeset/official_text.h"
 #include "typeset/run_frame.h"
@@ -86,7 +87,7 @@ std::vector<TextParagraph> edit_paragraphs(RunContext& run)
 
     // The issuing organ and the date, after one empty line.
     if (run.dialog.checked(CheckBox::gwLk) && !sign_off_date(paragraphs)) {
-        const std::string organ = utf8_of(trimmed(utf32_of(run.dialog.edit_text(Edit::gwFwjg))));
+        const std::string organ = platform::encode_utf8(trimmed(platform::decode_utf8(run.dialog.edit_text(Edit::gwFwjg))));
         const std::string organ_line = organ.empty() ? "" : organ + "\r";
         document->range()->insert_after("\r\r" + organ_line + format_date(run.platform.today()));
         edited = true;
@@ -170,7 +171,7 @@ std::vector<Heading> list_headings(RunContext& run, const std::vector<TextParagr
     const auto count = items->count();
     for (std::int32_t i = 1; i <= count; ++i) {
         const auto range = items->item(i)->range();
-        const HeadingLevel level = heading_level(utf32_of(range->list_format()->list_string()));
+        const HeadingLevel level = heading_level(platform::decode_utf8(range->list_format()->list_string()));
         if (level == HeadingLevel::none) continue;
         const std::int32_t start = range->start();
         const auto found = std::lower_bound(paragraphs.begin(), paragraphs.end(), start,

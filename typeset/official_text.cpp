@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/utf8.h"
+
 namespace typeset {
 
 namespace {
@@ -31,15 +33,6 @@ std::size_t skip(std::u32string_view text, std::size_t at, Predicate predicate)
     return at;
 }
 
-void append_code_point(std::u32string& out, std::string_view utf8, std::size_t& i)
-{
-    const auto byte = static_cast<unsigned char>(utf8[i]);
-    int extra = byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : byte >= 0xC0 ? 1 : 0;
-    char32_t c = extra == 3 ? byte & 0x07 : extra == 2 ? byte & 0x0F : extra == 1 ? byte & 0x1F : byte;
-    ++i;
-    for (; extra > 0 && i < utf8.size(); --extra, ++i) c = (c << 6) | (static_cast<unsigned char>(utf8[i]) & 0x3F);
-    out.push_back(c);
-}
 
 }  // namespace
 
@@ -50,40 +43,11 @@ std::int32_t utf16_length(std::u32string_view text)
     return units;
 }
 
-std::u32string utf32_of(std::string_view utf8)
-{
-    std::u32string text;
-    text.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) append_code_point(text, utf8, i);
-    return text;
-}
 
-std::string utf8_of(std::u32string_view text)
-{
-    std::string out;
-    for (const char32_t c : text) {
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else if (c < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-    return out;
-}
 
 std::vector<TextParagraph> split_paragraphs(std::string_view utf8)
 {
-    const std::u32string text = utf32_of(utf8);
+    const std::u32string text = platform::decode_utf8(utf8);
 
     std::vector<TextParagraph> paragraphs;
     std::int32_t position = 0;

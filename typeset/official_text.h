@@ -26,8 +26,6 @@ struct TextParagraph {
 std::vector<TextParagraph> split_paragraphs(std::string_view utf8);
 
 std::int32_t utf16_length(std::u32string_view text);
-std::u32string utf32_of(std::string_view utf8);
-std::string utf8_of(std::u32string_view text);
 
 // Nothing but spaces (half- or full-width) and tabs.
 bool is_blank(std::u32string_view text);

@@ -12,7 +12,7 @@
 #include "tests/standin/dump.h"
 #include "tests/standin/in_memory_word.h"
 #include "tests/standin/model.h"
-#include "tests/standin/utf8.h"
+#include "platform/utf8.h"
 #include "tests/support/fake_dialog.h"
 #include "typeset/official_run.h"
 #include "typeset/official_text.h"
@@ -54,7 +54,7 @@ protected:
     {
         for (const ParagraphState& paragraph : paragraphs())
             if (paragraph.text.starts_with(text)) return paragraph;
-        throw std::runtime_error("no paragraph starts with " + standin::encode_utf8(text));
+        throw std::runtime_error("no paragraph starts with " + platform::encode_utf8(text));
     }
     // The characters before `length` in the East Asian font and boldness
     // given, the rest (and the mark) in the body's.
@@ -63,8 +63,8 @@ protected:
         const ParagraphState& paragraph = starting(start);
         for (std::size_t i = 0; i < paragraph.chars.size(); ++i) {
             const bool heading = i < length;
-            EXPECT_EQ(far_east(paragraph.chars[i]), heading ? font : "仿宋_GB2312") << standin::encode_utf8(start) << i;
-            EXPECT_EQ(paragraph.chars[i].bold, heading ? bold : 0) << standin::encode_utf8(start) << i;
+            EXPECT_EQ(far_east(paragraph.chars[i]), heading ? font : "仿宋_GB2312") << platform::encode_utf8(start) << i;
+            EXPECT_EQ(paragraph.chars[i].bold, heading ? bold : 0) << platform::encode_utf8(start) << i;
         }
     }
 };
@@ -221,7 +221,7 @@ TEST(OfficialText, ReadsHeadingsDatesAndSignOffWidths)
         {U"（1）第一阶段", HeadingLevel::four},     {U"(12)其他", HeadingLevel::four},
         {U"", HeadingLevel::none},
     };
-    for (const auto& [text, level] : levels) EXPECT_EQ(typeset::heading_level(text), level) << standin::encode_utf8(text);
+    for (const auto& [text, level] : levels) EXPECT_EQ(typeset::heading_level(text), level) << platform::encode_utf8(text);
 
     const auto paragraphs = typeset::split_paragraphs("标题\r一、要求。正文。\r（一）目标。\r");
     ASSERT_EQ(paragraphs.size(), 3u);

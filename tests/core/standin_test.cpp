@@ -7,7 +7,7 @@
 #include "tests/standin/dump.h"
 #include "tests/standin/in_memory_word.h"
 #include "tests/standin/model.h"
-#include "tests/standin/utf8.h"
+#include "platform/utf8.h"
 #include "word/errors.h"
 
 namespace {
@@ -24,7 +24,7 @@ struct OpenWord {
     }
 
     DocumentState& document() { return model->active(); }
-    std::string text_of(std::size_t paragraph) { return standin::encode_utf8(document().paragraphs[paragraph].text); }
+    std::string text_of(std::size_t paragraph) { return platform::encode_utf8(document().paragraphs[paragraph].text); }
     std::int32_t characters_of(std::int32_t index)
     {
         return app->active_document()->paragraphs()->item(index)->range()->characters()->count();
@@ -635,10 +635,10 @@ TEST(LoadText, MakesOneParagraphPerLine)
 {
     const DocumentState document = standin::load_text("标题\r\n\nend");
     ASSERT_EQ(document.paragraphs.size(), 3u);
-    EXPECT_EQ(standin::encode_utf8(document.paragraphs[0].text), "标题");
+    EXPECT_EQ(platform::encode_utf8(document.paragraphs[0].text), "标题");
     EXPECT_EQ(document.paragraphs[0].chars.size(), 3u);
-    EXPECT_EQ(standin::encode_utf8(document.paragraphs[1].text), "");
-    EXPECT_EQ(standin::encode_utf8(document.paragraphs[2].text), "end");
+    EXPECT_EQ(platform::encode_utf8(document.paragraphs[1].text), "");
+    EXPECT_EQ(platform::encode_utf8(document.paragraphs[2].text), "end");
 }
 
 TEST(LoadText, AFinalLineEndAddsNoEmptyParagraph)

@@ -7,7 +7,7 @@
 
 #include "tests/standin/in_memory_word.h"
 #include "tests/standin/model.h"
-#include "tests/standin/utf8.h"
+#include "platform/utf8.h"
 #include "tests/support/fake_dialog.h"
 #include "typeset/numbers.h"
 #include "typeset/run.h"
@@ -64,7 +64,7 @@ protected:
     DocumentState& document() { return model->active(); }
     std::size_t paragraphs() { return document().paragraphs.size(); }
     const standin::ParagraphState& paragraph(std::size_t index) { return document().paragraphs.at(index); }
-    std::string text(std::size_t index) { return standin::encode_utf8(paragraph(index).text); }
+    std::string text(std::size_t index) { return platform::encode_utf8(paragraph(index).text); }
     const standin::CharFormat& char_format(std::size_t paragraph_index, std::size_t char_index)
     {
         return paragraph(paragraph_index).chars.at(char_index);

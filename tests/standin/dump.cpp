@@ -6,7 +6,7 @@
 
 #include "tests/standin/model.h"
 #include "tests/standin/story.h"
-#include "tests/standin/utf8.h"
+#include "platform/utf8.h"
 #include "word/object_model.h"
 
 namespace standin {
@@ -77,7 +77,7 @@ std::string display(std::u32string_view text)
             const auto type = static_cast<std::int32_t>(c - kFieldCharacterBase);
             shown += type == word::wdFieldPage ? "{PAGE}" : "{FIELD " + std::to_string(type) + "}";
         } else {
-            append_utf8(shown, c);
+            platform::append_utf8(shown, c);
         }
     }
     return shown;

@@ -6,7 +6,7 @@
 
 #include "tests/standin/layout.h"
 #include "tests/standin/story.h"
-#include "tests/standin/utf8.h"
+#include "platform/utf8.h"
 #include "word/object_model.h"
 
 namespace standin {
@@ -356,7 +356,7 @@ std::string WordModel::range_text(const RangeRef& range)
     for (const ParagraphState& paragraph : found.paragraphs) {
         for (std::size_t i = 0; i <= paragraph.text.size(); ++i, ++position) {
             if (position < span.start || position >= span.end) continue;
-            append_utf8(text, i < paragraph.text.size() ? paragraph.text[i] : U'\r');
+            platform::append_utf8(text, i < paragraph.text.size() ? paragraph.text[i] : U'\r');
         }
     }
     return text;
@@ -415,7 +415,7 @@ void WordModel::insert_after(const RangeRef& range, std::string_view utf8)
     Story& found = story(range);
     // Text cannot follow the final mark; it goes in front of it.
     const std::int32_t end = std::min(clamp_span(found, range).end, story_length(found) - 1);
-    insert(found, end, decode_utf8(utf8));
+    insert(found, end, platform::decode_utf8(utf8));
 }
 
 RangeRef WordModel::set_text(const RangeRef& range, std::string_view utf8)
@@ -423,7 +423,7 @@ RangeRef WordModel::set_text(const RangeRef& range, std::string_view utf8)
     Story& found = story(range);
     const Span span = clamp_span(found, range);
     erase(found, span.start, span.end);
-    const std::u32string text = decode_utf8(utf8);
+    const std::u32string text = platform::decode_utf8(utf8);
     const std::int32_t start = std::min(span.start, story_length(found) - 1);
     insert(found, start, text);
     return {range.document, start, start + static_cast<std::int32_t>(text.size()), range.story};

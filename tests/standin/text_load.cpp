@@ -1,13 +1,13 @@
 #include "tests/standin/text_load.h"
 
-#include "tests/standin/utf8.h"
+#include "platform/utf8.h"
 
 namespace standin {
 
 DocumentState load_text(std::string_view utf8)
 {
     DocumentState document;
-    const std::u32string text = decode_utf8(utf8);
+    const std::u32string text = platform::decode_utf8(utf8);
     ParagraphState current;
     auto finish_paragraph = [&] {
         current.chars.assign(current.text.size() + 1, CharFormat{});
@@ -34,7 +34,7 @@ DocumentState load_listed_text(std::string_view utf8)
         if (!paragraph.text.starts_with(U"[[")) continue;
         const std::size_t close = paragraph.text.find(U"]]", 2);
         if (close == std::u32string::npos) continue;
-        paragraph.list_string = encode_utf8(paragraph.text.substr(2, close - 2));
+        paragraph.list_string = platform::encode_utf8(paragraph.text.substr(2, close - 2));
         paragraph.text.erase(0, close + 2);
         paragraph.chars.resize(paragraph.text.size() + 1);
     }

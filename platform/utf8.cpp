@@ -1,6 +1,6 @@
-#include "tests/standin/utf8.h"
+#include "platform/utf8.h"
 
-namespace standin {
+namespace platform {
 
 namespace {
 
@@ -85,4 +85,4 @@ std::string encode_utf8(std::u32string_view text)
     return out;
 }
 
-}  // namespace standin
+}  // namespace platform
