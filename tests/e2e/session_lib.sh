@@ -98,17 +98,25 @@ standin_register() {
 
 # standin_start DOCUMENT: a running stand-in Word holding that text file.
 standin_start() {
-    # Stand-ins of an earlier test may still be on their way out; one started
-    # among them can fail to register its classes.
-    local waited=0
-    while pgrep -f 'standin_word\.exe' >/dev/null && [ $waited -lt 300 ]; do
-        sleep 0.1
-        waited=$((waited + 1))
+    local attempt waited
+    for attempt in 1 2; do
+        # Stand-ins of an earlier test may still be on their way out; one
+        # started among them can fail to register its classes, so a second
+        # attempt waits for them again.
+        waited=0
+        while pgrep -f 'standin_word\.exe' >/dev/null && [ $waited -lt 300 ]; do
+            sleep 0.1
+            waited=$((waited + 1))
+        done
+        "$WINE" "$standin_exe" --document "$(winpath "$1")" --idle-exit "${E2E_STANDIN_IDLE:-120}" \
+            </dev/null >/dev/null 2>&1 &
+        standin_pid=$!
+        probe standin-wait 20000 && return 0
+        say "the stand-in Word did not start (attempt $attempt): $seen"
+        kill "$standin_pid" 2>/dev/null
+        pkill -f 'standin_word\.exe' 2>/dev/null
     done
-    "$WINE" "$standin_exe" --document "$(winpath "$1")" --idle-exit "${E2E_STANDIN_IDLE:-120}" \
-        </dev/null >/dev/null 2>&1 &
-    standin_pid=$!
-    probe standin-wait 20000 || abort "the stand-in Word did not start"
+    abort "the stand-in Word did not start"
 }
 
 standin_quit() {
