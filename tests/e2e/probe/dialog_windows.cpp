@@ -107,21 +107,6 @@ BOOL CALLBACK match_form(HWND window, LPARAM search)
     return TRUE;
 }
 
-struct BoxSearch {
-    DWORD process;
-    std::vector<HWND> boxes;
-};
-
-BOOL CALLBACK match_box(HWND window, LPARAM search)
-{
-    auto& boxes = *reinterpret_cast<BoxSearch*>(search);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (IsWindowVisible(window) && class_of(window) == L"#32770" && (boxes.process == 0 || process == boxes.process))
-        boxes.boxes.push_back(window);
-    return TRUE;
-}
-
 struct TopLevelSearch {
     DWORD process;
     std::vector<HWND> windows;
@@ -313,10 +298,9 @@ std::vector<SeenWindow> find_controls(HWND form)
 
 std::vector<SeenBox> find_boxes(DWORD process)
 {
-    BoxSearch search{process, {}};
-    EnumWindows(match_box, reinterpret_cast<LPARAM>(&search));
     std::vector<SeenBox> boxes;
-    for (HWND window : search.boxes) boxes.push_back(read_box(window));
+    for (HWND window : top_levels_of(process))
+        if (class_of(window) == L"#32770") boxes.push_back(read_box(window));
     return boxes;
 }
 
