@@ -16,6 +16,7 @@
 #include "tests/standin/in_memory_word.h"
 #include "tests/standin/model.h"
 #include "tests/support/fake_dialog.h"
+#include "typeset/official_run.h"
 #include "typeset/run.h"
 
 namespace {
@@ -43,6 +44,8 @@ struct Font : word::Font, Counted {
     void set_name(const std::string&) override { ++c.calls; }
     void set_bold(std::int32_t) override { ++c.calls; }
     void set_name_far_east(const std::string&) override { ++c.calls; }
+    void set_color(std::int32_t) override { ++c.calls; }
+    void set_underline(std::int32_t) override { ++c.calls; }
 };
 
 struct ParagraphFormat : word::ParagraphFormat, Counted {
@@ -80,13 +83,21 @@ struct ListFormat : word::ListFormat, Counted {
     Counter& c;
     explicit ListFormat(Counter& counter) : Counted(counter), c(counter) {}
     std::string list_string() override { return ++c.calls, ""; }
+    void remove_numbers() override { ++c.calls; }
+};
+
+struct TextRetrievalMode : word::TextRetrievalMode, Counted {
+    Counter& c;
+    explicit TextRetrievalMode(Counter& counter) : Counted(counter), c(counter) {}
+    void set_include_field_codes(bool) override { ++c.calls; }
+    void set_include_hidden_text(bool) override { ++c.calls; }
 };
 
 struct Range : word::Range, Counted {
     Counter& c;
     explicit Range(Counter& counter) : Counted(counter), c(counter) {}
     std::int32_t start() override { return ++c.calls, 0; }
-    std::int32_t end() override { return ++c.calls, 2 * kParagraphs; }
+    std::int32_t end() override { return ++c.calls, 2; }
     std::string text() override { return ++c.calls, "x\r"; }
     std::unique_ptr<word::Characters> characters() override { return ++c.calls, std::make_unique<Characters>(c); }
     std::unique_ptr<word::ParagraphFormat> paragraph_format() override
@@ -101,6 +112,11 @@ struct Range : word::Range, Counted {
     void set_range(std::int32_t, std::int32_t) override { ++c.calls; }
     std::unique_ptr<word::Fields> fields() override { return ++c.calls, std::make_unique<Fields>(c); }
     std::unique_ptr<word::ListFormat> list_format() override { return ++c.calls, std::make_unique<ListFormat>(c); }
+    std::unique_ptr<word::TextRetrievalMode> text_retrieval_mode() override
+    {
+        return ++c.calls, std::make_unique<TextRetrievalMode>(c);
+    }
+    void set_highlight_color_index(std::int32_t) override { ++c.calls; }
 };
 
 struct Paragraph : word::Paragraph, Counted {
@@ -144,6 +160,7 @@ struct HeaderFooter : word::HeaderFooter, Counted {
     Counter& c;
     explicit HeaderFooter(Counter& counter) : Counted(counter), c(counter) {}
     std::unique_ptr<word::Range> range() override { return ++c.calls, std::make_unique<Range>(c); }
+    bool link_to_previous() override { return ++c.calls, false; }
 };
 
 struct HeadersFooters : word::HeadersFooters, Counted {
@@ -159,12 +176,27 @@ struct Section : word::Section, Counted {
     Counter& c;
     explicit Section(Counter& counter) : Counted(counter), c(counter) {}
     std::unique_ptr<word::HeadersFooters> footers() override { return ++c.calls, std::make_unique<HeadersFooters>(c); }
+    std::unique_ptr<word::Range> range() override { return ++c.calls, std::make_unique<Range>(c); }
 };
 
 struct Sections : word::Sections, Counted {
     Counter& c;
     explicit Sections(Counter& counter) : Counted(counter), c(counter) {}
+    std::int32_t count() override { return ++c.calls, 1; }
     std::unique_ptr<word::Section> item(std::int32_t) override { return ++c.calls, std::make_unique<Section>(c); }
+};
+
+struct Table : word::Table, Counted {
+    Counter& c;
+    explicit Table(Counter& counter) : Counted(counter), c(counter) {}
+    std::unique_ptr<word::Range> range() override { return ++c.calls, std::make_unique<Range>(c); }
+};
+
+struct Tables : word::Tables, Counted {
+    Counter& c;
+    explicit Tables(Counter& counter) : Counted(counter), c(counter) {}
+    std::int32_t count() override { return ++c.calls, 0; }
+    std::unique_ptr<word::Table> item(std::int32_t) override { return ++c.calls, std::make_unique<Table>(c); }
 };
 
 struct ListParagraphs : word::ListParagraphs, Counted {
@@ -210,6 +242,7 @@ struct Document : word::Document, Counted {
     {
         return ++c.calls, std::make_unique<ListParagraphs>(c);
     }
+    std::unique_ptr<word::Tables> tables() override { return ++c.calls, std::make_unique<Tables>(c); }
 };
 
 struct UndoRecord : word::UndoRecord, Counted {
@@ -239,6 +272,43 @@ std::string report()
     std::string text = "关于年度工作情况的报告\n各科室：\n";
     for (int i = 2; i < kParagraphs; ++i) text += "本段是报告的第" + std::to_string(i) + "段，记述有关情况。\n";
     return text;
+}
+
+// The same report with tables and fields among its paragraphs, in the
+// stand-in's document format: each table two rows of two cells, each field
+// a DATE field.
+std::string rich_report(int tables, int fields)
+{
+    std::string text = "关于年度工作情况的报告\n各科室：\n";
+    const int body = kParagraphs - 2 - tables * 6;
+    for (int i = 0; i < body; ++i) {
+        text += "本段是报告的第" + std::to_string(i + 3) + "段";
+        if (i < fields) text += "，截至{{ DATE \\@ \"yyyy年M月d日\" |2026年12月8日}}";
+        text += "，记述有关情况。\n";
+        if (tables > 0 && i % std::max(1, body / tables) == 0 && i / std::max(1, body / tables) < tables)
+            text += "|项目|数量|\n|纸张|300|\n";
+    }
+    return text;
+}
+
+// Member calls of one run of each page on a document in the stand-in's
+// document format.
+void print_member_calls(const char* what, const std::string& document)
+{
+    std::size_t calls[2];
+    for (int page = 0; page < 2; ++page) {
+        auto model = std::make_shared<standin::WordModel>();
+        model->open(standin::load_listed_text(document));
+        testing_support::FakeDialog dialog;
+        testing_support::FakePlatform platform;
+        word::WordServers servers{[&] { return standin::connect(model); }};
+        if (page == 0)
+            typeset::typeset_active_document(dialog, servers, platform);
+        else
+            typeset::typeset_official_document(dialog, servers, platform);
+        calls[page] = model->call_count();
+    }
+    std::printf("member calls, %-22s first page %zu, official page %zu\n", what, calls[0], calls[1]);
 }
 
 template <class Connector>
@@ -281,5 +351,7 @@ int main(int argc, char** argv)
                 with_standin * 1e6 / kParagraphs);
     std::printf("engine alone (null Word):      %.3f s, %.3f us per paragraph\n", engine,
                 engine * 1e6 / kParagraphs);
+    print_member_calls("plain:", rich_report(0, 0));
+    print_member_calls("20 tables, 50 fields:", rich_report(20, 50));
     return 0;
 }

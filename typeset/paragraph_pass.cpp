@@ -8,12 +8,17 @@ inline constexpr float kFirstLineIndent = 28.346f;
 
 }  // namespace
 
-void remove_trailing_blanks(RunContext& run)
+void remove_trailing_blanks(RunContext& run, const DocumentMap& map)
 {
-    const auto paragraphs = run.word.WordDocument1->paragraphs();
     // Deleting an empty last paragraph joins it to the one before, which is
-    // then the last: the document never has to be walked from its start.
-    for (auto left = paragraphs->count(); left >= 1; --left) {
+    // then the last: the document never has to be walked from its start. A
+    // table's last mark or a section break before the blanks cannot join,
+    // so the final blank then stays.
+    const std::size_t written = map.last_written();
+    std::size_t removable = map.paragraphs.size() - 1 - written;
+    if (removable > 0 && map.keeps_mark(written)) --removable;
+    const auto paragraphs = run.word.WordDocument1->paragraphs();
+    for (std::size_t left = removable; left >= 1; --left) {
         const auto last = paragraphs->last()->range();
         if (last->characters()->count() > 1) break;
         last->delete_text(word::wdCharacter, 1);
@@ -21,7 +26,7 @@ void remove_trailing_blanks(RunContext& run)
     run.dialog.set_progress(kProgressAfterBlanks);
 }
 
-void paragraph_pass(RunContext& run)
+void paragraph_pass(RunContext& run, const DocumentMap& map)
 {
     auto& document = run.word.WordDocument1;
     const auto paragraphs = document->paragraphs();
@@ -37,7 +42,8 @@ void paragraph_pass(RunContext& run)
     if (count >= 3 && run.dialog.checked(CheckBox::DuanQian)) {
         const auto start = paragraphs->item(3)->range()->start();
         const auto end = document->content()->end();
-        document->range(start, end)->paragraph_format()->set_first_line_indent(kFirstLineIndent);
+        for (const Span& part : map.outside_tables(start, end))
+            document->range(part.start, part.end)->paragraph_format()->set_first_line_indent(kFirstLineIndent);
     }
     run.dialog.set_progress(kProgressAfterPass);
 }

@@ -6,6 +6,7 @@
 #include "typeset/run_frame.h"
 
 #include "typeset/numbers.h"
+#include "typeset/pictures.h"
 #include "typeset/stages.h"
 #include "word/errors.h"
 
@@ -139,12 +140,16 @@ void run_in_frame(Dialog& dialog, word::WordServers& word, Platform& platform, c
 void typeset_active_document(Dialog& dialog, word::WordServers& word, Platform& platform)
 {
     run_in_frame(dialog, word, platform, [](RunContext& run) {
-        format_document(run);
-        if (run.dialog.checked(CheckBox::wbkh)) remove_trailing_blanks(run);
-        paragraph_pass(run);
+        const DocumentMap map = read_document_map(run);
+        Notes notes;
+        format_document(run, map);
+        if (run.dialog.checked(CheckBox::wbkh)) remove_trailing_blanks(run, map);
+        paragraph_pass(run, map);
+        // The blanks removed were after every picture: their places stand.
+        keep_pictures_whole(run, map, notes);
         append_sign_off(run);
         if (run.dialog.checked(CheckBox::zhyh)) align_closing_lines(run);
-        return std::vector<std::string>{};
+        return notes;
     });
 }
 

@@ -1,3 +1,4 @@
+#include "typeset/new_paragraphs.h"
 #include "typeset/numbers.h"
 #include "typeset/stages.h"
 
@@ -32,6 +33,7 @@ void append_sign_off(RunContext& run)
 {
     if (run.dialog.checked(CheckBox::tshr) && !ends_with_sign_off(run)) {
         auto& document = run.word.WordDocument1;
+        const std::int32_t end = document->range()->end();
         run.word.WordApplication1->selection()->end_key(word::wdStory, word::wdMove);
         for (int i = 0; i < 4; ++i) document->range()->insert_paragraph_after();
         document->range()->insert_after(kReviewerAndDrafter);
@@ -39,6 +41,7 @@ void append_sign_off(RunContext& run)
         document->range()->insert_after(kDepartmentPlaceholder);
         document->range()->insert_paragraph_after();
         document->range()->insert_after(format_date(run.platform.today()));
+        make_plain(run, {end, document->range()->end()});
 
         align_closing_lines(run);
     }

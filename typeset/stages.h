@@ -8,6 +8,7 @@
 #include <string>
 
 #include "typeset/dialog.h"
+#include "typeset/document_map.h"
 #include "typeset/platform.h"
 #include "word/components.h"
 
@@ -32,18 +33,20 @@ inline constexpr std::int16_t kProgressAfterPass = 75;
 inline constexpr std::int16_t kProgressAfterSignOff = 100;
 
 // Selects the whole document and gives it the body's paragraph format and
-// font and the page margins, then the first line the title font.
-void format_document(RunContext& run);
+// font and the page margins, then the first line the title font. Tables keep
+// their paragraphs' format and their text's size: only the font reaches them.
+void format_document(RunContext& run, const DocumentMap& map);
 
-// Deletes the empty paragraphs at the end of the document.
-void remove_trailing_blanks(RunContext& run);
+// Deletes the empty paragraphs at the end of the document; a table's or a
+// section's end before them stays.
+void remove_trailing_blanks(RunContext& run, const DocumentMap& map);
 
 // Centres the title paragraph with its spacing and indents the paragraphs
-// from the third on.
-void paragraph_pass(RunContext& run);
+// from the third on, tables left out.
+void paragraph_pass(RunContext& run, const DocumentMap& map);
 
 // Appends the reviewer, drafter and date lines unless the document already
-// ends with them.
+// ends with them, as plain paragraphs of their own.
 void append_sign_off(RunContext& run);
 
 // Right-aligns the last two paragraphs (the last one, in a one-paragraph

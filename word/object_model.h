@@ -35,6 +35,14 @@ inline constexpr std::int32_t wdHeaderFooterFirstPage = 2;
 inline constexpr std::int32_t wdHeaderFooterEvenPages = 3;
 // Fields.Add: the page number.
 inline constexpr std::int32_t wdFieldPage = 33;
+// Range.HighlightColorIndex: none.
+inline constexpr std::int32_t wdNoHighlight = 0;
+// Font.Color: the automatic colour (black on white).
+inline constexpr std::int32_t wdColorAutomatic = -16777216;
+// Font.Underline: none.
+inline constexpr std::int32_t wdUnderlineNone = 0;
+// ParagraphFormat.LineSpacingRule: single.
+inline constexpr std::int32_t wdLineSpaceSingle = 0;
 // Word's True for Long-typed flags.
 inline constexpr std::int32_t wdTrue = -1;
 inline constexpr std::int32_t wdFalse = 0;
@@ -52,6 +60,8 @@ public:
     // names an East Asian font); NameFarEast that of Chinese text and
     // full-width punctuation.
     virtual void set_name_far_east(const std::string& name) = 0;
+    virtual void set_color(std::int32_t color) = 0;          // wdColor..., or an RGB value
+    virtual void set_underline(std::int32_t underline) = 0;  // wdUnderline...
 };
 
 class ParagraphFormat {
@@ -96,6 +106,18 @@ public:
     // The number or bullet Word shows for the paragraph as a list item, ""
     // when it is none.
     virtual std::string list_string() = 0;
+    // Takes the numbers or bullets off every paragraph of the range.
+    virtual void remove_numbers() = 0;
+};
+
+// Range.TextRetrievalMode: what that one Range object's Text shows. By
+// default a field shows its result only and hidden text is left out; with
+// field codes a field reads U+0013, its code, U+0014, its result, U+0015.
+class TextRetrievalMode {
+public:
+    virtual ~TextRetrievalMode() = default;
+    virtual void set_include_field_codes(bool include) = 0;
+    virtual void set_include_hidden_text(bool include) = 0;
 };
 
 class Range {
@@ -103,7 +125,11 @@ public:
     virtual ~Range() = default;
     virtual std::int32_t start() = 0;
     virtual std::int32_t end() = 0;
-    // The text with Word's paragraph marks ("\r") included.
+    // The text with Word's paragraph marks ("\r") included. Not every
+    // position shows in it: a field's code and marks and hidden text only as
+    // the range's text retrieval mode says, content-control markers never;
+    // an end-of-cell or end-of-row mark is one position that reads "\r\a",
+    // a section break one that reads "\f", an inline picture U+0001.
     virtual std::string text() = 0;
     virtual std::unique_ptr<Characters> characters() = 0;
     virtual std::unique_ptr<ParagraphFormat> paragraph_format() = 0;
@@ -117,6 +143,8 @@ public:
     virtual void set_range(std::int32_t start, std::int32_t end) = 0;
     virtual std::unique_ptr<Fields> fields() = 0;
     virtual std::unique_ptr<ListFormat> list_format() = 0;
+    virtual std::unique_ptr<TextRetrievalMode> text_retrieval_mode() = 0;
+    virtual void set_highlight_color_index(std::int32_t index) = 0;  // wdNoHighlight, ...
 };
 
 class Paragraph {
@@ -163,6 +191,9 @@ public:
     virtual ~HeaderFooter() = default;
     // The footer's whole story.
     virtual std::unique_ptr<Range> range() = 0;
+    // "Same as previous": the section shows the previous section's footer,
+    // and its own Range stands for that one.
+    virtual bool link_to_previous() = 0;
 };
 
 class HeadersFooters {
@@ -175,12 +206,30 @@ class Section {
 public:
     virtual ~Section() = default;
     virtual std::unique_ptr<HeadersFooters> footers() = 0;
+    // The section's part of the main story, its break included.
+    virtual std::unique_ptr<Range> range() = 0;
 };
 
 class Sections {
 public:
     virtual ~Sections() = default;
+    virtual std::int32_t count() = 0;
     virtual std::unique_ptr<Section> item(std::int32_t index) = 0;  // 1-based
+};
+
+class Table {
+public:
+    virtual ~Table() = default;
+    // From the first cell's start to after the last row's end mark.
+    virtual std::unique_ptr<Range> range() = 0;
+};
+
+// The tables of the main story, outermost only, in document order.
+class Tables {
+public:
+    virtual ~Tables() = default;
+    virtual std::int32_t count() = 0;
+    virtual std::unique_ptr<Table> item(std::int32_t index) = 0;  // 1-based
 };
 
 // The paragraphs that Word numbers as list items.
@@ -212,6 +261,8 @@ public:
     virtual ~Document() = default;
     virtual void set_user_control(bool user_control) = 0;
     virtual std::unique_ptr<Range> content() = 0;
+    // The page setup of the whole document: what is put reaches every
+    // section.
     virtual std::unique_ptr<PageSetup> page_setup() = 0;
     virtual std::unique_ptr<Paragraphs> paragraphs() = 0;
     // Document.Range with Start and End omitted: the whole main story.
@@ -220,6 +271,7 @@ public:
     virtual std::unique_ptr<Range> range(std::int32_t start, std::int32_t end) = 0;
     virtual std::unique_ptr<Sections> sections() = 0;
     virtual std::unique_ptr<ListParagraphs> list_paragraphs() = 0;
+    virtual std::unique_ptr<Tables> tables() = 0;
 };
 
 // Application.UndoRecord (Word 2010 and later): everything done between the

@@ -58,11 +58,14 @@ protected:
     }
     // The characters before `length` in the East Asian font and boldness
     // given, the rest (and the mark) in the body's.
-    void expect_heading(std::u32string_view start, std::size_t length, const std::string& font, std::int32_t bold)
+    // A run-in heading whose number Word draws has the number in the
+    // mark's font: the mark takes the heading's font too.
+    void expect_heading(std::u32string_view start, std::size_t length, const std::string& font, std::int32_t bold,
+                        bool numbered_by_word = false)
     {
         const ParagraphState& paragraph = starting(start);
         for (std::size_t i = 0; i < paragraph.chars.size(); ++i) {
-            const bool heading = i < length;
+            const bool heading = i < length || (numbered_by_word && i + 1 == paragraph.chars.size());
             EXPECT_EQ(far_east(paragraph.chars[i]), heading ? font : "仿宋_GB2312") << platform::encode_utf8(start) << i;
             EXPECT_EQ(paragraph.chars[i].bold, heading ? bold : 0) << platform::encode_utf8(start) << i;
         }
@@ -162,7 +165,7 @@ TEST_F(OfficialRun, LaysTheSampleDocumentOutToTheStandardOnceAndForAll)
     const auto& even = document.sections[0].footers[word::wdHeaderFooterEvenPages - 1].paragraphs;
     ASSERT_EQ(odd.size(), 1u);
     ASSERT_EQ(even.size(), 1u);
-    const std::u32string number{U'—', U' ', standin::kFieldCharacterBase + word::wdFieldPage, U' ', U'—'};
+    const std::u32string number = U"— " + standin::field_text(U" PAGE ", U"1") + U" —";
     EXPECT_EQ(odd[0].text, number);
     EXPECT_EQ(even[0].text, number);
     EXPECT_EQ(odd[0].format.alignment, word::wdAlignParagraphRight);
@@ -196,7 +199,7 @@ TEST_F(OfficialRun, NamesSubstituteFontsReadsListNumberingAndDatesWithoutAnOrgan
     EXPECT_EQ(dialog.messages[0].text, "自动排版完成。用时：2.531秒\n未安装方正小标宋简体，已用华文中宋\n未安装楷体_GB2312，已用楷体");
     EXPECT_EQ(far_east(paragraphs()[0].chars[0]), "华文中宋");
     expect_heading(U"总体要求", 5, "黑体", 0);
-    expect_heading(U"细化措施。", 5, "楷体", 0);
+    expect_heading(U"细化措施。", 5, "楷体", 0, true);
     expect_heading(U"1.5倍", 0, "仿宋_GB2312", 0);
 
     // Without an organ's name the date alone, two characters in, once.
@@ -288,7 +291,7 @@ TEST_F(OfficialRun, CostsTheSameForTenTimesTheBody)
     };
     const std::size_t few = calls_for(20);
     EXPECT_EQ(calls_for(200), few);
-    EXPECT_LT(few, 130u);
+    EXPECT_LT(few, 140u);
 }
 
 }  // namespace

@@ -121,7 +121,7 @@ void typeset_active_document(typeset::Dialog& dialog, word::WordServers& word, t
         word.WordDocument1->set_user_control(false);
 
         RunContext run{dialog, word, platform};
-        typeset::format_document(run);
+        typeset::format_document(run, typeset::DocumentMap{});
         if (dialog.checked(CheckBox::wbkh)) old_remove_trailing_blanks(run);
         old_paragraph_pass(run);
         old_append_sign_off(run);

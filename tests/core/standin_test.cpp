@@ -82,7 +82,7 @@ TEST(OfficialMembers, KeepWhatWordKeepsAndUndoTakesItBack)
     footer->set_range(1, 1);
     footer->fields()->add(*footer, word::wdFieldPage);
     const std::string shown = standin::render(model->active());
-    EXPECT_NE(shown.find("section 1 footer even_pages: left\n  [Times New Roman 10.5][{PAGE}]¶"), std::string::npos)
+    EXPECT_NE(shown.find("section 1 footer even_pages: left\n  [Times New Roman 10.5][{ PAGE |1}]¶"), std::string::npos)
         << shown;
     EXPECT_THROW(document->sections()->item(2), word::EOleException);
 
@@ -674,11 +674,11 @@ TEST(Render, ShowsFormatsAndCharacterRuns)
 TEST(Json, EscapesQuotesBackslashesAndControlCharacters)
 {
     auto model = std::make_shared<WordModel>();
-    DocumentState document = standin::load_text("say \"hi\"\\\t\x01 中");
+    DocumentState document = standin::load_text("say \"hi\"\\\t\x02 中");
     document.paragraphs[0].chars.back().font_name = "A\"B";
     model->open(document);
     const std::string json = standin::to_json(*model);
-    EXPECT_NE(json.find(R"("text":"say \"hi\"\\\t\u0001 中")"), std::string::npos) << json;
+    EXPECT_NE(json.find(R"("text":"say \"hi\"\\\t\u0002 中")"), std::string::npos) << json;
     EXPECT_NE(json.find(R"("mark":{"font_name":"A\"B","size":10.5,"bold":0})"), std::string::npos) << json;
 }
 
@@ -693,7 +693,8 @@ TEST(Json, ListsTheApplicationDocumentsAndParagraphs)
         R"("right_indent":0,"line_unit_before":0,"line_unit_after":0,"space_before_auto":0,)"
         R"("space_after_auto":0,"left_indent":0,"character_unit_first_line_indent":0,)"
         R"("character_unit_left_indent":0,"character_unit_right_indent":0,"list_string":"",)";
-    const std::string mark = R"("mark":{"font_name":"Times New Roman","size":10.5,"bold":0}})";
+    const std::string mark =
+        R"("mark":{"font_name":"Times New Roman","size":10.5,"bold":0},"ends_with":"paragraph","table":0})";
     const std::string empty_footer = R"({"text":"","paragraphs":[{"text":"",)" + paragraph_format + R"("runs":[],)" + mark + "]}";
     EXPECT_EQ(json,
               R"({"visible":false,"documents":[{"user_control":true,"selection":{"start":0,"end":0},)"
@@ -703,7 +704,131 @@ TEST(Json, ListsTheApplicationDocumentsAndParagraphs)
               R"("paragraphs":[{"text":"ab",)" + paragraph_format +
                   R"("runs":[{"text":"ab","font_name":"Times New Roman","size":10.5,"bold":0}],)" + mark +
                   R"(],"sections":[{"footers":{"primary":)" + empty_footer + R"(,"first_page":)" + empty_footer +
-                  R"(,"even_pages":)" + empty_footer + "}}]}]}");
+                  R"(,"even_pages":)" + empty_footer +
+                  R"(},"landscape":false,"page_width":612,"page_height":792,"footer_linked":[false,false,false]}],)"
+                  R"("raw_text":"ab\r"}]})");
+}
+
+// A document in the stand-in format: a list item with a field, hidden text, a
+// content control and a picture; a table of one row, its second cell of two
+// paragraphs; a landscape section after a break; a field inside a field's code.
+const char* const kMarkedUp =
+    "[[一、]]联系{{ HYPERLINK \"mailto:li@example.cn\" |li@example.cn}}{{HIDDEN:注}}{{CC:甲}}{{PICTURE}}\n"
+    "| a | b¶c |\n"
+    "{{SECTION LANDSCAPE}}\n"
+    "{{ IF {{ PAGE |1}} = 1 \"x\" |x}}末\n";
+
+struct MarkedUpWord : OpenWord {
+    MarkedUpWord() : OpenWord("")
+    {
+        model->documents.clear();
+        model->open(standin::load_listed_text(kMarkedUp));
+    }
+};
+
+TEST(MarkedUpDocument, EveryCharacterIsAPositionThatTextShowsAsItsRangeSays)
+{
+    MarkedUpWord word;
+    const auto& paragraphs = word.document().paragraphs;
+    ASSERT_EQ(paragraphs.size(), 7u);
+    EXPECT_EQ(paragraphs[0].list_string, "一、");
+    auto first = word.app->active_document()->paragraphs()->item(1)->range();
+    EXPECT_EQ(first->characters()->count(), static_cast<std::int32_t>(paragraphs[0].text.size()) + 1);
+    // 联系, the field's begin, code, separator, result and end, 注, the content
+    // control's markers around 甲, the picture, the mark.
+    EXPECT_EQ(first->end() - first->start(), 2 + 1 + 34 + 1 + 13 + 1 + 1 + 3 + 1 + 1);
+    EXPECT_EQ(first->text(), "联系li@example.cn甲\x01\r");
+    first->text_retrieval_mode()->set_include_hidden_text(true);
+    EXPECT_EQ(first->text(), "联系li@example.cn注甲\x01\r");
+    first->text_retrieval_mode()->set_include_field_codes(true);
+    EXPECT_EQ(first->text(), "联系\x13 HYPERLINK \"mailto:li@example.cn\" \x14li@example.cn\x15注甲\x01\r");
+    // Another Range object of the same text reads as Word's default.
+    EXPECT_EQ(word.app->active_document()->paragraphs()->item(1)->range()->text(), "联系li@example.cn甲\x01\r");
+    auto last = word.app->active_document()->paragraphs()->last()->range();
+    EXPECT_EQ(last->text(), "x末\r");
+    last->text_retrieval_mode()->set_include_field_codes(true);
+    EXPECT_EQ(last->text(), "\x13 IF \x13 PAGE \x14" "1\x15 = 1 \"x\" \x14x\x15末\r");
+    EXPECT_EQ(word.model->count("TextRetrievalMode.IncludeFieldCodes"), 2u);
+
+    const auto json = standin::to_json(*word.model);
+    EXPECT_NE(json.find(R"("text":"联系{ HYPERLINK \"mailto:li@example.cn\" |li@example.cn}")"), std::string::npos);
+    EXPECT_NE(json.find(R"("text":"注","font_name":"Times New Roman","size":10.5,"bold":0,"hidden":true})"),
+              std::string::npos);
+    EXPECT_NE(json.find(R"(甲}{PICTURE}",)"), std::string::npos) << json;
+}
+
+TEST(MarkedUpDocument, TablesKeepTheirMarksWhenARangeDeletesAcrossThem)
+{
+    MarkedUpWord word;
+    auto tables = word.app->active_document()->tables();
+    ASSERT_EQ(tables->count(), 1);
+    auto table = tables->item(1)->range();
+    EXPECT_EQ(table->text(), "a\r\ab\rc\r\a\r\a");
+    table->delete_text(word::wdCharacter, 1);
+    EXPECT_EQ(word.app->active_document()->tables()->item(1)->range()->text(), "\r\a\r\r\a\r\a");
+    EXPECT_EQ(word.document().paragraphs.size(), 7u);
+    // A range from the table's last cell into the paragraph after the table.
+    word.app->active_document()->range(0, 3)->set_text("");
+    const std::int32_t end = word.app->active_document()->tables()->item(1)->range()->end();
+    word.app->active_document()->range(end - 3, end + 1)->delete_text(word::wdCharacter, 1);
+    EXPECT_EQ(word.document().paragraphs.size(), 7u);
+    EXPECT_EQ(word.document().paragraphs[4].table, 1);
+    EXPECT_EQ(word.document().paragraphs[4].mark, standin::Mark::row_end);
+}
+
+TEST(MarkedUpDocument, SectionsFollowTheirBreaksAndLinkedFootersShowThePreviousOne)
+{
+    MarkedUpWord word;
+    auto sections = word.app->active_document()->sections();
+    ASSERT_EQ(sections->count(), 2);
+    EXPECT_TRUE(word.document().sections[1].landscape);
+    const std::string first = sections->item(1)->range()->text();
+    EXPECT_EQ(first.substr(first.size() - 1), "\f");
+    EXPECT_EQ(sections->item(2)->range()->text(), "x末\r");
+    auto footer = sections->item(2)->footers()->item(word::wdHeaderFooterPrimary);
+    EXPECT_TRUE(footer->link_to_previous());
+    EXPECT_FALSE(sections->item(1)->footers()->item(word::wdHeaderFooterPrimary)->link_to_previous());
+    footer->range()->set_text("页脚");
+    EXPECT_EQ(word.document().sections[0].footers[0].paragraphs[0].text, U"页脚");
+    EXPECT_TRUE(word.document().sections[1].footers[0].paragraphs[0].text.empty());
+    const std::string json = standin::to_json(*word.model);
+    EXPECT_NE(json.find(R"("landscape":true,"page_width":792,"page_height":612,"footer_linked":[true,true,true]})"),
+              std::string::npos)
+        << json;
+}
+
+TEST(MarkedUpDocument, OneUndoTakesBackTablesSectionsListsAndFormats)
+{
+    MarkedUpWord word;
+    const DocumentState before = word.document();
+    auto document = word.app->active_document();
+    word.model->start_custom_record("排版");
+    document->tables()->item(1)->range()->delete_text(word::wdCharacter, 1);
+    document->content()->list_format()->remove_numbers();
+    document->content()->set_highlight_color_index(7);
+    document->content()->font()->set_color(255);
+    document->content()->font()->set_underline(1);
+    document->paragraphs()->item(1)->range()->insert_after("\r");
+    EXPECT_EQ(word.document().paragraphs[1].table, 1);  // Enter in a cell stays in the table
+    document->paragraphs()->item(7)->range()->delete_text(word::wdCharacter, 1);  // the section break
+    ASSERT_EQ(document->sections()->count(), 1);
+    EXPECT_TRUE(word.document().sections[0].landscape);
+    document->page_setup()->set_paper_size(word::wdPaperA4);
+    word.model->end_custom_record();
+    ASSERT_TRUE(word.model->undo(word.model->active_document()));
+    EXPECT_TRUE(word.document().paragraphs == before.paragraphs);
+    EXPECT_TRUE(word.document().sections == before.sections);
+    EXPECT_EQ(standin::render(word.document()), standin::render(before));
+}
+
+TEST(MarkedUpDocument, ANewParagraphOfAListItemIsAListItemToo)
+{
+    auto model = std::make_shared<WordModel>();
+    model->open(standin::load_listed_text("[[一、]]要求\n"));
+    standin::connect(model)->active_document()->range(1, 1)->insert_after("\r");
+    ASSERT_EQ(model->active().paragraphs.size(), 2u);
+    EXPECT_EQ(model->active().paragraphs[0].list_string, "一、");
+    EXPECT_EQ(model->active().paragraphs[1].list_string, "一、");
 }
 
 }  // namespace

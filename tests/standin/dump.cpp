@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "tests/standin/model.h"
 #include "tests/standin/story.h"
@@ -68,19 +69,52 @@ std::vector<Run> runs_of(const ParagraphState& paragraph)
     return runs;
 }
 
-// The text as shown: a field as its type in braces, "{PAGE}".
+// The text as shown: every position, a field as "{CODE|RESULT}", a picture
+// as "{PICTURE}", a content control as "{CC:TEXT}", hidden text as any.
 std::string display(std::u32string_view text)
 {
     std::string shown;
     for (const char32_t c : text) {
-        if (c >= kFieldCharacterBase && c <= kFieldCharacterBase + 0xFF) {
-            const auto type = static_cast<std::int32_t>(c - kFieldCharacterBase);
-            shown += type == word::wdFieldPage ? "{PAGE}" : "{FIELD " + std::to_string(type) + "}";
-        } else {
-            platform::append_utf8(shown, c);
+        switch (c) {
+        case kFieldBegin: shown += '{'; break;
+        case kFieldSeparator: shown += '|'; break;
+        case kFieldEnd: shown += '}'; break;
+        case kInlinePicture: shown += "{PICTURE}"; break;
+        case kContentControlStart: shown += "{CC:"; break;
+        case kContentControlEnd: shown += '}'; break;
+        default: platform::append_utf8(shown, c);
         }
     }
     return shown;
+}
+
+const char* mark_name(Mark mark)
+{
+    switch (mark) {
+    case Mark::cell_end: return "cell_end";
+    case Mark::row_end: return "row_end";
+    case Mark::section_break: return "section_break";
+    case Mark::paragraph: break;
+    }
+    return "paragraph";
+}
+
+// Every position of the story, marks as Range.Text reads them.
+std::string raw_text(const Story& story)
+{
+    std::u32string text;
+    for (const ParagraphState& paragraph : story.paragraphs) {
+        text += paragraph.text;
+        text += mark_text(paragraph.mark);
+    }
+    return platform::encode_utf8(text);
+}
+
+// A section's page: the document's, width and height swapped when landscape.
+std::pair<float, float> page_size(const PageSetupState& page, const SectionState& section)
+{
+    if (section.landscape) return {page.page_height, page.page_width};
+    return {page.page_width, page.page_height};
 }
 
 std::string format_label(const CharFormat& format)
@@ -94,6 +128,10 @@ std::string format_label(const CharFormat& format)
     label += ' ';
     label += number(format.size);
     if (format.bold != 0) label += " bold";
+    if (format.hidden) label += " hidden";
+    if (format.color != word::wdColorAutomatic) label += " color " + std::to_string(format.color);
+    if (format.underline != word::wdUnderlineNone) label += " underline " + std::to_string(format.underline);
+    if (format.highlight != word::wdNoHighlight) label += " highlight " + std::to_string(format.highlight);
     return label + "]";
 }
 
@@ -131,6 +169,10 @@ void append_json_format(std::string& out, const CharFormat& format)
         out += ",\"name_far_east\":";
         append_json_string(out, format.name_far_east);
     }
+    if (format.hidden) out += ",\"hidden\":true";
+    if (format.color != word::wdColorAutomatic) out += ",\"color\":" + std::to_string(format.color);
+    if (format.underline != word::wdUnderlineNone) out += ",\"underline\":" + std::to_string(format.underline);
+    if (format.highlight != word::wdNoHighlight) out += ",\"highlight\":" + std::to_string(format.highlight);
 }
 
 void append_json_paragraph(std::string& out, const ParagraphState& paragraph)
@@ -167,7 +209,9 @@ void append_json_paragraph(std::string& out, const ParagraphState& paragraph)
     }
     out += "],\"mark\":{";
     append_json_format(out, paragraph.chars.back());
-    out += "}}";
+    out += "},\"ends_with\":\"";
+    out += mark_name(paragraph.mark);
+    out += "\",\"table\":" + std::to_string(paragraph.table) + "}";
 }
 
 const char* const kFooterNames[3] = {"primary", "first_page", "even_pages"};
@@ -209,6 +253,8 @@ std::string paragraph_details(const ParagraphState& paragraph)
         out += ", indents in characters: first line " + number(f.character_unit_first_line_indent) + " left " +
                number(f.character_unit_left_indent) + " right " + number(f.character_unit_right_indent);
     if (!paragraph.list_string.empty()) out += ", list \"" + paragraph.list_string + "\"";
+    if (paragraph.table != 0) out += ", table " + std::to_string(paragraph.table);
+    if (paragraph.mark != Mark::paragraph) out += std::string(", ends with ") + mark_name(paragraph.mark);
     return out;
 }
 
@@ -249,10 +295,19 @@ std::string render(const DocumentState& shown)
                std::to_string(f.space_after_auto) + paragraph_details(paragraph) + "\n  ";
         out += render_paragraph(paragraph) + "\n";
     }
-    // Footers, when there are any.
+    // Sections after the first, and footers when there are any.
     for (std::size_t s = 0; s < document.sections.size(); ++s) {
+        const SectionState& section = document.sections[s];
+        if (s > 0 || section.landscape) {
+            const auto [width, height] = page_size(page, section);
+            out += "section " + std::to_string(s + 1) + ": " + (section.landscape ? "landscape " : "portrait ") +
+                   number(width) + " x " + number(height) + ", footers linked to the previous section:";
+            for (std::size_t i = 0; i < 3; ++i)
+                if (section.footer_linked[i]) out += std::string(" ") + kFooterNames[i];
+            out += "\n";
+        }
         for (std::size_t i = 0; i < 3; ++i) {
-            const FooterState& footer = document.sections[s].footers[i];
+            const FooterState& footer = section.footers[i];
             if (footer.paragraphs.size() == 1 && footer.paragraphs[0].text.empty()) continue;
             for (const ParagraphState& paragraph : footer.paragraphs) {
                 out += "section " + std::to_string(s + 1) + " footer " + kFooterNames[i] + ": " +
@@ -294,6 +349,7 @@ std::string to_json(const WordModel& model)
         }
         out += "],\"sections\":[";
         for (std::size_t s = 0; s < document.sections.size(); ++s) {
+            const SectionState& section = document.sections[s];
             if (s > 0) out += ",";
             out += "{\"footers\":{";
             for (std::size_t i = 0; i < 3; ++i) {
@@ -301,11 +357,22 @@ std::string to_json(const WordModel& model)
                 out += '"';
                 out += kFooterNames[i];
                 out += "\":";
-                append_json_story(out, document.sections[s].footers[i]);
+                append_json_story(out, section.footers[i]);
             }
-            out += "}}";
+            const auto [width, height] = page_size(page, section);
+            out += "},\"landscape\":";
+            out += section.landscape ? "true" : "false";
+            out += ",\"page_width\":" + number(width) + ",\"page_height\":" + number(height);
+            out += ",\"footer_linked\":[";
+            for (std::size_t i = 0; i < 3; ++i) {
+                if (i > 0) out += ",";
+                out += section.footer_linked[i] ? "true" : "false";
+            }
+            out += "]}";
         }
-        out += "]}";
+        out += "],\"raw_text\":";
+        append_json_string(out, raw_text(document));
+        out += "}";
     }
     out += "]}";
     return out;

@@ -10,11 +10,21 @@ namespace standin {
 class WordModel;
 
 // Page margins, then one block per paragraph: its format, then its text in
-// character runs such as "[宋体 18 bold]标题[宋体 14]正文", then its mark's format.
+// character runs such as "[宋体 18 bold]标题[宋体 14]正文", then its mark's format;
+// then each section after the first (or landscape) and the footers.
+//
+// Both views show every position of a text: a field as "{CODE|RESULT}", an
+// inline picture as "{PICTURE}", a content control as "{CC:TEXT}", hidden
+// text as any other (its format says it is hidden).
 std::string render(const DocumentState& document);
 
-// visible, and every document with its user control, selection, page setup
-// and paragraphs (text, format, character runs, the mark's format).
+// visible, and every document with its user control, selection, page setup,
+// paragraphs (text, format, character runs, the mark's format as "mark", the
+// mark's kind as "ends_with", "table"), sections (footers, "landscape", the
+// section's "page_width" and "page_height", "footer_linked") and "raw_text":
+// every position of the main story, marks as Range.Text reads them. A format
+// has "hidden", "color", "underline" and "highlight" only when not Word's
+// default.
 std::string to_json(const WordModel& model);
 
 }  // namespace standin

@@ -47,6 +47,14 @@ public:
     {
         invoke(*model_, "Font.NameFarEast", [&] { model_->set_font_name_far_east(range_, name); });
     }
+    void set_color(std::int32_t color) override
+    {
+        invoke(*model_, "Font.Color", [&] { model_->set_font_color(range_, color); });
+    }
+    void set_underline(std::int32_t underline) override
+    {
+        invoke(*model_, "Font.Underline", [&] { model_->set_font_underline(range_, underline); });
+    }
 
 private:
     Model model_;
@@ -152,10 +160,34 @@ public:
     {
         return invoke(*model_, "ListFormat.ListString", [&] { return model_->list_string(range_); });
     }
+    void remove_numbers() override
+    {
+        invoke(*model_, "ListFormat.RemoveNumbers", [&] { model_->remove_numbers(range_); });
+    }
 
 private:
     Model model_;
     RangeRef range_;
+};
+
+// Shares its settings with the Range object it came from.
+class InMemoryTextRetrievalMode : public word::TextRetrievalMode {
+public:
+    InMemoryTextRetrievalMode(Model model, std::shared_ptr<TextRetrieval> retrieval)
+        : model_(std::move(model)), retrieval_(std::move(retrieval)) {}
+
+    void set_include_field_codes(bool include) override
+    {
+        invoke(*model_, "TextRetrievalMode.IncludeFieldCodes", [&] { retrieval_->include_field_codes = include; });
+    }
+    void set_include_hidden_text(bool include) override
+    {
+        invoke(*model_, "TextRetrievalMode.IncludeHiddenText", [&] { retrieval_->include_hidden_text = include; });
+    }
+
+private:
+    Model model_;
+    std::shared_ptr<TextRetrieval> retrieval_;
 };
 
 class InMemoryRange;
@@ -172,7 +204,8 @@ private:
 
 class InMemoryRange : public word::Range {
 public:
-    InMemoryRange(Model model, RangeRef range) : model_(std::move(model)), range_(range) {}
+    InMemoryRange(Model model, RangeRef range)
+        : model_(std::move(model)), range_(range), retrieval_(std::make_shared<TextRetrieval>(range.retrieval)) {}
 
     const RangeRef& where() const { return range_; }
 
@@ -186,7 +219,11 @@ public:
     }
     std::string text() override
     {
-        return invoke(*model_, "Range.Text", [&] { return model_->range_text(range_); });
+        return invoke(*model_, "Range.Text", [&] {
+            RangeRef read = range_;
+            read.retrieval = *retrieval_;
+            return model_->range_text(read);
+        });
     }
     std::unique_ptr<word::Characters> characters() override
     {
@@ -234,10 +271,22 @@ public:
         return invoke(*model_, "Range.ListFormat",
                       [&] { return std::make_unique<InMemoryListFormat>(model_, range_); });
     }
+    std::unique_ptr<word::TextRetrievalMode> text_retrieval_mode() override
+    {
+        return invoke(*model_, "Range.TextRetrievalMode", [&] {
+            model_->range_start(range_);
+            return std::make_unique<InMemoryTextRetrievalMode>(model_, retrieval_);
+        });
+    }
+    void set_highlight_color_index(std::int32_t index) override
+    {
+        invoke(*model_, "Range.HighlightColorIndex", [&] { model_->set_highlight(range_, index); });
+    }
 
 private:
     Model model_;
     RangeRef range_;
+    std::shared_ptr<TextRetrieval> retrieval_;
 };
 
 void InMemoryFields::add(word::Range& range, std::int32_t type)
@@ -377,6 +426,11 @@ public:
             return std::make_unique<InMemoryRange>(model_, model_->footer_range(document_, section_, index_));
         });
     }
+    bool link_to_previous() override
+    {
+        return invoke(*model_, "HeaderFooter.LinkToPrevious",
+                      [&] { return model_->footer_linked(document_, section_, index_); });
+    }
 
 private:
     Model model_;
@@ -414,6 +468,12 @@ public:
         return invoke(*model_, "Section.Footers",
                       [&] { return std::make_unique<InMemoryHeadersFooters>(model_, document_, section_); });
     }
+    std::unique_ptr<word::Range> range() override
+    {
+        return invoke(*model_, "Section.Range", [&] {
+            return std::make_unique<InMemoryRange>(model_, model_->section_range(document_, section_));
+        });
+    }
 
 private:
     Model model_;
@@ -425,11 +485,54 @@ class InMemorySections : public word::Sections {
 public:
     InMemorySections(Model model, DocumentId document) : model_(std::move(model)), document_(document) {}
 
+    std::int32_t count() override
+    {
+        return invoke(*model_, "Sections.Count", [&] { return model_->section_count(document_); });
+    }
     std::unique_ptr<word::Section> item(std::int32_t index) override
     {
         return invoke(*model_, "Sections.Item", [&] {
-            model_->footer_range(document_, index, word::wdHeaderFooterPrimary);
+            model_->section_range(document_, index);
             return std::make_unique<InMemorySection>(model_, document_, index);
+        });
+    }
+
+private:
+    Model model_;
+    DocumentId document_;
+};
+
+class InMemoryTable : public word::Table {
+public:
+    InMemoryTable(Model model, DocumentId document, std::int32_t table)
+        : model_(std::move(model)), document_(document), table_(table) {}
+
+    std::unique_ptr<word::Range> range() override
+    {
+        return invoke(*model_, "Table.Range", [&] {
+            return std::make_unique<InMemoryRange>(model_, model_->table_range(document_, table_));
+        });
+    }
+
+private:
+    Model model_;
+    DocumentId document_;
+    std::int32_t table_;
+};
+
+class InMemoryTables : public word::Tables {
+public:
+    InMemoryTables(Model model, DocumentId document) : model_(std::move(model)), document_(document) {}
+
+    std::int32_t count() override
+    {
+        return invoke(*model_, "Tables.Count", [&] { return model_->table_count(document_); });
+    }
+    std::unique_ptr<word::Table> item(std::int32_t index) override
+    {
+        return invoke(*model_, "Tables.Item", [&] {
+            model_->table_range(document_, index);
+            return std::make_unique<InMemoryTable>(model_, document_, index);
         });
     }
 
@@ -559,6 +662,13 @@ public:
         return invoke(*model_, "Document.ListParagraphs", [&] {
             model_->whole_story(document_);
             return std::make_unique<InMemoryListParagraphs>(model_, document_);
+        });
+    }
+    std::unique_ptr<word::Tables> tables() override
+    {
+        return invoke(*model_, "Document.Tables", [&] {
+            model_->whole_story(document_);
+            return std::make_unique<InMemoryTables>(model_, document_);
         });
     }
 

@@ -36,6 +36,13 @@ Span clamp_span(const Story& document, const RangeRef& range)
     return {start, std::max(start, clamp_position(document, range.end))};
 }
 
+// The paragraphs a range touches; a collapsed range: the one it is in.
+ParagraphSpan touched(const Story& document, Span span)
+{
+    const std::size_t first = locate(document, span.start).paragraph;
+    return {first, span.end > span.start ? locate(document, span.end - 1).paragraph : first};
+}
+
 struct Line {
     std::int32_t start;  // story positions
     std::int32_t end;    // before the next line, or at the paragraph mark
@@ -60,7 +67,7 @@ Line line_at(const DocumentState& document, std::int32_t position, bool at_line_
 
 KeptParagraph keep(const ParagraphState& paragraph)
 {
-    KeptParagraph kept{paragraph.text, {}, paragraph.format, paragraph.list_string};
+    KeptParagraph kept{paragraph.text, {}, paragraph.format, paragraph.list_string, paragraph.mark, paragraph.table};
     for (const CharFormat& format : paragraph.chars) {
         if (!kept.runs.empty() && kept.runs.back().second == format) {
             ++kept.runs.back().first;
@@ -73,14 +80,15 @@ KeptParagraph keep(const ParagraphState& paragraph)
 
 ParagraphState restore(const KeptParagraph& kept)
 {
-    ParagraphState paragraph{kept.text, {}, kept.format, kept.list_string};
+    ParagraphState paragraph{kept.text, {}, kept.format, kept.list_string, kept.mark, kept.table};
     for (const auto& [length, format] : kept.runs) paragraph.chars.insert(paragraph.chars.end(), length, format);
     return paragraph;
 }
 
 bool same(const KeptParagraph& kept, const ParagraphState& paragraph)
 {
-    if (kept.text != paragraph.text || !(kept.format == paragraph.format) || kept.list_string != paragraph.list_string)
+    if (kept.text != paragraph.text || !(kept.format == paragraph.format) || kept.list_string != paragraph.list_string ||
+        kept.mark != paragraph.mark || kept.table != paragraph.table)
         return false;
     std::size_t at = 0;
     for (const auto& [length, format] : kept.runs) {
@@ -185,6 +193,17 @@ bool WordModel::undo(DocumentId id)
     return true;
 }
 
+std::int32_t WordModel::erase_in(const RangeRef& range, std::int32_t from, std::int32_t to)
+{
+    if (range.story == 0) return erase(document(range.document), from, to);
+    return erase(story(range), from, to);
+}
+
+void WordModel::require_section(DocumentId id, std::int32_t section)
+{
+    if (section < 1 || section > section_count(id)) throw WordError(no_such_member_text, hresult_no_such_member);
+}
+
 Story& WordModel::story(const RangeRef& range)
 {
     DocumentState& found = document(range.document);
@@ -241,6 +260,8 @@ void WordModel::set_page_setting(DocumentId id, PageSetting setting, std::int32_
     PageSetupState& page = document(id).page_setup;
     switch (setting) {
     case PageSetting::paper_size:
+        // A landscape section stays landscape: its flag swaps whatever size
+        // the page has (Word's reference does not say what it does here).
         if (value < 0 || value > 41) out_of_range();
         page.paper_size = value;
         if (value == word::wdPaperA4) {
@@ -281,13 +302,49 @@ void WordModel::set_page_measure(DocumentId id, PageMeasure measure, float value
 
 RangeRef WordModel::footer_range(DocumentId id, std::int32_t section, std::int32_t index)
 {
+    footer_linked(id, section, index);
     const DocumentState& found = document(id);
-    if (section < 1 || static_cast<std::size_t>(section) > found.sections.size())
-        throw WordError(no_such_member_text, hresult_no_such_member);
-    if (index < word::wdHeaderFooterPrimary || index > word::wdHeaderFooterEvenPages) out_of_range();
+    const auto slot = static_cast<std::size_t>(index - 1);
+    while (section > 1 && found.sections[static_cast<std::size_t>(section - 1)].footer_linked[slot]) --section;
     RangeRef range{id, 0, 0, footer_story(section, index)};
     range.end = story_length(story(range));
     return range;
+}
+
+bool WordModel::footer_linked(DocumentId id, std::int32_t section, std::int32_t index)
+{
+    require_section(id, section);
+    if (index < word::wdHeaderFooterPrimary || index > word::wdHeaderFooterEvenPages) out_of_range();
+    return document(id).sections[static_cast<std::size_t>(section - 1)].footer_linked[index - 1];
+}
+
+std::int32_t WordModel::section_count(DocumentId id)
+{
+    return static_cast<std::int32_t>(document(id).sections.size());
+}
+
+RangeRef WordModel::section_range(DocumentId id, std::int32_t section)
+{
+    require_section(id, section);
+    const DocumentState& found = document(id);
+    const ParagraphSpan span = sections_of(found)[static_cast<std::size_t>(section - 1)];
+    const std::int32_t start = paragraph_start(found, span.first);
+    return {id, start, paragraph_start(found, span.last + 1)};
+}
+
+std::int32_t WordModel::table_count(DocumentId id)
+{
+    return static_cast<std::int32_t>(tables_of(document(id)).size());
+}
+
+RangeRef WordModel::table_range(DocumentId id, std::int32_t table)
+{
+    const DocumentState& found = document(id);
+    const std::vector<ParagraphSpan> tables = tables_of(found);
+    if (table < 1 || static_cast<std::size_t>(table) > tables.size())
+        throw WordError(no_such_member_text, hresult_no_such_member);
+    const ParagraphSpan span = tables[static_cast<std::size_t>(table - 1)];
+    return {id, paragraph_start(found, span.first), paragraph_start(found, span.last + 1)};
 }
 
 std::vector<std::int32_t> WordModel::list_paragraphs(DocumentId id)
@@ -351,15 +408,8 @@ std::string WordModel::range_text(const RangeRef& range)
 {
     const Story& found = story(range);
     const Span span = clamp_span(found, range);
-    std::string text;
-    std::int32_t position = 0;
-    for (const ParagraphState& paragraph : found.paragraphs) {
-        for (std::size_t i = 0; i <= paragraph.text.size(); ++i, ++position) {
-            if (position < span.start || position >= span.end) continue;
-            platform::append_utf8(text, i < paragraph.text.size() ? paragraph.text[i] : U'\r');
-        }
-    }
-    return text;
+    return platform::encode_utf8(retrieved_text(found, span.start, span.end, range.retrieval.include_field_codes,
+                                                range.retrieval.include_hidden_text));
 }
 
 std::int32_t WordModel::character_count(const RangeRef& range)
@@ -379,8 +429,7 @@ std::int32_t WordModel::delete_range(const RangeRef& range, std::int32_t unit, s
         // The final mark cannot be deleted; under an empty last paragraph
         // Word removes the mark before it instead.
         if (!found.paragraphs.back().text.empty() || found.paragraphs.size() < 2) return 0;
-        erase(found, length - 2, length - 1);
-        return 1;
+        return erase_in(range, length - 2, length - 1);
     }
     std::int64_t from = span.start;
     std::int64_t to = span.end;
@@ -395,8 +444,7 @@ std::int32_t WordModel::delete_range(const RangeRef& range, std::int32_t unit, s
     from = std::max<std::int64_t>(from, 0);
     to = std::min<std::int64_t>(to, length - 1);
     if (from >= to) return 0;
-    erase(found, static_cast<std::int32_t>(from), static_cast<std::int32_t>(to));
-    return static_cast<std::int32_t>(to - from);
+    return erase_in(range, static_cast<std::int32_t>(from), static_cast<std::int32_t>(to));
 }
 
 void WordModel::insert_paragraph_after(const RangeRef& range)
@@ -422,7 +470,7 @@ RangeRef WordModel::set_text(const RangeRef& range, std::string_view utf8)
 {
     Story& found = story(range);
     const Span span = clamp_span(found, range);
-    erase(found, span.start, span.end);
+    erase_in(range, span.start, span.end);
     const std::u32string text = platform::decode_utf8(utf8);
     const std::int32_t start = std::min(span.start, story_length(found) - 1);
     insert(found, start, text);
@@ -438,12 +486,11 @@ RangeRef WordModel::moved_range(const RangeRef& range, std::int32_t start, std::
 
 void WordModel::add_field(const RangeRef& range, std::int32_t type)
 {
-    if (type < 0 || type > 0xFF) out_of_range();
-    std::u32string field(1, kFieldCharacterBase + static_cast<char32_t>(type));
+    if (type != word::wdFieldPage) out_of_range();
     Story& found = story(range);
     const Span span = clamp_span(found, range);
-    erase(found, span.start, span.end);
-    insert(found, std::min(span.start, story_length(found) - 1), field);
+    erase_in(range, span.start, span.end);
+    insert(found, std::min(span.start, story_length(found) - 1), field_text(U" PAGE ", U"1"));
 }
 
 std::string WordModel::list_string(const RangeRef& range)
@@ -452,14 +499,19 @@ std::string WordModel::list_string(const RangeRef& range)
     return found.paragraphs[locate(found, clamp_span(found, range).start).paragraph].list_string;
 }
 
+void WordModel::remove_numbers(const RangeRef& range)
+{
+    Story& found = story(range);
+    const ParagraphSpan span = touched(found, clamp_span(found, range));
+    for (std::size_t i = span.first; i <= span.last; ++i) found.paragraphs[i].list_string.clear();
+}
+
 template <class Change>
 void WordModel::format_paragraphs(const RangeRef& range, Change change)
 {
     Story& found = story(range);
-    const Span span = clamp_span(found, range);
-    const std::size_t first = locate(found, span.start).paragraph;
-    const std::size_t last = span.end > span.start ? locate(found, span.end - 1).paragraph : first;
-    for (std::size_t i = first; i <= last; ++i) change(found.paragraphs[i].format);
+    const ParagraphSpan span = touched(found, clamp_span(found, range));
+    for (std::size_t i = span.first; i <= span.last; ++i) change(found.paragraphs[i].format);
 }
 
 template <class Change>
@@ -597,6 +649,23 @@ void WordModel::set_font_size(const RangeRef& range, float points)
 void WordModel::set_font_bold(const RangeRef& range, std::int32_t bold)
 {
     format_characters(range, [&](CharFormat& f) { f.bold = bold; });
+}
+
+void WordModel::set_font_color(const RangeRef& range, std::int32_t color)
+{
+    format_characters(range, [&](CharFormat& f) { f.color = color; });
+}
+
+void WordModel::set_font_underline(const RangeRef& range, std::int32_t underline)
+{
+    format_characters(range, [&](CharFormat& f) { f.underline = underline; });
+}
+
+void WordModel::set_highlight(const RangeRef& range, std::int32_t index)
+{
+    // WdColorIndex: wdNoHighlight (0) to wdGray25 (16).
+    if (index < 0 || index > 16) out_of_range();
+    format_characters(range, [&](CharFormat& f) { f.highlight = index; });
 }
 
 RangeRef WordModel::selection(DocumentId id)

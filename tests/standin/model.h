@@ -39,6 +39,13 @@ public:
 
 using DocumentId = std::size_t;  // index into WordModel::documents
 
+// Range.TextRetrievalMode: what Range.Text shows of the range besides the
+// text as read, a field's result.
+struct TextRetrieval {
+    bool include_field_codes = false;
+    bool include_hidden_text = false;
+};
+
 // A range as fetched: Word's objects are snapshots, and edits made after the
 // fetch do not move it. Stale bounds are clamped to the story when used.
 struct RangeRef {
@@ -47,6 +54,8 @@ struct RangeRef {
     std::int32_t end;
     // 0: the main text; a footer: footer_story().
     std::int32_t story = 0;
+    // Word keeps it per Range object; a range fetched anew has neither.
+    TextRetrieval retrieval = {};
 };
 
 // The story number of a footer: section 1-based, index wdHeaderFooter....
@@ -111,8 +120,20 @@ public:
     // PaperSize wdPaperA4 and wdPaperLetter also set the page's size.
     void set_page_setting(DocumentId document, PageSetting setting, std::int32_t value);
     void set_page_measure(DocumentId document, PageMeasure measure, float value);
-    // Sections.Item(section).Footers(index).Range: the footer's whole story.
+    // Sections.Item(section).Footers(index).Range: the footer's whole story;
+    // of a footer linked to the previous section's, the story of the nearest
+    // earlier one that is not linked, which Word shows and edits instead.
     RangeRef footer_range(DocumentId document, std::int32_t section, std::int32_t index);
+    // HeaderFooter.LinkToPrevious.
+    bool footer_linked(DocumentId document, std::int32_t section, std::int32_t index);
+    // Sections.Count, and Section.Range: the section's paragraphs, its break
+    // included.
+    std::int32_t section_count(DocumentId document);
+    RangeRef section_range(DocumentId document, std::int32_t section);
+    // Document.Tables: Count, and Item(table).Range from the table's first
+    // paragraph to after its last end-of-row mark.
+    std::int32_t table_count(DocumentId document);
+    RangeRef table_range(DocumentId document, std::int32_t table);
     // Document.ListParagraphs: the paragraphs with a list string, 1-based
     // indexes in document order.
     std::vector<std::int32_t> list_paragraphs(DocumentId document);
@@ -129,7 +150,8 @@ public:
     // Range
     std::int32_t range_start(const RangeRef& range);
     std::int32_t range_end(const RangeRef& range);
-    std::string range_text(const RangeRef& range);  // marks as "\r"
+    // As the range's retrieval says; marks as "\r", "\r\a" or "\f".
+    std::string range_text(const RangeRef& range);
     std::int32_t character_count(const RangeRef& range);
     // Returns the number of characters deleted, as Word does.
     std::int32_t delete_range(const RangeRef& range, std::int32_t unit, std::int32_t count);
@@ -140,10 +162,14 @@ public:
     RangeRef set_text(const RangeRef& range, std::string_view utf8);
     // Range.SetRange: the range moved within its story.
     RangeRef moved_range(const RangeRef& range, std::int32_t start, std::int32_t end);
-    // Fields.Add(range, type): the field in place of the range's text.
+    // Fields.Add(range, type): the field in place of the range's text. The
+    // stand-in knows the page number, field_text(U" PAGE ", U"1"), only.
     void add_field(const RangeRef& range, std::int32_t type);
     // ListFormat.ListString of the range's first paragraph.
     std::string list_string(const RangeRef& range);
+    // ListFormat.RemoveNumbers: every paragraph the range touches stops being
+    // a list item.
+    void remove_numbers(const RangeRef& range);
 
     // ParagraphFormat of a range or the selection: every paragraph the range
     // touches (a collapsed range: the paragraph it is in).
@@ -155,6 +181,10 @@ public:
     void set_font_name(const RangeRef& range, const std::string& name);
     void set_font_size(const RangeRef& range, float points);
     void set_font_bold(const RangeRef& range, std::int32_t bold);
+    void set_font_color(const RangeRef& range, std::int32_t color);
+    void set_font_underline(const RangeRef& range, std::int32_t underline);
+    // Range.HighlightColorIndex, to the same characters as Font.
+    void set_highlight(const RangeRef& range, std::int32_t index);
     // Font.Name put an East Asian font (the stand-in's rule: a name that is
     // not plain ASCII) sets the Chinese text's font as well; NameFarEast
     // sets only that.
@@ -175,6 +205,9 @@ private:
 
     DocumentState& document(DocumentId id);
     Story& story(const RangeRef& range);
+    // erase() in the range's story.
+    std::int32_t erase_in(const RangeRef& range, std::int32_t from, std::int32_t to);
+    void require_section(DocumentId document, std::int32_t section);
     template <class Change>
     void format_paragraphs(const RangeRef& range, Change change);
     template <class Change>

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -20,6 +21,12 @@ struct CharFormat {
     // Font.NameFarEast: Chinese text and full-width punctuation; "" while
     // it follows font_name, as after Font.Name put an East Asian font.
     std::string name_far_east;
+    // Font.Hidden: left out of Range.Text unless the range includes hidden
+    // text.
+    bool hidden = false;
+    std::int32_t color = -16777216;  // wdColorAutomatic
+    std::int32_t underline = 0;      // wdUnderlineNone
+    std::int32_t highlight = 0;      // Range.HighlightColorIndex, wdNoHighlight
 
     bool operator==(const CharFormat&) const = default;
 };
@@ -47,6 +54,37 @@ struct ParagraphFormatState {
     bool operator==(const ParagraphFormatState&) const = default;
 };
 
+// Characters of a paragraph's text that stand for more than a letter. Each
+// is one position, as in Word.
+// A field: kFieldBegin, its code, kFieldSeparator, its result, kFieldEnd
+// (Word's own characters 19, 20 and 21); fields nest.
+inline constexpr char32_t kFieldBegin = 0x13;
+inline constexpr char32_t kFieldSeparator = 0x14;
+inline constexpr char32_t kFieldEnd = 0x15;
+// A field's positions as stored: field_text(U" PAGE ", U"1") is the page
+// number as Fields.Add puts it.
+inline std::u32string field_text(std::u32string_view code, std::u32string_view result)
+{
+    std::u32string text(1, kFieldBegin);
+    text += code;
+    text += kFieldSeparator;
+    text += result;
+    text += kFieldEnd;
+    return text;
+}
+// An inline picture; Range.Text shows it as U+0001, as Word does.
+inline constexpr char32_t kInlinePicture = 0x01;
+// The start and end markers of a content control: positions that Range.Text
+// never shows.
+inline constexpr char32_t kContentControlStart = 0xE100;
+inline constexpr char32_t kContentControlEnd = 0xE101;
+
+// What ends a paragraph: its mark ("\r"), the end-of-cell mark of a table
+// cell's last paragraph or the end-of-row mark (a paragraph of its own with
+// no text), both read "\r\a", or a section break ("\f"). Each is one
+// position.
+enum class Mark { paragraph, cell_end, row_end, section_break };
+
 struct ParagraphState {
     std::u32string text;  // without the paragraph mark
     // One format per character of text, then the paragraph mark's.
@@ -55,6 +93,11 @@ struct ParagraphState {
     // What Word shows in front of a list item ("一、"), not part of the text;
     // "" when the paragraph is not one.
     std::string list_string;
+    Mark mark = Mark::paragraph;
+    // The paragraph's table, 1-based in document order; 0 outside tables.
+    // A table is the run of paragraphs with the same number; its rows end
+    // with a row_end paragraph.
+    std::int32_t table = 0;
 
     bool operator==(const ParagraphState&) const = default;
 };
@@ -66,19 +109,21 @@ struct Story {
     bool operator==(const Story&) const = default;
 };
 
-// A field in a footer is one character of its text, standing for the field
-// of type (character - kFieldCharacterBase): the page number is
-// kFieldCharacterBase + wdFieldPage.
-inline constexpr char32_t kFieldCharacterBase = 0xE000;
-
 struct FooterState : Story {
     bool operator==(const FooterState&) const = default;
 };
 
-// Sections hold footers only: the stand-in's text is not divided among them.
+// A section's text is the main story up to and including its break (the
+// last section's: to the end); there is one section per section break, plus
+// the last. Sections hold their footers and orientation; the rest of the page
+// setup is the document's (Document.PageSetup reaches every section).
 struct SectionState {
     // wdHeaderFooterPrimary, wdHeaderFooterFirstPage, wdHeaderFooterEvenPages.
     FooterState footers[3];
+    // "Same as previous", per footer; never set on the first section.
+    bool footer_linked[3] = {false, false, false};
+    // Page width and height swapped.
+    bool landscape = false;
 
     bool operator==(const SectionState&) const = default;
 };
@@ -109,6 +154,8 @@ struct KeptParagraph {
     std::vector<std::pair<std::size_t, CharFormat>> runs;  // length, format; the mark's last
     ParagraphFormatState format;
     std::string list_string;
+    Mark mark = Mark::paragraph;
+    std::int32_t table = 0;
 };
 
 // One entry of a document's undo list: its name, and the text and formats
@@ -124,7 +171,7 @@ struct UndoStep {
 // the final mark of the story, which Word never deletes.
 struct DocumentState : Story {
     PageSetupState page_setup;
-    std::vector<SectionState> sections;  // at least one
+    std::vector<SectionState> sections;  // one per section: its breaks, plus one
     bool user_control = true;
     std::int32_t selection_start = 0;
     std::int32_t selection_end = 0;

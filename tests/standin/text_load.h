@@ -12,9 +12,33 @@ namespace standin {
 // empty text is one empty paragraph.
 DocumentState load_text(std::string_view utf8);
 
-// As load_text, but a line that starts with "[[STRING]]" is a paragraph that
-// Word numbers as a list item, STRING being its list string:
-// "[[（一）]]压实安全责任" is the text "压实安全责任" numbered "（一）".
+// The stand-in document format: load_text's lines, in which a plain text
+// loads just as there, with this markup:
+//
+//   [[STRING]] at the start of a line: the paragraph is a list item that
+//     Word numbers STRING: "[[（一）]]压实安全责任" is the text "压实安全责任"
+//     numbered "（一）".
+//   {{CODE|RESULT}}: a field, code and result as written (spaces kept), each
+//     of which may hold more markup, fields included:
+//     {{ HYPERLINK "mailto:li@example.cn" |li@example.cn}},
+//     {{ DATE \@ "yyyy年M月d日" |2026年12月8日}}.
+//   {{PICTURE}}: an inline picture.
+//   {{HIDDEN:text}}: hidden text.
+//   {{CC:text}}: text in a content control, its markers around it.
+//   {{U:text}}: single-underlined text.
+//   {{RED:text}}: red text (Word's RGB red, 255).
+//   A line that is exactly {{SECTION}} or {{SECTION LANDSCAPE}}: an empty
+//     paragraph ending with a section break; LANDSCAPE makes the section
+//     that follows the break landscape.
+//   A line starting and ending with "|": a table row, its cells between the
+//     bars (spaces around a cell dropped), a cell's paragraphs separated by
+//     "¶". Consecutive rows are one table. A cell's last paragraph ends with
+//     an end-of-cell mark, and each row with an empty paragraph holding the
+//     end-of-row mark.
+//
+// Any other {{…}}, or one left open, is literal text. A document ending with
+// a table or a section break gets an empty last paragraph, as Word's always
+// has one after them.
 DocumentState load_listed_text(std::string_view utf8);
 
 }  // namespace standin

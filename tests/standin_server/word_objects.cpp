@@ -42,7 +42,8 @@ protected:
 class FontObject : public WordObject<word::Font> {
 public:
     FontObject(ServerState& state, std::unique_ptr<word::Font> font)
-        : WordObject(state, "Font", {L"Size", L"Name", L"Bold", L"NameFarEast"}, std::move(font))
+        : WordObject(state, "Font", {L"Size", L"Name", L"Bold", L"NameFarEast", L"Color", L"Underline"},
+                     std::move(font))
     {
     }
 
@@ -54,7 +55,9 @@ protected:
         case 0: word_->set_size(arguments.float32(0)); break;
         case 1: word_->set_name(arguments.text(0)); break;
         case 2: word_->set_bold(arguments.int32(0)); break;
-        default: word_->set_name_far_east(arguments.text(0)); break;
+        case 3: word_->set_name_far_east(arguments.text(0)); break;
+        case 4: word_->set_color(arguments.int32(0)); break;
+        default: word_->set_underline(arguments.int32(0)); break;
         }
         return {};
     }
@@ -114,15 +117,40 @@ protected:
 class ListFormatObject : public WordObject<word::ListFormat> {
 public:
     ListFormatObject(ServerState& state, std::unique_ptr<word::ListFormat> format)
-        : WordObject(state, "ListFormat", {L"ListString"}, std::move(format))
+        : WordObject(state, "ListFormat", {L"ListString", L"RemoveNumbers"}, std::move(format))
     {
     }
 
 protected:
-    Variant invoke_member(std::size_t, const Arguments& arguments) override
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
     {
-        expect_get(arguments);
-        return Variant::text(word_->list_string());
+        if (member == 0) {
+            expect_get(arguments);
+            return Variant::text(word_->list_string());
+        }
+        // NumberType is optional in Word; the callers never pass it.
+        arguments.expect(0);
+        word_->remove_numbers();
+        return {};
+    }
+};
+
+class TextRetrievalModeObject : public WordObject<word::TextRetrievalMode> {
+public:
+    TextRetrievalModeObject(ServerState& state, std::unique_ptr<word::TextRetrievalMode> mode)
+        : WordObject(state, "TextRetrievalMode", {L"IncludeFieldCodes", L"IncludeHiddenText"}, std::move(mode))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
+    {
+        expect_put(arguments);
+        if (member == 0)
+            word_->set_include_field_codes(arguments.boolean(0));
+        else
+            word_->set_include_hidden_text(arguments.boolean(0));
+        return {};
     }
 };
 
@@ -142,7 +170,8 @@ public:
     RangeObject(ServerState& state, std::unique_ptr<word::Range> range)
         : WordObject(state, "Range",
                      {L"Start", L"End", L"Text", L"Characters", L"ParagraphFormat", L"Delete",
-                      L"InsertParagraphAfter", L"InsertAfter", L"Font", L"SetRange", L"Fields", L"ListFormat"},
+                      L"InsertParagraphAfter", L"InsertAfter", L"Font", L"SetRange", L"Fields", L"ListFormat",
+                      L"TextRetrievalMode", L"HighlightColorIndex"},
                      std::move(range))
     {
     }
@@ -174,6 +203,10 @@ protected:
             return {};
         case 10: expect_get(arguments); return object_result(new FieldsObject(state_, word_->fields()));
         case 11: expect_get(arguments); return object_result(new ListFormatObject(state_, word_->list_format()));
+        case 12:
+            expect_get(arguments);
+            return object_result(new TextRetrievalModeObject(state_, word_->text_retrieval_mode()));
+        case 13: expect_put(arguments); word_->set_highlight_color_index(arguments.int32(0)); return {};
         case 3:
             expect_get(arguments);
             return object_result(new CharactersObject(state_, word_->characters()));
@@ -291,15 +324,16 @@ protected:
 class HeaderFooterObject : public WordObject<word::HeaderFooter> {
 public:
     HeaderFooterObject(ServerState& state, std::unique_ptr<word::HeaderFooter> footer)
-        : WordObject(state, "HeaderFooter", {L"Range"}, std::move(footer))
+        : WordObject(state, "HeaderFooter", {L"Range", L"LinkToPrevious"}, std::move(footer))
     {
     }
 
 protected:
-    Variant invoke_member(std::size_t, const Arguments& arguments) override
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
     {
         expect_get(arguments);
-        return object_result(new RangeObject(state_, word_->range()));
+        if (member == 0) return object_result(new RangeObject(state_, word_->range()));
+        return Variant::boolean(word_->link_to_previous());
     }
 };
 
@@ -322,7 +356,42 @@ protected:
 class SectionObject : public WordObject<word::Section> {
 public:
     SectionObject(ServerState& state, std::unique_ptr<word::Section> section)
-        : WordObject(state, "Section", {L"Footers"}, std::move(section))
+        : WordObject(state, "Section", {L"Footers", L"Range"}, std::move(section))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
+    {
+        expect_get(arguments);
+        if (member == 0) return object_result(new HeadersFootersObject(state_, word_->footers()));
+        return object_result(new RangeObject(state_, word_->range()));
+    }
+};
+
+class SectionsObject : public WordObject<word::Sections> {
+public:
+    SectionsObject(ServerState& state, std::unique_ptr<word::Sections> sections)
+        : WordObject(state, "Sections", {L"Item", L"Count"}, std::move(sections))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
+    {
+        if (member == 1) {
+            expect_get(arguments);
+            return int32_result(word_->count());
+        }
+        arguments.expect(1);
+        return object_result(new SectionObject(state_, word_->item(arguments.int32(0))));
+    }
+};
+
+class TableObject : public WordObject<word::Table> {
+public:
+    TableObject(ServerState& state, std::unique_ptr<word::Table> table)
+        : WordObject(state, "Table", {L"Range"}, std::move(table))
     {
     }
 
@@ -330,22 +399,26 @@ protected:
     Variant invoke_member(std::size_t, const Arguments& arguments) override
     {
         expect_get(arguments);
-        return object_result(new HeadersFootersObject(state_, word_->footers()));
+        return object_result(new RangeObject(state_, word_->range()));
     }
 };
 
-class SectionsObject : public WordObject<word::Sections> {
+class TablesObject : public WordObject<word::Tables> {
 public:
-    SectionsObject(ServerState& state, std::unique_ptr<word::Sections> sections)
-        : WordObject(state, "Sections", {L"Item"}, std::move(sections))
+    TablesObject(ServerState& state, std::unique_ptr<word::Tables> tables)
+        : WordObject(state, "Tables", {L"Count", L"Item"}, std::move(tables))
     {
     }
 
 protected:
-    Variant invoke_member(std::size_t, const Arguments& arguments) override
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
     {
+        if (member == 0) {
+            expect_get(arguments);
+            return int32_result(word_->count());
+        }
         arguments.expect(1);
-        return object_result(new SectionObject(state_, word_->item(arguments.int32(0))));
+        return object_result(new TableObject(state_, word_->item(arguments.int32(0))));
     }
 };
 
@@ -414,7 +487,7 @@ public:
     DocumentObject(ServerState& state, std::unique_ptr<word::Document> document, standin::DocumentId id)
         : WordObject(state, "Document",
                      {L"UserControl", L"Content", L"PageSetup", L"Paragraphs", L"Range", L"Undo", L"Sections",
-                      L"ListParagraphs"},
+                      L"ListParagraphs", L"Tables"},
                      std::move(document)),
           id_(id)
     {
@@ -438,6 +511,7 @@ protected:
         case 7:
             expect_get(arguments);
             return object_result(new ListParagraphsObject(state_, word_->list_paragraphs()));
+        case 8: expect_get(arguments); return object_result(new TablesObject(state_, word_->tables()));
         default:
             // Undo(Times): the tests' way to Word's undo list, one step.
             if (arguments.is_put()) throw BadCall{DISP_E_MEMBERNOTFOUND};

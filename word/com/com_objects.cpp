@@ -30,6 +30,9 @@ MemberIds headers_footers_ids{"HeadersFooters"};
 MemberIds section_ids{"Section"};
 MemberIds sections_ids{"Sections"};
 MemberIds list_paragraphs_ids{"ListParagraphs"};
+MemberIds text_retrieval_mode_ids{"TextRetrievalMode"};
+MemberIds tables_ids{"Tables"};
+MemberIds table_ids{"Table"};
 
 class ComFont : public Font {
 public:
@@ -39,6 +42,8 @@ public:
     void set_name(const std::string& name) override { word_.put("Name", Variant::text(name)); }
     void set_bold(std::int32_t bold) override { word_.put("Bold", Variant::int32(bold)); }
     void set_name_far_east(const std::string& name) override { word_.put("NameFarEast", Variant::text(name)); }
+    void set_color(std::int32_t color) override { word_.put("Color", Variant::int32(color)); }
+    void set_underline(std::int32_t underline) override { word_.put("Underline", Variant::int32(underline)); }
 
 private:
     Dispatch word_;
@@ -101,6 +106,25 @@ public:
     explicit ComListFormat(ComPtr<IDispatch> object) : word_(std::move(object), list_format_ids) {}
 
     std::string list_string() override { return word_.get_text("ListString"); }
+    // NumberType omitted: numbers of every kind go.
+    void remove_numbers() override { word_.call("RemoveNumbers"); }
+
+private:
+    Dispatch word_;
+};
+
+class ComTextRetrievalMode : public TextRetrievalMode {
+public:
+    explicit ComTextRetrievalMode(ComPtr<IDispatch> object) : word_(std::move(object), text_retrieval_mode_ids) {}
+
+    void set_include_field_codes(bool include) override
+    {
+        word_.put("IncludeFieldCodes", Variant::boolean(include));
+    }
+    void set_include_hidden_text(bool include) override
+    {
+        word_.put("IncludeHiddenText", Variant::boolean(include));
+    }
 
 private:
     Dispatch word_;
@@ -147,6 +171,14 @@ public:
     std::unique_ptr<ListFormat> list_format() override
     {
         return std::make_unique<ComListFormat>(word_.get_object("ListFormat"));
+    }
+    std::unique_ptr<TextRetrievalMode> text_retrieval_mode() override
+    {
+        return std::make_unique<ComTextRetrievalMode>(word_.get_object("TextRetrievalMode"));
+    }
+    void set_highlight_color_index(std::int32_t index) override
+    {
+        word_.put("HighlightColorIndex", Variant::int32(index));
     }
 
 private:
@@ -226,6 +258,7 @@ public:
     explicit ComHeaderFooter(ComPtr<IDispatch> object) : word_(std::move(object), header_footer_ids) {}
 
     std::unique_ptr<Range> range() override { return std::make_unique<ComRange>(word_.get_object("Range")); }
+    bool link_to_previous() override { return word_.get_int32("LinkToPrevious") != 0; }
 
 private:
     Dispatch word_;
@@ -253,6 +286,7 @@ public:
     {
         return std::make_unique<ComHeadersFooters>(word_.get_object("Footers"));
     }
+    std::unique_ptr<Range> range() override { return std::make_unique<ComRange>(word_.get_object("Range")); }
 
 private:
     Dispatch word_;
@@ -262,10 +296,36 @@ class ComSections : public Sections {
 public:
     explicit ComSections(ComPtr<IDispatch> object) : word_(std::move(object), sections_ids) {}
 
+    std::int32_t count() override { return word_.get_int32("Count"); }
     std::unique_ptr<Section> item(std::int32_t index) override
     {
         const auto index_argument = Variant::int32(index);
         return std::make_unique<ComSection>(word_.call_object("Item", {&index_argument}));
+    }
+
+private:
+    Dispatch word_;
+};
+
+class ComTable : public Table {
+public:
+    explicit ComTable(ComPtr<IDispatch> object) : word_(std::move(object), table_ids) {}
+
+    std::unique_ptr<Range> range() override { return std::make_unique<ComRange>(word_.get_object("Range")); }
+
+private:
+    Dispatch word_;
+};
+
+class ComTables : public Tables {
+public:
+    explicit ComTables(ComPtr<IDispatch> object) : word_(std::move(object), tables_ids) {}
+
+    std::int32_t count() override { return word_.get_int32("Count"); }
+    std::unique_ptr<Table> item(std::int32_t index) override
+    {
+        const auto index_argument = Variant::int32(index);
+        return std::make_unique<ComTable>(word_.call_object("Item", {&index_argument}));
     }
 
 private:
@@ -363,6 +423,7 @@ public:
     {
         return std::make_unique<ComListParagraphs>(word_.get_object("ListParagraphs"));
     }
+    std::unique_ptr<Tables> tables() override { return std::make_unique<ComTables>(word_.get_object("Tables")); }
 
 private:
     Dispatch word_;

@@ -1,0 +1,17 @@
+#include "typeset/new_paragraphs.h"
+
+#include "typeset/stages.h"
+
+namespace typeset {
+
+void make_plain(RunContext& run, Span added)
+{
+    const auto range = run.word.WordDocument1->range(added.start, added.end);
+    range->list_format()->remove_numbers();
+    const auto font = range->font();
+    font->set_color(word::wdColorAutomatic);
+    font->set_underline(word::wdUnderlineNone);
+    range->set_highlight_color_index(word::wdNoHighlight);
+}
+
+}  // namespace typeset
