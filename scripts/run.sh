@@ -6,7 +6,8 @@
 #   scripts/run.sh --official [DOCUMENT.txt]
 #
 # The report is the shipped sample, or the UTF-8 text file given (one
-# paragraph a line). With --official the document is an official document
+# paragraph a line, in the stand-in's document format: samples/*-rich.txt
+# hold fields, tables, pictures and section breaks). With --official the document is an official document
 # (the shipped samples/official.txt by default), typeset on the second page,
 # "党政公文". Installs what is missing, builds tidyset.exe and the
 # stand-in Word (64-bit), starts the stand-in holding the report and opens

@@ -173,6 +173,7 @@ DocumentState load_listed_text(std::string_view utf8)
     DocumentState lines = load_text(utf8);
     DocumentState document;
     std::vector<std::size_t> landscape;  // sections, 0-based
+    std::vector<std::size_t> unlinked;
     std::size_t breaks = 0;
     std::int32_t tables = 0;
     bool in_table = false;
@@ -195,13 +196,17 @@ DocumentState load_listed_text(std::string_view utf8)
             continue;
         }
         in_table = false;
-        if (text == U"{{SECTION}}" || text == U"{{SECTION LANDSCAPE}}") {
-            ParagraphState section_break = marked_up_paragraph(U"");
-            section_break.mark = Mark::section_break;
-            document.paragraphs.push_back(std::move(section_break));
-            ++breaks;
-            if (text != U"{{SECTION}}") landscape.push_back(breaks);
-            continue;
+        if (text.starts_with(U"{{SECTION") && text.ends_with(U"}}")) {
+            const std::u32string_view words = text.substr(9, text.size() - 11);
+            if (words.empty() || words == U" LANDSCAPE" || words == U" UNLINKED" || words == U" LANDSCAPE UNLINKED") {
+                ParagraphState section_break = marked_up_paragraph(U"");
+                section_break.mark = Mark::section_break;
+                document.paragraphs.push_back(std::move(section_break));
+                ++breaks;
+                if (words.find(U"LANDSCAPE") != npos) landscape.push_back(breaks);
+                if (words.find(U"UNLINKED") != npos) unlinked.push_back(breaks);
+                continue;
+            }
         }
         std::u32string_view rest = text;
         std::string list_string;
@@ -219,6 +224,9 @@ DocumentState load_listed_text(std::string_view utf8)
     if (last != Mark::paragraph || document.paragraphs.back().table != 0) document.paragraphs.push_back(marked_up_paragraph(U""));
     normalize(document);
     for (const std::size_t section : landscape) document.sections[section].landscape = true;
+    for (const std::size_t section : unlinked)
+        std::fill(std::begin(document.sections[section].footer_linked), std::end(document.sections[section].footer_linked),
+                  false);
     return document;
 }
 

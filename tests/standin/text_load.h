@@ -27,9 +27,11 @@ DocumentState load_text(std::string_view utf8);
 //   {{CC:text}}: text in a content control, its markers around it.
 //   {{U:text}}: single-underlined text.
 //   {{RED:text}}: red text (Word's RGB red, 255).
-//   A line that is exactly {{SECTION}} or {{SECTION LANDSCAPE}}: an empty
+//   A line that is exactly {{SECTION}}, {{SECTION LANDSCAPE}},
+//     {{SECTION UNLINKED}} or {{SECTION LANDSCAPE UNLINKED}}: an empty
 //     paragraph ending with a section break; LANDSCAPE makes the section
-//     that follows the break landscape.
+//     that follows the break landscape, UNLINKED gives it footers of its own
+//     (else they are the previous section's, as in a new Word section).
 //   A line starting and ending with "|": a table row, its cells between the
 //     bars (spaces around a cell dropped), a cell's paragraphs separated by
 //     "¶". Consecutive rows are one table. A cell's last paragraph ends with

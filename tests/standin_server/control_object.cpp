@@ -22,7 +22,7 @@ public:
                           L"References", L"ObjectsAlive", L"FailCall", L"OpenText", L"CloseDocuments", L"Drop",
                           L"Quit", L"ModelCalls", L"ApplicationConnections", L"ApplicationReferences",
                           L"Render", L"Releases", L"BusyFor", L"BusyCalls", L"Rejections", L"ScreenUpdating",
-                          L"UndoRecordOpen", L"UndoSteps", L"CallAt", L"UndoStepCount", L"OpenListText"})
+                          L"UndoRecordOpen", L"UndoSteps", L"CallAt", L"UndoStepCount", L"OpenListText", L"Undo"})
     {
     }
 
@@ -111,6 +111,13 @@ protected:
             if (!open_text_file(state_, platform::win::to_utf16(arguments.text(0)), true))
                 throw BadCall{STG_E_FILENOTFOUND};
             return {};
+        case 27:
+            // Ctrl+Z in the active document: 1 when a step was taken back.
+            arguments.expect(0);
+            return Variant::int32(!state_.model->documents.empty() &&
+                                          state_.model->undo(state_.model->active_document())
+                                      ? 1
+                                      : 0);
         default: arguments.expect(0); return Variant::int32(state_.application->references());
         }
     }

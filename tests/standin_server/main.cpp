@@ -133,7 +133,7 @@ int serve(const Options& options)
     const CLSID& control_class = plays_wps ? kWpsControlClass : kControlClass;
     state.idle_limit_seconds = options.idle_exit_seconds;
     state.last_call_tick = GetTickCount64();
-    if (!options.document.empty() && !open_text_file(state, options.document)) {
+    if (!options.document.empty() && !open_text_file(state, options.document, true)) {
         std::fwprintf(stderr, L"standin_word: cannot read %ls\n", options.document.c_str());
         return 1;
     }
