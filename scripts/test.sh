@@ -3,7 +3,8 @@
 #
 #   1. installs what is missing (scripts/install-deps.sh)
 #   2. builds and tests natively, with ASan+UBSan (build/native)
-#   3. builds for 64- and 32-bit Windows (build/win64, build/win32)
+#   3. builds for 64- and 32-bit Windows and packs their zips (build/win64,
+#      build/win32)
 #   4. runs the 64-bit tests under Wine, on a virtual screen when there is
 #      no display, in code page 936
 #
@@ -43,7 +44,7 @@ run_ctest() {
 stage "dependencies"
 bash scripts/install-deps.sh || failures+=("install-deps")
 
-# The workflow presets configure and build.
+# The workflow presets configure, build and, for Windows, pack the zip.
 stage "native build (Debug, ASan+UBSan)"
 if cmake --workflow --preset native; then
     stage "native tests"
