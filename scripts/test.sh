@@ -3,7 +3,8 @@
 #
 #   1. installs what is missing (scripts/install-deps.sh)
 #   2. builds and tests natively, with ASan+UBSan (build/native)
-#   3. builds for 64- and 32-bit Windows (build/win64, build/win32)
+#   3. builds for 64- and 32-bit Windows and packs their zips (build/win64,
+#      build/win32)
 #   4. runs the 64-bit tests under Wine, on a virtual screen when there is
 #      no display, in code page 936
 #
@@ -13,8 +14,10 @@ set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root="$(pwd)"
 
-# A hung test (a COM call waiting forever) fails after this many seconds.
-test_timeout="${TIDYSET_TEST_TIMEOUT:-120}"
+# A hung test (a COM call waiting forever) fails after the test presets'
+# timeout (CMakePresets.json); TIDYSET_TEST_TIMEOUT=SECONDS overrides it.
+timeout_args=()
+[ -n "${TIDYSET_TEST_TIMEOUT:-}" ] && timeout_args=(--timeout "$TIDYSET_TEST_TIMEOUT")
 
 failures=()
 summaries=()
@@ -25,51 +28,37 @@ stage() {
     echo "==== $* ($((SECONDS - started_at)) s)"
 }
 
-# run_ctest NAME BUILD_DIR [CTEST ARGS...]: runs ctest, keeps its summary.
+# run_ctest PRESET: runs the test preset (its jobs, timeout and output in
+# CMakePresets.json; no tests at all is a failure), keeps its summary.
 run_ctest() {
-    local name="$1" build_dir="$2"
-    shift 2
-    local log="$build_dir/ctest.log"
-    ctest --test-dir "$build_dir" -j2 --timeout "$test_timeout" --output-on-failure "$@" 2>&1 | tee "$log"
+    local preset="$1"
+    local log="build/$preset/ctest.log"
+    ctest --preset "$preset" "${timeout_args[@]}" 2>&1 | tee "$log"
     local status=${PIPESTATUS[0]}
     local summary
     summary="$(grep -E '^[0-9]+% tests passed|^No tests were found|^Total Test time' "$log")"
-    summaries+=("$name: ${summary//$'\n'/; }")
+    summaries+=("$preset: ${summary//$'\n'/; }")
     return "$status"
-}
-
-# ctest exits 0 when it runs no tests (printing nothing, or "No tests were
-# found!!!"); that is right only while no test has been registered at all.
-registers_tests() {
-    grep -rqs --include=CTestTestfile.cmake -E '^add_test\(' "$1"
 }
 
 stage "dependencies"
 bash scripts/install-deps.sh || failures+=("install-deps")
 
+# The workflow presets configure, build and, for Windows, pack the zip.
 stage "native build (Debug, ASan+UBSan)"
-if bash scripts/build.sh native; then
+if cmake --workflow --preset native; then
     stage "native tests"
-    if ! run_ctest native build/native; then
-        failures+=("native tests")
-    elif ! grep -qE '^[0-9]+% tests passed' build/native/ctest.log; then
-        if registers_tests build/native; then
-            echo "test: the native build registers tests, but ctest ran none" >&2
-            failures+=("native tests (none ran)")
-        else
-            summaries+=("native: no tests registered yet")
-        fi
-    fi
+    run_ctest native || failures+=("native tests")
 else
     failures+=("native build")
 fi
 
 stage "Windows x64 build (MinGW-w64)"
 win64_built=0
-bash scripts/build.sh win64 && win64_built=1 || failures+=("win64 build")
+cmake --workflow --preset win64 && win64_built=1 || failures+=("win64 build")
 
 stage "Windows x86 build (MinGW-w64, not run)"
-bash scripts/build.sh win32 || failures+=("win32 build")
+cmake --workflow --preset win32 || failures+=("win32 build")
 
 if [ $win64_built -eq 1 ]; then
     stage "Wine setup"
@@ -89,7 +78,7 @@ if [ $win64_built -eq 1 ]; then
         # pays for starting it and Wine's services again.
         wine_server_start
         stage "Windows x64 tests under Wine"
-        run_ctest win64 build/win64 --no-tests=error || failures+=("win64 tests")
+        run_ctest win64 || failures+=("win64 tests")
     else
         failures+=("Wine setup")
     fi

@@ -12,15 +12,31 @@ int checked_size(std::size_t size)
     return static_cast<int>(size);
 }
 
+// "" for empty bytes, and for bytes that MB_ERR_INVALID_CHARS rejects.
+std::wstring multi_byte_to_wide(std::string_view bytes, unsigned code_page, DWORD flags)
+{
+    if (bytes.empty()) return {};
+    const int size = checked_size(bytes.size());
+    const int length = MultiByteToWideChar(code_page, flags, bytes.data(), size, nullptr, 0);
+    if (length == 0) return {};
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(code_page, flags, bytes.data(), size, wide.data(), length);
+    return wide;
+}
+
 }  // namespace
 
-std::wstring to_utf16(std::string_view utf8)
+std::wstring to_utf16(std::string_view bytes, unsigned code_page)
 {
-    if (utf8.empty()) return {};
-    const int size = checked_size(utf8.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
+    return multi_byte_to_wide(bytes, code_page, 0);
+}
+
+std::optional<std::wstring> to_utf16_strict(std::string_view bytes, unsigned code_page)
+{
+    if (bytes.empty()) return std::wstring();
+    std::wstring wide = multi_byte_to_wide(bytes, code_page, MB_ERR_INVALID_CHARS);
+    // Bytes that are there give at least one character, unless they are rejected.
+    if (wide.empty()) return std::nullopt;
     return wide;
 }
 
