@@ -10,7 +10,7 @@
 #include "app/win/controls/self_painting.h"
 #include "app/win/error_box.h"
 #include "app/win/message_box.h"
-#include "app/win/wide_text.h"
+#include "platform/win/text.h"
 #include "settings/win/code_page.h"
 #include "settings/win/file_system.h"
 #include "typeset/official_run.h"

@@ -2,8 +2,8 @@
 
 #include "app/error_text.h"
 #include "app/win/error_box.h"
-#include "app/win/wide_text.h"
 #include "platform/win/executable_path.h"
+#include "platform/win/text.h"
 
 namespace app::win {
 

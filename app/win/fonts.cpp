@@ -2,8 +2,8 @@
 
 #include <cwchar>
 
-#include "app/win/wide_text.h"
-#include "app/win/win32_failure.h"
+#include "platform/win/text.h"
+#include "platform/win/win32_failure.h"
 
 namespace app::win {
 
@@ -20,7 +20,9 @@ platform::win::unique_hfont make_dialog_font(const Scaling& scaling, int pixel_h
     description.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
     wcsncpy(description.lfFaceName, kDialogFontFace, LF_FACESIZE - 1);
     platform::win::unique_hfont font{CreateFontIndirectW(&description)};
-    if (!font) throw_last_error("Cannot create font \"" + to_utf8(kDialogFontFace) + "\"");
+    if (!font) {
+        platform::win::throw_last_error("Cannot create font \"" + platform::win::to_utf8(kDialogFontFace) + "\"");
+    }
     return font;
 }
 

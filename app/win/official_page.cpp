@@ -2,7 +2,7 @@
 
 #include "app/size_table.h"
 #include "app/win/controls/message_reflection.h"
-#include "app/win/wide_text.h"
+#include "platform/win/text.h"
 
 namespace app::win {
 

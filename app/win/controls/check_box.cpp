@@ -4,8 +4,8 @@
 
 #include "app/win/controls/colours.h"
 #include "app/win/fonts.h"
-#include "app/win/wide_text.h"
 #include "platform/win/unique_handle.h"
+#include "platform/win/window_text.h"
 
 namespace app::win {
 

@@ -7,8 +7,15 @@
 #include <commctrl.h>
 
 #include "app/win/error_box.h"
+#include "platform/win/text.h"
+#include "platform/win/window_text.h"
 
 namespace app::win {
+
+// The controls hold UTF-8 for the program and give Windows UTF-16.
+using platform::win::to_utf16;
+using platform::win::to_utf8;
+using platform::win::window_text;
 
 // The id of our subclass procedures: each is set on a window at most once.
 inline constexpr UINT_PTR kSubclassId = 1;
