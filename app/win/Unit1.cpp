@@ -5,6 +5,7 @@
 
 #include "app/error_text.h"
 #include "app/size_table.h"
+#include "app/win/controls/failure.h"
 #include "app/win/controls/font_families.h"
 #include "app/win/controls/message_reflection.h"
 #include "app/win/controls/self_painting.h"

@@ -5,7 +5,6 @@
 
 #include "app/size_completion.h"
 #include "app/size_table.h"
-#include "app/win/error_box.h"
 #include "platform/win/text.h"
 #include "platform/win/window_text.h"
 

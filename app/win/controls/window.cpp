@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "app/win/error_box.h"
 #include "platform/win/text.h"
 #include "platform/win/win32_failure.h"
 

@@ -1,12 +1,12 @@
 // Base classes binding a C++ object to a window: the window procedure is a
 // static thunk that finds the object and calls its member, inside the guard
-// that shows the error box.
+// that hands its failures to the program.
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/win/error_box.h"
+#include "app/win/controls/failure.h"
 #include "platform/win/text.h"
 #include "platform/win/window_text.h"
 
