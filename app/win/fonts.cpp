@@ -26,21 +26,6 @@ platform::win::unique_hfont make_dialog_font(const Scaling& scaling, int pixel_h
     return font;
 }
 
-int character_height(HDC dc)
-{
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    return metrics.tmHeight - metrics.tmInternalLeading;
-}
-
-int text_top(HDC dc, int top, int height)
-{
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    // Ideographs fill most of the cell, leading included: centre the cell.
-    return top + (height - metrics.tmHeight) / 2;
-}
-
 DialogFonts::DialogFonts(const Scaling& scaling)
     : window(make_dialog_font(scaling, 16, false)),
       regular(make_dialog_font(scaling, 12, false)),
