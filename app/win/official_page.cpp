@@ -1,7 +1,6 @@
 #include "app/win/official_page.h"
 
 #include "app/size_table.h"
-#include "app/win/controls/message_reflection.h"
 #include "platform/win/text.h"
 
 namespace app::win {
@@ -46,19 +45,6 @@ int size_index(dialog::SizeCombo which)
 }
 
 }  // namespace
-
-LRESULT ChainedFontCombo::on_message(UINT message, WPARAM wparam, LPARAM lparam)
-{
-    const LRESULT result = FontComboBox::on_message(message, wparam, lparam);
-    if (message == reflected(WM_COMMAND) && HIWORD(wparam) == CBN_SELCHANGE && on_change_) on_change_();
-    return result;
-}
-
-LRESULT TextEdit::on_message(UINT message, WPARAM wparam, LPARAM lparam)
-{
-    if (message == WM_SETFOCUS || message == WM_KILLFOCUS) return default_message(message, wparam, lparam);
-    return FlatEdit::on_message(message, wparam, lparam);
-}
 
 void OfficialPage::create(const Setup& setup)
 {

@@ -7,38 +7,21 @@
 #include <string>
 #include <string_view>
 
+#include "app/win/controls/chained_font_combo.h"
 #include "app/win/controls/check_box.h"
 #include "app/win/controls/flat_edit.h"
 #include "app/win/controls/font_combo.h"
-#include "app/win/fonts.h"
 #include "app/win/controls/group_box.h"
 #include "app/win/controls/label.h"
 #include "app/win/controls/push_button.h"
-#include "app/win/scaling.h"
 #include "app/win/controls/size_combo.h"
+#include "app/win/controls/text_edit.h"
+#include "app/win/fonts.h"
+#include "app/win/scaling.h"
 #include "dialog/font_chains.h"
 #include "dialog/values.h"
 
 namespace app::win {
-
-// A font combo that reports the user's choice of another font.
-class ChainedFontCombo : public FontComboBox {
-public:
-    void on_change(std::function<void()> handler) { on_change_ = std::move(handler); }
-
-protected:
-    LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
-
-private:
-    std::function<void()> on_change_;
-};
-
-// An edit that takes text, not numbers: the user's input method stays as
-// it is.
-class TextEdit : public FlatEdit {
-protected:
-    LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
-};
 
 class OfficialPage {
 public:
