@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "dialog/values.h"
+
 namespace app {
 
 struct ChineseFontSize {
@@ -20,8 +22,18 @@ inline constexpr std::array<ChineseFontSize, 16> kChineseFontSizes{{
     {"六号(7.5)", "7.5"}, {"小六(6.5)", "6.5"}, {"七号(5.5)", "5.5"}, {"八号(5)", "5"},
 }};
 
-inline constexpr int kBodySizeIndex = 8;   // "四号(14)"
-inline constexpr int kTitleSizeIndex = 5;  // "小二(18)"
+// The entry named `name`; -1 when there is none.
+constexpr int size_index(std::string_view name)
+{
+    for (std::size_t i = 0; i < kChineseFontSizes.size(); ++i) {
+        if (kChineseFontSizes[i].name == name) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+// The entries the first page's combos start with.
+inline constexpr int kBodySizeIndex = size_index(dialog::built_in(dialog::SizeCombo::zwFontSize));
+inline constexpr int kTitleSizeIndex = size_index(dialog::built_in(dialog::SizeCombo::btFontSize));
 
 // The value string of the entry whose text equals `text` ignoring letter
 // case, or else the text itself. Only the text counts, never the selection.

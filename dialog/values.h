@@ -1,7 +1,8 @@
 // The main dialog's values: one entry per control that holds a value, with
 // where the settings file keeps it and what it holds when the dialog is
 // built. The dialog's creation, the settings file and the test doubles all
-// read this table; a new value is one entry here plus its control.
+// read this table; a new value is its enum member and one entry here, plus
+// its control's row in its page's table.
 #pragma once
 
 #include <array>
@@ -39,7 +40,7 @@ struct Value {
 };
 
 // In the order the settings file is read.
-inline constexpr std::array<Value, 31> kValues{{
+inline constexpr auto kValues = std::to_array<Value>({
     {"ymszLeft", Edit::ymszLeft, "ymsz", "left", "2.5", Page::TabSheet1},
     {"ymszRight", Edit::ymszRight, "ymsz", "right", "2.5", Page::TabSheet1},
     {"ymszTop", Edit::ymszTop, "ymsz", "top", "2.5", Page::TabSheet1},
@@ -71,7 +72,7 @@ inline constexpr std::array<Value, 31> kValues{{
     {"gwLk", CheckBox::gwLk, "gwwb", "luokuan", "1", Page::TabSheet2},
     {"gwYm", CheckBox::gwYm, "gwwb", "yema", "1", Page::TabSheet2},
     {"gwKh", CheckBox::gwKh, "gwwb", "kongxing", "1", Page::TabSheet2},
-}};
+});
 
 // The page shown at start is the one that was active at close, kept by its
 // index ("0" the first page).
@@ -80,6 +81,15 @@ struct PageSetting {
     Page built_in;
 };
 inline constexpr PageSetting kActivePage{"page", "active", Page::TabSheet1};
+
+// The entry named `name`; null when there is none.
+constexpr const Value* value_named(std::string_view name)
+{
+    for (const Value& value : kValues) {
+        if (value.name == name) return &value;
+    }
+    return nullptr;
+}
 
 // The entry of a control; every control of the enums has one.
 constexpr const Value& value_of(Control control)

@@ -1,16 +1,18 @@
 #include "app/win/Unit1.h"
 
+#include <array>
 #include <memory>
+#include <stdexcept>
 #include <utility>
 
 #include "app/error_text.h"
-#include "app/size_table.h"
+#include "app/win/controls/failure.h"
 #include "app/win/controls/font_families.h"
 #include "app/win/controls/message_reflection.h"
 #include "app/win/controls/self_painting.h"
 #include "app/win/error_box.h"
 #include "app/win/message_box.h"
-#include "app/win/wide_text.h"
+#include "platform/win/text.h"
 #include "settings/win/code_page.h"
 #include "settings/win/file_system.h"
 #include "typeset/official_run.h"
@@ -25,41 +27,59 @@ constexpr const wchar_t* kCaption = L"Tidyset V090630";
 constexpr int kClientWidth = 581;
 constexpr int kClientHeight = 394;
 constexpr int kTabHeight = 22;
-constexpr int kFontEntryHeight = 16;
 
 constexpr const wchar_t* kCredits =
     L"感谢各位同事在试用中提出的宝贵意见和建议。\n"
     L"排版后文档不会自动保存，请核对格式后再保存。\n"
     L"如有问题或建议，请与本单位信息化工作人员联系。";
 
-enum ControlId : int {
+// The frame around the pages; the pages' controls have ids in their rows.
+enum FrameId : int {
     kPageControlId = 100,
     kPageId,
     kOfficialPageId,
     kStatusBarId,
     kProgressId,
-    kButtonId,
-    kGroupBox1Id,
-    kGroupBox2Id,
-    kGroupBox3Id,
-    kGroupBox4Id,
-    kLeftId,
-    kRightId,
-    kTopId,
-    kBottomId,
-    kBodyLineId,
-    kBodySpacingId,
-    kBodyFontNameId,
-    kBodyFontSizeId,
-    kTitleSpacingId,
-    kTitleFontSizeId,
-    kTitleFontNameId,
-    kBlankLinesId,
-    kSignOffId,
-    kRightAlignId,
-    kIndentId,
-    kSliderId,
 };
+
+constexpr auto kRows = std::to_array<ControlRow<TForm1>>({
+    {&TForm1::RzButton2, "RzButton2", "", {16, 24, 249, 81}, L"自动排版", 105},
+    {&TForm1::RzGroupBox1, "RzGroupBox1", "", {296, 24, 265, 81}, L"页面设置", 106},
+    {&TForm1::ymszLeft, "ymszLeft", "RzGroupBox1", {80, 24, 49, 20}, nullptr, 110},
+    {&TForm1::ymszRight, "ymszRight", "RzGroupBox1", {176, 24, 49, 20}, nullptr, 111},
+    {&TForm1::ymszTop, "ymszTop", "RzGroupBox1", {80, 48, 49, 20}, nullptr, 112},
+    {&TForm1::ymszBottom, "ymszBottom", "RzGroupBox1", {176, 48, 49, 20}, nullptr, 113},
+    {&TForm1::RzLabel1, "RzLabel1", "RzGroupBox1", {40, 31, 36, 12}, L"左边距", kNoId},
+    {&TForm1::RzLabel2, "RzLabel2", "RzGroupBox1", {40, 56, 36, 12}, L"上边距", kNoId},
+    {&TForm1::RzLabel3, "RzLabel3", "RzGroupBox1", {136, 32, 36, 12}, L"右边距", kNoId},
+    {&TForm1::RzLabel4, "RzLabel4", "RzGroupBox1", {136, 56, 36, 12}, L"下边距", kNoId},
+
+    {&TForm1::RzGroupBox2, "RzGroupBox2", "", {296, 120, 265, 97}, L"正文", 107},
+    {&TForm1::zwLine, "zwLine", "RzGroupBox2", {66, 19, 49, 20}, nullptr, 114},
+    {&TForm1::zwDuanQianDuanHou, "zwDuanQianDuanHou", "RzGroupBox2", {198, 19, 49, 20}, nullptr, 115},
+    {&TForm1::zwFontName, "zwFontName", "RzGroupBox2", {72, 51, 81, 22}, nullptr, 116},
+    {&TForm1::zwFontSize, "zwFontSize", "RzGroupBox2", {152, 53, 97, 20}, nullptr, 117},
+    {&TForm1::RzLabel5, "RzLabel5", "RzGroupBox2", {16, 27, 48, 12}, L"固定行距", kNoId},
+    {&TForm1::RzLabel6, "RzLabel6", "RzGroupBox2", {146, 27, 48, 12}, L"段前段后", kNoId},
+    {&TForm1::RzLabel7, "RzLabel7", "RzGroupBox2", {16, 59, 48, 12}, L"字体字号", kNoId},
+
+    {&TForm1::RzGroupBox3, "RzGroupBox3", "", {16, 120, 249, 97}, L"标题行", 108},
+    {&TForm1::btDuanQianDuanHou, "btDuanQianDuanHou", "RzGroupBox3", {72, 19, 49, 20}, nullptr, 118},
+    {&TForm1::btFontSize, "btFontSize", "RzGroupBox3", {160, 53, 81, 20}, nullptr, 119},
+    {&TForm1::btFontName, "btFontName", "RzGroupBox3", {72, 51, 89, 22}, nullptr, 120},
+    {&TForm1::RzLabel8, "RzLabel8", "RzGroupBox3", {16, 27, 48, 12}, L"段前段后", kNoId},
+    {&TForm1::RzLabel10, "RzLabel10", "RzGroupBox3", {16, 59, 48, 12}, L"字体字号", kNoId},
+
+    {&TForm1::RzGroupBox4, "RzGroupBox4", "", {16, 224, 545, 41}, L"文章尾部", 109},
+    {&TForm1::wbkh, "wbkh", "RzGroupBox4", {16, 16, 91, 15}, L"去除尾部空行", 121},
+    {&TForm1::tshr, "tshr", "RzGroupBox4", {112, 16, 163, 15}, L"添加审核人、起草人、日期", 122},
+    {&TForm1::zhyh, "zhyh", "RzGroupBox4", {280, 16, 127, 15}, L"设置最后两行右对齐", 123},
+    {&TForm1::DuanQian, "DuanQian", "RzGroupBox4", {408, 16, 115, 15}, L"段前缩进两个空格", 124},
+
+    {&TForm1::RzTrackBar1, "RzTrackBar1", "", {232, 312, 336, 33}, nullptr, 125},
+    {&TForm1::RzLabel11, "RzLabel11", "", {16, 272, 412, 39}, kCredits, kNoId, LabelFont::credits},
+});
+static_assert(rows_fit_values<TForm1>(kRows, dialog::Page::TabSheet1));
 
 }  // namespace
 
@@ -101,112 +121,32 @@ void TForm1::create_window(HWND owner)
 void TForm1::create_controls()
 {
     const Scaling& s = scaling_;
-    const HFONT bold = fonts_.bold.get();
-    const HFONT regular = fonts_.regular.get();
 
     // Siblings are created in tab order: the z-order is the tab order.
     RzPageControl1.create_page_control(handle(), s.rect(0, 0, 581, 375), kPageControlId, fonts_.window.get(),
                                        s(kTabHeight));
-    name("RzPageControl1", RzPageControl1.handle());
+    names_.add("RzPageControl1", RzPageControl1.handle());
     Panel& TabSheet1 = RzPageControl1.add_page(L"普通报告", kPageId);
-    name("TabSheet1", TabSheet1.handle());
+    names_.add("TabSheet1", TabSheet1.handle());
     Panel& TabSheet2 = RzPageControl1.add_page(L"党政公文", kOfficialPageId);
-    name("TabSheet2", TabSheet2.handle());
+    names_.add("TabSheet2", TabSheet2.handle());
     RzPageControl1.on_page_change([this](int) { page_shown(); });
 
     RzStatusBar1.create_panel(handle(), s.rect(0, 375, 581, 19), L"", kStatusBarId);
-    name("RzStatusBar1", RzStatusBar1.handle());
+    names_.add("RzStatusBar1", RzStatusBar1.handle());
     RzProgressStatus1.create_progress_bar(RzStatusBar1.handle(), s.rect(0, 0, 581, 19), kProgressId);
-    name("RzProgressStatus1", RzProgressStatus1.handle());
+    names_.add("RzProgressStatus1", RzProgressStatus1.handle());
 
-    const HWND page = TabSheet1.handle();
-    RzButton2.create_push_button(page, s.rect(16, 24, 249, 81), kButtonId, L"自动排版", fonts_.window.get(),
-                                 [this] { typeset_clicked(&TForm1::RzButton2Click); });
-    name("RzButton2", RzButton2.handle());
+    const dialog::FontInstalled installed = [this](std::string_view font) { return font_installed(std::string(font)); };
+    build_page<TForm1>(*this, kRows, {TabSheet1.handle(), s, fonts_, names_, installed});
+    RzButton2.on_click([this] { typeset_clicked(&TForm1::RzButton2Click); });
+    RzTrackBar1.on_change([this](int) { RzTrackBar1Change(); });
 
-    auto group = [&](FlatGroupBox& box, std::string_view box_name, const RECT& bounds, const wchar_t* caption,
-                     int id) {
-        box.create_panel(page, bounds, caption, id);
-        SendMessageW(box.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(bold), FALSE);
-        name(box_name, box.handle());
-    };
-    auto label = [&](Label& text, std::string_view label_name, HWND parent, const RECT& bounds,
-                     const wchar_t* caption, HFONT font) {
-        text.create_label(parent, bounds, caption, font);
-        name(label_name, text.handle());
-    };
-    // The value controls take their names and built-in values from the
-    // dialog's table of values.
-    auto edit = [&](FlatEdit& field, dialog::Edit which, HWND parent, const RECT& bounds, int id) {
-        field.create_edit(parent, bounds, id, std::string(dialog::built_in(which)), bold);
-        name(dialog::name_of(which), field.handle());
-    };
-
-    group(RzGroupBox1, "RzGroupBox1", s.rect(296, 24, 265, 81), L"页面设置", kGroupBox1Id);
-    const HWND margins = RzGroupBox1.handle();
-    edit(ymszLeft, dialog::Edit::ymszLeft, margins, s.rect(80, 24, 49, 20), kLeftId);
-    edit(ymszRight, dialog::Edit::ymszRight, margins, s.rect(176, 24, 49, 20), kRightId);
-    edit(ymszTop, dialog::Edit::ymszTop, margins, s.rect(80, 48, 49, 20), kTopId);
-    edit(ymszBottom, dialog::Edit::ymszBottom, margins, s.rect(176, 48, 49, 20), kBottomId);
-    label(RzLabel1, "RzLabel1", margins, s.rect(40, 31, 36, 12), L"左边距", regular);
-    label(RzLabel2, "RzLabel2", margins, s.rect(40, 56, 36, 12), L"上边距", regular);
-    label(RzLabel3, "RzLabel3", margins, s.rect(136, 32, 36, 12), L"右边距", regular);
-    label(RzLabel4, "RzLabel4", margins, s.rect(136, 56, 36, 12), L"下边距", regular);
-
-    group(RzGroupBox2, "RzGroupBox2", s.rect(296, 120, 265, 97), L"正文", kGroupBox2Id);
-    const HWND body = RzGroupBox2.handle();
-    edit(zwLine, dialog::Edit::zwLine, body, s.rect(66, 19, 49, 20), kBodyLineId);
-    edit(zwDuanQianDuanHou, dialog::Edit::zwDuanQianDuanHou, body, s.rect(198, 19, 49, 20), kBodySpacingId);
-    zwFontName.create_font_combo(body, s.rect(72, 51, 81, 22), kBodyFontNameId, bold, s(kFontEntryHeight));
-    name(dialog::name_of(dialog::FontCombo::zwFontName), zwFontName.handle());
-    zwFontSize.create_size_combo(body, s.rect(152, 53, 97, 20), kBodyFontSizeId, bold, s(kFontEntryHeight),
-                                 app::kBodySizeIndex);
-    name(dialog::name_of(dialog::SizeCombo::zwFontSize), zwFontSize.handle());
-    label(RzLabel5, "RzLabel5", body, s.rect(16, 27, 48, 12), L"固定行距", regular);
-    label(RzLabel6, "RzLabel6", body, s.rect(146, 27, 48, 12), L"段前段后", regular);
-    label(RzLabel7, "RzLabel7", body, s.rect(16, 59, 48, 12), L"字体字号", regular);
-
-    group(RzGroupBox3, "RzGroupBox3", s.rect(16, 120, 249, 97), L"标题行", kGroupBox3Id);
-    const HWND title = RzGroupBox3.handle();
-    edit(btDuanQianDuanHou, dialog::Edit::btDuanQianDuanHou, title, s.rect(72, 19, 49, 20), kTitleSpacingId);
-    btFontSize.create_size_combo(title, s.rect(160, 53, 81, 20), kTitleFontSizeId, bold, s(kFontEntryHeight),
-                                 app::kTitleSizeIndex);
-    name(dialog::name_of(dialog::SizeCombo::btFontSize), btFontSize.handle());
-    btFontName.create_font_combo(title, s.rect(72, 51, 89, 22), kTitleFontNameId, bold, s(kFontEntryHeight));
-    name(dialog::name_of(dialog::FontCombo::btFontName), btFontName.handle());
-    label(RzLabel8, "RzLabel8", title, s.rect(16, 27, 48, 12), L"段前段后", regular);
-    label(RzLabel10, "RzLabel10", title, s.rect(16, 59, 48, 12), L"字体字号", regular);
-
-    group(RzGroupBox4, "RzGroupBox4", s.rect(16, 224, 545, 41), L"文章尾部", kGroupBox4Id);
-    const HWND ending = RzGroupBox4.handle();
-    auto check = [&](FlatCheckBox& box, dialog::CheckBox which, const RECT& bounds, int id, const wchar_t* caption) {
-        box.create_check_box(ending, bounds, id, caption, regular, dialog::built_in_checked(which));
-        name(dialog::name_of(which), box.handle());
-    };
-    check(wbkh, dialog::CheckBox::wbkh, s.rect(16, 16, 91, 15), kBlankLinesId, L"去除尾部空行");
-    check(tshr, dialog::CheckBox::tshr, s.rect(112, 16, 163, 15), kSignOffId, L"添加审核人、起草人、日期");
-    check(zhyh, dialog::CheckBox::zhyh, s.rect(280, 16, 127, 15), kRightAlignId, L"设置最后两行右对齐");
-    check(DuanQian, dialog::CheckBox::DuanQian, s.rect(408, 16, 115, 15), kIndentId, L"段前缩进两个空格");
-
-    RzTrackBar1.create_slider(page, s.rect(232, 312, 336, 33), kSliderId, [this](int) { RzTrackBar1Change(); });
-    name("RzTrackBar1", RzTrackBar1.handle());
-    label(RzLabel11, "RzLabel11", page, s.rect(16, 272, 412, 39), kCredits, fonts_.credits.get());
-
-    zwFontName.set_font_name(std::string(dialog::built_in(dialog::FontCombo::zwFontName)));
-    btFontName.set_font_name(std::string(dialog::built_in(dialog::FontCombo::btFontName)));
-
-    Official.create({TabSheet2.handle(), s, fonts_, [this] { typeset_clicked(&TForm1::RzButton3Click); },
-                     [this](std::string_view control_name, HWND window) { name(control_name, window); },
-                     [this](std::string_view font) { return font_installed(std::string(font)); }});
+    Official.create({TabSheet2.handle(), s, fonts_, [this] { typeset_clicked(&TForm1::RzButton3Click); }, names_,
+                     installed});
 }
 
-HWND TForm1::control(std::string_view control_name) const
-{
-    for (const auto& named : named_controls_) {
-        if (named.name == control_name) return named.window;
-    }
-    return nullptr;
-}
+HWND TForm1::control(std::string_view control_name) const { return names_.find(control_name); }
 
 void TForm1::FormCreate() { settings::load_settings(RzRegIniFile1, *this); }
 
@@ -259,78 +199,42 @@ bool TForm1::settings_saved_or_given_up()
 
 void TForm1::RzTrackBar1Change() { opacity_.set_alpha(handle(), static_cast<BYTE>(RzTrackBar1.position())); }
 
-FlatEdit& TForm1::edit(typeset::Edit which)
+template <class Control>
+Control& TForm1::value_control(dialog::Control which)
 {
-    switch (which) {
-    case typeset::Edit::ymszLeft: return ymszLeft;
-    case typeset::Edit::ymszRight: return ymszRight;
-    case typeset::Edit::ymszTop: return ymszTop;
-    case typeset::Edit::ymszBottom: return ymszBottom;
-    case typeset::Edit::zwLine: return zwLine;
-    case typeset::Edit::zwDuanQianDuanHou: return zwDuanQianDuanHou;
-    case typeset::Edit::btDuanQianDuanHou: return btDuanQianDuanHou;
-    default:
-        if (FlatEdit* official = Official.edit(which)) return *official;
-    }
-    throw std::logic_error("unknown edit");
+    Control* control = find_control<Control, TForm1>(*this, kRows, dialog::name_of(which));
+    if (!control) control = Official.value_control<Control>(which);
+    if (!control) throw std::logic_error("no control for " + std::string(dialog::name_of(which)));
+    return *control;
 }
 
-SizeComboBox& TForm1::size_combo(typeset::SizeCombo which)
+std::string TForm1::edit_text(typeset::Edit which) { return value_control<FlatEdit>(which).text(); }
+void TForm1::set_edit_text(typeset::Edit which, const std::string& text)
 {
-    switch (which) {
-    case typeset::SizeCombo::zwFontSize: return zwFontSize;
-    case typeset::SizeCombo::btFontSize: return btFontSize;
-    default:
-        if (SizeComboBox* official = Official.size_combo(which)) return *official;
-    }
-    throw std::logic_error("unknown size combo");
+    value_control<FlatEdit>(which).set_text(text);
 }
-
-FontComboBox& TForm1::font_combo(typeset::FontCombo which)
+std::string TForm1::size_value(typeset::SizeCombo which) { return value_control<SizeComboBox>(which).value(); }
+std::string TForm1::size_text(typeset::SizeCombo which) { return value_control<SizeComboBox>(which).text(); }
+void TForm1::set_size_text(typeset::SizeCombo which, const std::string& text)
 {
-    switch (which) {
-    case typeset::FontCombo::zwFontName: return zwFontName;
-    case typeset::FontCombo::btFontName: return btFontName;
-    default:
-        if (FontComboBox* official = Official.font_combo(which)) return *official;
-    }
-    throw std::logic_error("unknown font combo");
+    value_control<SizeComboBox>(which).set_text(text);
 }
-
-FlatCheckBox& TForm1::check_box(typeset::CheckBox which)
-{
-    switch (which) {
-    case typeset::CheckBox::wbkh: return wbkh;
-    case typeset::CheckBox::tshr: return tshr;
-    case typeset::CheckBox::zhyh: return zhyh;
-    case typeset::CheckBox::DuanQian: return DuanQian;
-    default:
-        if (FlatCheckBox* official = Official.check_box(which)) return *official;
-    }
-    throw std::logic_error("unknown check box");
-}
-
-std::string TForm1::edit_text(typeset::Edit which) { return edit(which).text(); }
-void TForm1::set_edit_text(typeset::Edit which, const std::string& text) { edit(which).set_text(text); }
-std::string TForm1::size_value(typeset::SizeCombo which) { return size_combo(which).value(); }
-std::string TForm1::size_text(typeset::SizeCombo which) { return size_combo(which).text(); }
-void TForm1::set_size_text(typeset::SizeCombo which, const std::string& text) { size_combo(which).set_text(text); }
-std::string TForm1::font_name(typeset::FontCombo which) { return font_combo(which).font_name(); }
+std::string TForm1::font_name(typeset::FontCombo which) { return value_control<FontComboBox>(which).font_name(); }
 void TForm1::set_font_name(typeset::FontCombo which, const std::string& name)
 {
     const dialog::FontChain* chain = dialog::chain_of(which);
     if (!chain) {
-        font_combo(which).set_font_name(name);
+        value_control<FontComboBox>(which).set_font_name(name);
         return;
     }
     // A saved font missing here is stood in for as the built-in one is.
     const dialog::FontInstalled installed = [this](std::string_view font) { return font_installed(std::string(font)); };
-    font_combo(which).set_font_name(dialog::font_to_show(*chain, name, installed));
+    value_control<FontComboBox>(which).set_font_name(dialog::font_to_show(*chain, name, installed));
     Official.show_substitute(which);
 }
 
-bool TForm1::checked(typeset::CheckBox which) { return check_box(which).checked(); }
-void TForm1::set_checked(typeset::CheckBox which, bool value) { check_box(which).set_checked(value); }
+bool TForm1::checked(typeset::CheckBox which) { return value_control<FlatCheckBox>(which).checked(); }
+void TForm1::set_checked(typeset::CheckBox which, bool value) { value_control<FlatCheckBox>(which).set_checked(value); }
 void TForm1::set_button_enabled(bool enabled)
 {
     // Both pages' buttons: one run at a time.

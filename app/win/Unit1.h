@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "app/win/controls/check_box.h"
 #include "app/win/controls/flat_edit.h"
@@ -21,6 +20,7 @@
 #include "app/win/controls/window.h"
 #include "app/win/fonts.h"
 #include "app/win/official_page.h"
+#include "app/win/page_table.h"
 #include "app/win/scaling.h"
 #include "app/win/win32_platform.h"
 #include "app/win/window_opacity.h"
@@ -98,21 +98,15 @@ private:
     void drop_input_of_the_run();
     // Saves the settings; when that fails, asks whether to close anyway.
     bool settings_saved_or_given_up();
-    void name(std::string_view control_name, HWND window) { named_controls_.push_back({control_name, window}); }
-    FlatEdit& edit(typeset::Edit which);
-    SizeComboBox& size_combo(typeset::SizeCombo which);
-    FontComboBox& font_combo(typeset::FontCombo which);
-    FlatCheckBox& check_box(typeset::CheckBox which);
+    // A value's control, on whichever page holds it.
+    template <class Control>
+    Control& value_control(dialog::Control which);
 
     Scaling scaling_;
     DialogFonts fonts_;
     WindowOpacity opacity_;
     Win32Platform platform_;
-    struct NamedControl {
-        std::string_view name;
-        HWND window;
-    };
-    std::vector<NamedControl> named_controls_;
+    ControlNames names_;
     HWND focus_before_deactivation_ = nullptr;
     bool running_ = false;
     bool close_requested_ = false;

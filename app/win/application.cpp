@@ -1,9 +1,11 @@
 #include "app/win/application.h"
 
+#include <utility>
+
 #include "app/error_text.h"
 #include "app/win/error_box.h"
-#include "app/win/wide_text.h"
 #include "platform/win/executable_path.h"
+#include "platform/win/text.h"
 
 namespace app::win {
 
@@ -20,6 +22,7 @@ std::wstring application_title_of(std::wstring_view executable_path)
 
 Application::Application() : title_(application_title_of(platform::win::executable_path()))
 {
+    set_failure_handler([](std::exception_ptr failure) { show_error_box(exception_message(std::move(failure))); });
     // The taskbar button shows the program's icon, if the exe has one.
     register_class(kApplicationClass, 0, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
     // Zero-sized: never seen, but as an unowned window with a caption it gets

@@ -1,6 +1,7 @@
-// The application object: the title taken from the executable's name, and
-// the hidden owner window that carries the taskbar entry under that title
-// and owns the message boxes.
+// The application object: the title taken from the executable's name, the
+// hidden owner window that carries the taskbar entry under that title and
+// owns the message boxes, and the error box as the end of every failure in
+// a message handler.
 #pragma once
 
 #include <windows.h>

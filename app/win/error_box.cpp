@@ -4,7 +4,7 @@
 
 #include "app/error_text.h"
 #include "app/win/message_box.h"
-#include "app/win/wide_text.h"
+#include "platform/win/text.h"
 
 namespace app::win {
 
@@ -32,15 +32,16 @@ void show_error_box(std::string_view message)
 {
     // A drag in progress (the slider's thumb) must not keep the mouse.
     if (GetCapture()) ReleaseCapture();
-    show_application_modal_box(owner().window, to_utf16(app::error_box_text(std::string{message})), owner().title,
-                               MB_OK | MB_ICONERROR);
+    show_application_modal_box(owner().window, platform::win::to_utf16(app::error_box_text(std::string{message})),
+                               owner().title, MB_OK | MB_ICONERROR);
 }
 
 int ask_in_error_box(std::string_view message, std::string_view question, UINT buttons)
 {
     if (GetCapture()) ReleaseCapture();
     const std::string text = app::error_box_text(std::string{message}) + "\n\n" + std::string{question};
-    return show_application_modal_box(owner().window, to_utf16(text), owner().title, buttons | MB_ICONERROR);
+    return show_application_modal_box(owner().window, platform::win::to_utf16(text), owner().title,
+                                      buttons | MB_ICONERROR);
 }
 
 std::string exception_message(std::exception_ptr thrown)

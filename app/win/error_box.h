@@ -1,5 +1,5 @@
-// The error message box, and the guard that brings every exception escaping
-// a message handler to it.
+// The error message box, where every exception escaping a message handler
+// ends (the controls' failure handler).
 #pragma once
 
 #include <windows.h>
@@ -24,21 +24,5 @@ int ask_in_error_box(std::string_view message, std::string_view question, UINT b
 
 // The message of whatever was thrown.
 std::string exception_message(std::exception_ptr thrown);
-
-// Runs a message handler; an exception ends the handling of the message at
-// this point, is shown in the error box, and never unwinds into Windows.
-template <class Handler>
-LRESULT guard_message(Handler&& handler, LRESULT result_after_error = 0) noexcept
-{
-    try {
-        return handler();
-    } catch (...) {
-        try {
-            show_error_box(exception_message(std::current_exception()));
-        } catch (...) {
-        }
-        return result_after_error;
-    }
-}
 
 }  // namespace app::win

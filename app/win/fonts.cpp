@@ -2,8 +2,8 @@
 
 #include <cwchar>
 
-#include "app/win/wide_text.h"
-#include "app/win/win32_failure.h"
+#include "platform/win/text.h"
+#include "platform/win/win32_failure.h"
 
 namespace app::win {
 
@@ -20,23 +20,10 @@ platform::win::unique_hfont make_dialog_font(const Scaling& scaling, int pixel_h
     description.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
     wcsncpy(description.lfFaceName, kDialogFontFace, LF_FACESIZE - 1);
     platform::win::unique_hfont font{CreateFontIndirectW(&description)};
-    if (!font) throw_last_error("Cannot create font \"" + to_utf8(kDialogFontFace) + "\"");
+    if (!font) {
+        platform::win::throw_last_error("Cannot create font \"" + platform::win::to_utf8(kDialogFontFace) + "\"");
+    }
     return font;
-}
-
-int character_height(HDC dc)
-{
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    return metrics.tmHeight - metrics.tmInternalLeading;
-}
-
-int text_top(HDC dc, int top, int height)
-{
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    // Ideographs fill most of the cell, leading included: centre the cell.
-    return top + (height - metrics.tmHeight) / 2;
 }
 
 DialogFonts::DialogFonts(const Scaling& scaling)

@@ -11,15 +11,6 @@ inline constexpr const wchar_t* kDialogFontFace = L"\u5b8b\u4f53";  // 宋体
 // `pixel_height` is the character height at 96 dpi.
 platform::win::unique_hfont make_dialog_font(const Scaling& scaling, int pixel_height, bool bold);
 
-// The character height of the font selected into `dc`: its cell without
-// the internal leading.
-int character_height(HDC dc);
-// Where to draw a line of text so that it is centred in the `height` pixels
-// from `top`. The layout's heights are character heights; a font with a
-// large internal leading loses a little at both edges rather than the
-// bottom of its characters.
-int text_top(HDC dc, int top, int height);
-
 struct DialogFonts {
     explicit DialogFonts(const Scaling& scaling);
 

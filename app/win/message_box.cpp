@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/win/callback_failure.h"
+#include "platform/win/callback_failure.h"
 
 namespace app::win {
 
@@ -20,7 +20,7 @@ struct DisabledWindows {
     HWND keep_enabled = nullptr;
     std::vector<HWND> windows;
     std::vector<HWND> topmost;
-    CallbackFailure failure;
+    platform::win::CallbackFailure failure;
 };
 
 BOOL CALLBACK disable_enabled_window(HWND window, LPARAM state)

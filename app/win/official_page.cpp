@@ -1,228 +1,116 @@
 #include "app/win/official_page.h"
 
-#include "app/size_table.h"
-#include "app/win/controls/message_reflection.h"
-#include "app/win/wide_text.h"
+#include <array>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "platform/win/text.h"
 
 namespace app::win {
 
 namespace {
 
-constexpr int kFontEntryHeight = 16;
+constexpr auto kRows = std::to_array<ControlRow<OfficialPage>>({
+    {&OfficialPage::RzButton3, "RzButton3", "", {16, 24, 265, 68}, L"自动排版", 200},
+    {&OfficialPage::RzGroupBox5, "RzGroupBox5", "", {296, 24, 265, 68}, L"页面设置", 201},
+    {&OfficialPage::gwTop, "gwTop", "RzGroupBox5", {80, 18, 49, 20}, nullptr, 206},
+    {&OfficialPage::gwBottom, "gwBottom", "RzGroupBox5", {176, 18, 49, 20}, nullptr, 207},
+    {&OfficialPage::gwLeft, "gwLeft", "RzGroupBox5", {80, 42, 49, 20}, nullptr, 208},
+    {&OfficialPage::gwRight, "gwRight", "RzGroupBox5", {176, 42, 49, 20}, nullptr, 209},
+    {&OfficialPage::RzLabel12, "RzLabel12", "RzGroupBox5", {40, 22, 36, 12}, L"上边距", kNoId},
+    {&OfficialPage::RzLabel13, "RzLabel13", "RzGroupBox5", {136, 22, 36, 12}, L"下边距", kNoId},
+    {&OfficialPage::RzLabel14, "RzLabel14", "RzGroupBox5", {40, 46, 36, 12}, L"左边距", kNoId},
+    {&OfficialPage::RzLabel15, "RzLabel15", "RzGroupBox5", {136, 46, 36, 12}, L"右边距", kNoId},
+    {&OfficialPage::RzLabel16, "RzLabel16", "RzGroupBox5", {229, 34, 24, 12}, L"厘米", kNoId},
 
-enum ControlId : int {
-    kButtonId = 200,
-    kMarginsId,
-    kTitleId,
-    kBodyId,
-    kHeadingsId,
-    kEndingId,
-    kTopId,
-    kBottomId,
-    kLeftId,
-    kRightId,
-    kTitleFontNameId,
-    kTitleFontSizeId,
-    kBodyFontNameId,
-    kBodyFontSizeId,
-    kBodyLineId,
-    kWesternFontNameId,
-    kLevel1FontNameId,
-    kLevel2FontNameId,
-    kSignOffId,
-    kIssuerId,
-    kPageNumbersId,
-    kBlankLinesId,
-};
+    {&OfficialPage::RzGroupBox6, "RzGroupBox6", "", {16, 102, 265, 120}, L"标题", 202},
+    {&OfficialPage::gwBtFontName, "gwBtFontName", "RzGroupBox6", {72, 19, 145, 22}, nullptr, 210},
+    {&OfficialPage::gwBtFontNote, "gwBtFontNote", "RzGroupBox6", {16, 46, 241, 12}, L"", kNoId},
+    {&OfficialPage::gwBtFontSize, "gwBtFontSize", "RzGroupBox6", {72, 65, 89, 20}, nullptr, 211},
+    {&OfficialPage::RzLabel17, "RzLabel17", "RzGroupBox6", {16, 24, 48, 12}, L"字体", kNoId},
+    {&OfficialPage::RzLabel18, "RzLabel18", "RzGroupBox6", {16, 69, 48, 12}, L"字号", kNoId},
 
-// The entry of the sizes list that a built-in size names.
-int size_index(dialog::SizeCombo which)
+    {&OfficialPage::RzGroupBox7, "RzGroupBox7", "", {296, 102, 265, 120}, L"正文", 203},
+    {&OfficialPage::gwZwFontName, "gwZwFontName", "RzGroupBox7", {72, 19, 145, 22}, nullptr, 212},
+    {&OfficialPage::gwZwFontNote, "gwZwFontNote", "RzGroupBox7", {16, 46, 241, 12}, L"", kNoId},
+    {&OfficialPage::gwZwFontSize, "gwZwFontSize", "RzGroupBox7", {72, 65, 89, 20}, nullptr, 213},
+    {&OfficialPage::gwZwLine, "gwZwLine", "RzGroupBox7", {192, 65, 45, 20}, nullptr, 214},
+    {&OfficialPage::gwXwFontName, "gwXwFontName", "RzGroupBox7", {72, 91, 145, 22}, nullptr, 215},
+    {&OfficialPage::RzLabel19, "RzLabel19", "RzGroupBox7", {16, 24, 48, 12}, L"字体", kNoId},
+    {&OfficialPage::RzLabel20, "RzLabel20", "RzGroupBox7", {16, 69, 48, 12}, L"字号", kNoId},
+    {&OfficialPage::RzLabel21, "RzLabel21", "RzGroupBox7", {166, 69, 24, 12}, L"行距", kNoId},
+    {&OfficialPage::RzLabel22, "RzLabel22", "RzGroupBox7", {241, 69, 12, 12}, L"磅", kNoId},
+    {&OfficialPage::RzLabel23, "RzLabel23", "RzGroupBox7", {16, 96, 48, 12}, L"西文字体", kNoId},
+
+    {&OfficialPage::RzGroupBox8, "RzGroupBox8", "", {16, 232, 265, 106}, L"标题层级", 204},
+    {&OfficialPage::gwYjFontName, "gwYjFontName", "RzGroupBox8", {72, 19, 145, 22}, nullptr, 216},
+    {&OfficialPage::gwYjFontNote, "gwYjFontNote", "RzGroupBox8", {16, 46, 241, 12}, L"", kNoId},
+    {&OfficialPage::gwEjFontName, "gwEjFontName", "RzGroupBox8", {72, 65, 145, 22}, nullptr, 217},
+    {&OfficialPage::gwEjFontNote, "gwEjFontNote", "RzGroupBox8", {16, 91, 241, 12}, L"", kNoId},
+    {&OfficialPage::RzLabel24, "RzLabel24", "RzGroupBox8", {16, 24, 48, 12}, L"一级标题", kNoId},
+    {&OfficialPage::RzLabel25, "RzLabel25", "RzGroupBox8", {16, 70, 48, 12}, L"二级标题", kNoId},
+
+    {&OfficialPage::RzGroupBox9, "RzGroupBox9", "", {296, 232, 265, 106}, L"文尾", 205},
+    {&OfficialPage::gwLk, "gwLk", "RzGroupBox9", {16, 21, 181, 15}, L"添加落款（发文机关和日期）", 218},
+    {&OfficialPage::gwFwjg, "gwFwjg", "RzGroupBox9", {84, 43, 157, 20}, nullptr, 219},
+    {&OfficialPage::gwYm, "gwYm", "RzGroupBox9", {16, 74, 67, 15}, L"添加页码", 220},
+    {&OfficialPage::gwKh, "gwKh", "RzGroupBox9", {112, 74, 91, 15}, L"去除尾部空行", 221},
+    {&OfficialPage::RzLabel26, "RzLabel26", "RzGroupBox9", {32, 47, 48, 12}, L"发文机关", kNoId},
+});
+static_assert(rows_fit_values<OfficialPage>(kRows, dialog::Page::TabSheet2));
+
+// A chained combo's note is named after it: "gwBtFontNote" beside
+// "gwBtFontName".
+constexpr bool is_note_of(std::string_view note, std::string_view combo)
 {
-    const std::string_view text = dialog::built_in(which);
-    for (std::size_t i = 0; i < app::kChineseFontSizes.size(); ++i) {
-        if (app::kChineseFontSizes[i].name == text) return static_cast<int>(i);
+    const std::string_view kind = "Name";
+    return combo.ends_with(kind) && note.size() == combo.size() && note.ends_with("Note") &&
+           note.substr(0, note.size() - kind.size()) == combo.substr(0, combo.size() - kind.size());
+}
+
+// Every chain's combo reports changes, and has its note.
+constexpr bool chains_fit_rows()
+{
+    for (const dialog::FontChain& chain : dialog::kFontChains) {
+        const std::string_view combo = dialog::name_of(chain.combo);
+        bool chained = false;
+        bool noted = false;
+        for (const ControlRow<OfficialPage>& row : kRows) {
+            using Chained = ChainedFontCombo OfficialPage::*;
+            using Note = Label OfficialPage::*;
+            chained = chained || (row.name == combo && std::holds_alternative<Chained>(row.member));
+            noted = noted || (is_note_of(row.name, combo) && std::holds_alternative<Note>(row.member));
+        }
+        if (!chained || !noted) return false;
     }
-    return -1;
+    return true;
+}
+static_assert(chains_fit_rows());
+
+Label& note_of(OfficialPage& page, dialog::FontCombo which)
+{
+    const std::string_view combo = dialog::name_of(which);
+    for (const ControlRow<OfficialPage>& row : kRows) {
+        if (is_note_of(row.name, combo)) return *find_control<Label, OfficialPage>(page, kRows, row.name);
+    }
+    throw std::logic_error("no note beside " + std::string(combo));
 }
 
 }  // namespace
 
-LRESULT ChainedFontCombo::on_message(UINT message, WPARAM wparam, LPARAM lparam)
-{
-    const LRESULT result = FontComboBox::on_message(message, wparam, lparam);
-    if (message == reflected(WM_COMMAND) && HIWORD(wparam) == CBN_SELCHANGE && on_change_) on_change_();
-    return result;
-}
-
-LRESULT TextEdit::on_message(UINT message, WPARAM wparam, LPARAM lparam)
-{
-    if (message == WM_SETFOCUS || message == WM_KILLFOCUS) return default_message(message, wparam, lparam);
-    return FlatEdit::on_message(message, wparam, lparam);
-}
+std::span<const ControlRow<OfficialPage>> OfficialPage::rows() { return kRows; }
 
 void OfficialPage::create(const Setup& setup)
 {
     installed_ = setup.installed;
-    const Scaling& s = setup.scaling;
-    const HFONT bold = setup.fonts.bold.get();
-    const HFONT regular = setup.fonts.regular.get();
-    const HWND page = setup.page;
-
-    // Created in tab order, as on the first page.
-    RzButton3.create_push_button(page, s.rect(16, 24, 265, 68), kButtonId, L"自动排版", setup.fonts.window.get(),
-                                 setup.on_typeset);
-    setup.name("RzButton3", RzButton3.handle());
-
-    auto group = [&](FlatGroupBox& box, std::string_view box_name, const RECT& bounds, const wchar_t* caption,
-                     int id) {
-        box.create_panel(page, bounds, caption, id);
-        SendMessageW(box.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(bold), FALSE);
-        setup.name(box_name, box.handle());
-        return box.handle();
-    };
-    auto label = [&](Label& text, std::string_view label_name, HWND parent, const RECT& bounds,
-                     const wchar_t* caption) {
-        text.create_label(parent, bounds, caption, regular);
-        setup.name(label_name, text.handle());
-    };
-    auto edit = [&](FlatEdit& field, dialog::Edit which, HWND parent, const RECT& bounds, int id) {
-        field.create_edit(parent, bounds, id, std::string(dialog::built_in(which)), bold);
-        setup.name(dialog::name_of(which), field.handle());
-    };
-    auto font = [&](FontComboBox& combo, dialog::FontCombo which, HWND parent, const RECT& bounds, int id) {
-        combo.create_font_combo(parent, bounds, id, bold, s(kFontEntryHeight));
-        setup.name(dialog::name_of(which), combo.handle());
-    };
-    auto size = [&](SizeComboBox& combo, dialog::SizeCombo which, HWND parent, const RECT& bounds, int id) {
-        combo.create_size_combo(parent, bounds, id, bold, s(kFontEntryHeight), size_index(which));
-        setup.name(dialog::name_of(which), combo.handle());
-    };
-    auto check = [&](FlatCheckBox& box, dialog::CheckBox which, HWND parent, const RECT& bounds, int id,
-                     const wchar_t* caption) {
-        box.create_check_box(parent, bounds, id, caption, regular, dialog::built_in_checked(which));
-        setup.name(dialog::name_of(which), box.handle());
-    };
-    auto note = [&](Label& text, std::string_view note_name, HWND parent, int top) {
-        text.create_label(parent, s.rect(16, top, 241, 12), L"", regular);
-        setup.name(note_name, text.handle());
-    };
-
-    const HWND margins = group(RzGroupBox5, "RzGroupBox5", s.rect(296, 24, 265, 68), L"页面设置", kMarginsId);
-    edit(gwTop, dialog::Edit::gwTop, margins, s.rect(80, 18, 49, 20), kTopId);
-    edit(gwBottom, dialog::Edit::gwBottom, margins, s.rect(176, 18, 49, 20), kBottomId);
-    edit(gwLeft, dialog::Edit::gwLeft, margins, s.rect(80, 42, 49, 20), kLeftId);
-    edit(gwRight, dialog::Edit::gwRight, margins, s.rect(176, 42, 49, 20), kRightId);
-    label(RzLabel12, "RzLabel12", margins, s.rect(40, 22, 36, 12), L"上边距");
-    label(RzLabel13, "RzLabel13", margins, s.rect(136, 22, 36, 12), L"下边距");
-    label(RzLabel14, "RzLabel14", margins, s.rect(40, 46, 36, 12), L"左边距");
-    label(RzLabel15, "RzLabel15", margins, s.rect(136, 46, 36, 12), L"右边距");
-    label(RzLabel16, "RzLabel16", margins, s.rect(229, 34, 24, 12), L"厘米");
-
-    const HWND title = group(RzGroupBox6, "RzGroupBox6", s.rect(16, 102, 265, 120), L"标题", kTitleId);
-    font(gwBtFontName, dialog::FontCombo::gwBtFontName, title, s.rect(72, 19, 145, 22), kTitleFontNameId);
-    note(gwBtFontNote, "gwBtFontNote", title, 46);
-    size(gwBtFontSize, dialog::SizeCombo::gwBtFontSize, title, s.rect(72, 65, 89, 20), kTitleFontSizeId);
-    label(RzLabel17, "RzLabel17", title, s.rect(16, 24, 48, 12), L"字体");
-    label(RzLabel18, "RzLabel18", title, s.rect(16, 69, 48, 12), L"字号");
-
-    const HWND body = group(RzGroupBox7, "RzGroupBox7", s.rect(296, 102, 265, 120), L"正文", kBodyId);
-    font(gwZwFontName, dialog::FontCombo::gwZwFontName, body, s.rect(72, 19, 145, 22), kBodyFontNameId);
-    note(gwZwFontNote, "gwZwFontNote", body, 46);
-    size(gwZwFontSize, dialog::SizeCombo::gwZwFontSize, body, s.rect(72, 65, 89, 20), kBodyFontSizeId);
-    edit(gwZwLine, dialog::Edit::gwZwLine, body, s.rect(192, 65, 45, 20), kBodyLineId);
-    font(gwXwFontName, dialog::FontCombo::gwXwFontName, body, s.rect(72, 91, 145, 22), kWesternFontNameId);
-    label(RzLabel19, "RzLabel19", body, s.rect(16, 24, 48, 12), L"字体");
-    label(RzLabel20, "RzLabel20", body, s.rect(16, 69, 48, 12), L"字号");
-    label(RzLabel21, "RzLabel21", body, s.rect(166, 69, 24, 12), L"行距");
-    label(RzLabel22, "RzLabel22", body, s.rect(241, 69, 12, 12), L"磅");
-    label(RzLabel23, "RzLabel23", body, s.rect(16, 96, 48, 12), L"西文字体");
-
-    const HWND headings = group(RzGroupBox8, "RzGroupBox8", s.rect(16, 232, 265, 106), L"标题层级", kHeadingsId);
-    font(gwYjFontName, dialog::FontCombo::gwYjFontName, headings, s.rect(72, 19, 145, 22), kLevel1FontNameId);
-    note(gwYjFontNote, "gwYjFontNote", headings, 46);
-    font(gwEjFontName, dialog::FontCombo::gwEjFontName, headings, s.rect(72, 65, 145, 22), kLevel2FontNameId);
-    note(gwEjFontNote, "gwEjFontNote", headings, 91);
-    label(RzLabel24, "RzLabel24", headings, s.rect(16, 24, 48, 12), L"一级标题");
-    label(RzLabel25, "RzLabel25", headings, s.rect(16, 70, 48, 12), L"二级标题");
-
-    const HWND ending = group(RzGroupBox9, "RzGroupBox9", s.rect(296, 232, 265, 106), L"文尾", kEndingId);
-    check(gwLk, dialog::CheckBox::gwLk, ending, s.rect(16, 21, 181, 15), kSignOffId, L"添加落款（发文机关和日期）");
-    edit(gwFwjg, dialog::Edit::gwFwjg, ending, s.rect(84, 43, 157, 20), kIssuerId);
-    check(gwYm, dialog::CheckBox::gwYm, ending, s.rect(16, 74, 67, 15), kPageNumbersId, L"添加页码");
-    check(gwKh, dialog::CheckBox::gwKh, ending, s.rect(112, 74, 91, 15), kBlankLinesId, L"去除尾部空行");
-    label(RzLabel26, "RzLabel26", ending, s.rect(32, 47, 48, 12), L"发文机关");
-
-    // Each combo starts with the first installed font of its chain.
+    build_page<OfficialPage>(*this, kRows, {setup.page, setup.scaling, setup.fonts, setup.names, installed_});
+    RzButton3.on_click(setup.on_typeset);
     for (const dialog::FontChain& chain : dialog::kFontChains) {
-        chained(chain.combo).set_font_name(dialog::first_installed(chain, installed_));
-        chained(chain.combo).on_change([this, which = chain.combo] { show_substitute(which); });
+        ChainedFontCombo* combo = value_control<ChainedFontCombo>(chain.combo);
+        combo->on_change([this, which = chain.combo] { show_substitute(which); });
     }
-    gwXwFontName.set_font_name(std::string(dialog::built_in(dialog::FontCombo::gwXwFontName)));
     show_substitutes();
-}
-
-FlatEdit* OfficialPage::edit(dialog::Edit which)
-{
-    switch (which) {
-    case dialog::Edit::gwTop: return &gwTop;
-    case dialog::Edit::gwBottom: return &gwBottom;
-    case dialog::Edit::gwLeft: return &gwLeft;
-    case dialog::Edit::gwRight: return &gwRight;
-    case dialog::Edit::gwZwLine: return &gwZwLine;
-    case dialog::Edit::gwFwjg: return &gwFwjg;
-    default: return nullptr;
-    }
-}
-
-SizeComboBox* OfficialPage::size_combo(dialog::SizeCombo which)
-{
-    switch (which) {
-    case dialog::SizeCombo::gwBtFontSize: return &gwBtFontSize;
-    case dialog::SizeCombo::gwZwFontSize: return &gwZwFontSize;
-    default: return nullptr;
-    }
-}
-
-FontComboBox* OfficialPage::font_combo(dialog::FontCombo which)
-{
-    switch (which) {
-    case dialog::FontCombo::gwBtFontName: return &gwBtFontName;
-    case dialog::FontCombo::gwZwFontName: return &gwZwFontName;
-    case dialog::FontCombo::gwYjFontName: return &gwYjFontName;
-    case dialog::FontCombo::gwEjFontName: return &gwEjFontName;
-    case dialog::FontCombo::gwXwFontName: return &gwXwFontName;
-    default: return nullptr;
-    }
-}
-
-FlatCheckBox* OfficialPage::check_box(dialog::CheckBox which)
-{
-    switch (which) {
-    case dialog::CheckBox::gwLk: return &gwLk;
-    case dialog::CheckBox::gwYm: return &gwYm;
-    case dialog::CheckBox::gwKh: return &gwKh;
-    default: return nullptr;
-    }
-}
-
-ChainedFontCombo& OfficialPage::chained(dialog::FontCombo which)
-{
-    switch (which) {
-    case dialog::FontCombo::gwZwFontName: return gwZwFontName;
-    case dialog::FontCombo::gwYjFontName: return gwYjFontName;
-    case dialog::FontCombo::gwEjFontName: return gwEjFontName;
-    default: return gwBtFontName;
-    }
-}
-
-Label& OfficialPage::note_of(dialog::FontCombo which)
-{
-    switch (which) {
-    case dialog::FontCombo::gwZwFontName: return gwZwFontNote;
-    case dialog::FontCombo::gwYjFontName: return gwYjFontNote;
-    case dialog::FontCombo::gwEjFontName: return gwEjFontNote;
-    default: return gwBtFontNote;
-    }
 }
 
 void OfficialPage::show_substitutes()
@@ -234,9 +122,9 @@ void OfficialPage::show_substitute(dialog::FontCombo which)
 {
     const dialog::FontChain* chain = dialog::chain_of(which);
     if (!chain) return;
-    const auto text = dialog::substitute_note(*chain, font_combo(which)->font_name(), installed_);
-    const HWND note = note_of(which).handle();
-    SetWindowTextW(note, to_utf16(text.value_or("")).c_str());
+    const auto text = dialog::substitute_note(*chain, value_control<FontComboBox>(which)->font_name(), installed_);
+    const HWND note = note_of(*this, which).handle();
+    SetWindowTextW(note, platform::win::to_utf16(text.value_or("")).c_str());
     InvalidateRect(note, nullptr, TRUE);
 }
 

@@ -4,41 +4,24 @@
 #pragma once
 
 #include <functional>
-#include <string>
-#include <string_view>
+#include <span>
 
+#include "app/win/controls/chained_font_combo.h"
 #include "app/win/controls/check_box.h"
 #include "app/win/controls/flat_edit.h"
 #include "app/win/controls/font_combo.h"
-#include "app/win/fonts.h"
 #include "app/win/controls/group_box.h"
 #include "app/win/controls/label.h"
 #include "app/win/controls/push_button.h"
-#include "app/win/scaling.h"
 #include "app/win/controls/size_combo.h"
+#include "app/win/controls/text_edit.h"
+#include "app/win/fonts.h"
+#include "app/win/page_table.h"
+#include "app/win/scaling.h"
 #include "dialog/font_chains.h"
 #include "dialog/values.h"
 
 namespace app::win {
-
-// A font combo that reports the user's choice of another font.
-class ChainedFontCombo : public FontComboBox {
-public:
-    void on_change(std::function<void()> handler) { on_change_ = std::move(handler); }
-
-protected:
-    LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
-
-private:
-    std::function<void()> on_change_;
-};
-
-// An edit that takes text, not numbers: the user's input method stays as
-// it is.
-class TextEdit : public FlatEdit {
-protected:
-    LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
-};
 
 class OfficialPage {
 public:
@@ -47,18 +30,18 @@ public:
         const Scaling& scaling;
         const DialogFonts& fonts;
         std::function<void()> on_typeset;
-        // Records a control under its name, for the dialog's list of controls.
-        std::function<void(std::string_view, HWND)> name;
+        ControlNames& names;
         dialog::FontInstalled installed;
     };
 
     void create(const Setup& setup);
 
-    // The page's controls of each kind; null for a control of another page.
-    FlatEdit* edit(dialog::Edit which);
-    SizeComboBox* size_combo(dialog::SizeCombo which);
-    FontComboBox* font_combo(dialog::FontCombo which);
-    FlatCheckBox* check_box(dialog::CheckBox which);
+    // The page's control of a value; null for a value of the other page.
+    template <class Control>
+    Control* value_control(dialog::Control which)
+    {
+        return find_control<Control>(*this, rows(), dialog::name_of(which));
+    }
 
     // Shows, beside each chained combo, the font chosen in place of its
     // chain's first font when that one is not installed; nothing otherwise.
@@ -75,12 +58,11 @@ public:
     FontComboBox gwXwFontName;
     SizeComboBox gwBtFontSize, gwZwFontSize;
     FlatCheckBox gwLk, gwYm, gwKh;
-    // The substitute notes, one per chain.
+    // The substitute notes, one per chain, named after their combos.
     Label gwBtFontNote, gwZwFontNote, gwYjFontNote, gwEjFontNote;
 
 private:
-    ChainedFontCombo& chained(dialog::FontCombo which);
-    Label& note_of(dialog::FontCombo which);
+    static std::span<const ControlRow<OfficialPage>> rows();
     dialog::FontInstalled installed_;
 };
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/win/wide_text.h"
+#include "platform/win/text.h"
 
 namespace app::win {
 
@@ -11,7 +11,7 @@ std::string Win32Platform::decimal_separator()
     wchar_t separator[8] = {};
     const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
     if (length <= 1) return ".";
-    return to_utf8(std::wstring_view{separator, static_cast<std::size_t>(length - 1)});
+    return platform::win::to_utf8(std::wstring_view{separator, static_cast<std::size_t>(length - 1)});
 }
 
 std::chrono::steady_clock::time_point Win32Platform::now() { return std::chrono::steady_clock::now(); }

@@ -4,7 +4,6 @@
 
 #include "app/win/controls/colours.h"
 #include "app/win/controls/self_painting.h"
-#include "app/win/error_box.h"
 #include "platform/win/unique_handle.h"
 
 namespace app::win {

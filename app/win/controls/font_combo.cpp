@@ -7,7 +7,7 @@
 #include "app/win/controls/font_families.h"
 #include "app/win/controls/font_kind_symbol.h"
 #include "app/win/controls/message_reflection.h"
-#include "app/win/wide_text.h"
+#include "platform/win/text.h"
 #include "platform/win/unique_handle.h"
 
 namespace app::win {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/win/callback_failure.h"
+#include "platform/win/callback_failure.h"
 #include "platform/win/unique_handle.h"
 
 namespace app::win {
@@ -11,7 +11,7 @@ namespace {
 
 struct FamilyList {
     std::vector<FontFamily> families;
-    CallbackFailure failure;
+    platform::win::CallbackFailure failure;
 };
 
 int CALLBACK add_family(const LOGFONTW* font, const TEXTMETRICW*, DWORD font_type, LPARAM list)

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "app/win/controls/colours.h"
-#include "app/win/wide_text.h"
 #include "platform/win/unique_handle.h"
+#include "platform/win/window_text.h"
 
 namespace app::win {
 

@@ -5,9 +5,9 @@
 
 #include "app/win/controls/colours.h"
 #include "app/win/controls/self_painting.h"
-#include "app/win/fonts.h"
-#include "app/win/wide_text.h"
+#include "app/win/controls/text_metrics.h"
 #include "platform/win/unique_handle.h"
+#include "platform/win/window_text.h"
 
 namespace app::win {
 

@@ -1,18 +1,15 @@
 #include "app/win/controls/push_button.h"
 
 #include <string>
-#include <utility>
 
 #include "app/win/controls/colours.h"
-#include "app/win/wide_text.h"
 #include "platform/win/unique_handle.h"
+#include "platform/win/window_text.h"
 
 namespace app::win {
 
-void FlatButton::create_push_button(HWND parent, const RECT& bounds, int id, const wchar_t* caption, HFONT font,
-                                    std::function<void()> on_click)
+void FlatButton::create_push_button(HWND parent, const RECT& bounds, int id, const wchar_t* caption, HFONT font)
 {
-    on_click_ = std::move(on_click);
     create_button(parent, bounds, id, caption, font);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 
 #include "app/win/controls/owner_drawn_button.h"
 
@@ -10,8 +11,8 @@ namespace app::win {
 
 class FlatButton : public OwnerDrawnButton {
 public:
-    void create_push_button(HWND parent, const RECT& bounds, int id, const wchar_t* caption, HFONT font,
-                            std::function<void()> on_click);
+    void create_push_button(HWND parent, const RECT& bounds, int id, const wchar_t* caption, HFONT font);
+    void on_click(std::function<void()> handler) { on_click_ = std::move(handler); }
 
     void set_enabled(bool enabled) { EnableWindow(handle(), enabled ? TRUE : FALSE); }
     bool enabled() const { return IsWindowEnabled(handle()) != FALSE; }

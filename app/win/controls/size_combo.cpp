@@ -5,8 +5,8 @@
 
 #include "app/size_completion.h"
 #include "app/size_table.h"
-#include "app/win/error_box.h"
-#include "app/win/wide_text.h"
+#include "platform/win/text.h"
+#include "platform/win/window_text.h"
 
 namespace app::win {
 

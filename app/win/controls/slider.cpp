@@ -4,7 +4,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <utility>
 
 #include "app/win/controls/colours.h"
 #include "app/win/controls/message_reflection.h"
@@ -22,9 +21,8 @@ int thumb_centre(HWND slider)
 }
 }  // namespace
 
-void TransparencySlider::create_slider(HWND parent, const RECT& bounds, int id, std::function<void(int)> on_change)
+void TransparencySlider::create_slider(HWND parent, const RECT& bounds, int id)
 {
-    on_change_ = std::move(on_change);
     // No TBS_TOOLTIPS: the dialog shows no hints.
     create(0, TRACKBAR_CLASSW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_HORZ | TBS_BOTTOM | TBS_NOTICKS, bounds,
            parent, id);

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 
 #include <windows.h>
 
@@ -24,7 +25,8 @@ public:
     static constexpr UINT kFirstRepeatMilliseconds = 200;
     static constexpr UINT kRepeatMilliseconds = 100;
 
-    void create_slider(HWND parent, const RECT& bounds, int id, std::function<void(int)> on_change);
+    void create_slider(HWND parent, const RECT& bounds, int id);
+    void on_change(std::function<void(int)> handler) { on_change_ = std::move(handler); }
 
     int position() const;
     // Kept within 100 to 255; a change is reported.

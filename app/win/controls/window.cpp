@@ -2,9 +2,8 @@
 
 #include <commctrl.h>
 
-#include "app/win/error_box.h"
-#include "app/win/wide_text.h"
-#include "app/win/win32_failure.h"
+#include "platform/win/text.h"
+#include "platform/win/win32_failure.h"
 
 namespace app::win {
 
@@ -30,7 +29,7 @@ void Window::register_class(const wchar_t* class_name, UINT class_style, HICON i
     description.hIcon = icon;
     description.lpszClassName = class_name;
     if (!RegisterClassExW(&description) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        throw_last_error("Cannot register window class \"" + to_utf8(class_name) + "\"");
+        platform::win::throw_last_error("Cannot register window class \"" + to_utf8(class_name) + "\"");
 }
 
 HWND Window::create(DWORD extended_style, const wchar_t* class_name, const wchar_t* text, DWORD style,
@@ -39,7 +38,7 @@ HWND Window::create(DWORD extended_style, const wchar_t* class_name, const wchar
     const HWND window = CreateWindowExW(extended_style, class_name, text, style, bounds.left, bounds.top,
                                         bounds.right - bounds.left, bounds.bottom - bounds.top, parent, menu_or_id,
                                         GetModuleHandleW(nullptr), this);
-    if (!window) throw_last_error("Cannot create window \"" + to_utf8(class_name) + "\"");
+    if (!window) platform::win::throw_last_error("Cannot create window \"" + to_utf8(class_name) + "\"");
     return window;
 }
 
@@ -84,7 +83,7 @@ HWND SubclassedControl::create(DWORD extended_style, const wchar_t* class_name, 
     window_ = CreateWindowExW(extended_style, class_name, text, style, bounds.left, bounds.top,
                               bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    if (!window_) throw_last_error("Cannot create window \"" + to_utf8(class_name) + "\"");
+    if (!window_) platform::win::throw_last_error("Cannot create window \"" + to_utf8(class_name) + "\"");
     SetWindowSubclass(window_, thunk, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     return window_;
 }

@@ -1,14 +1,21 @@
 // Base classes binding a C++ object to a window: the window procedure is a
 // static thunk that finds the object and calls its member, inside the guard
-// that shows the error box.
+// that hands its failures to the program.
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/win/error_box.h"
+#include "app/win/controls/failure.h"
+#include "platform/win/text.h"
+#include "platform/win/window_text.h"
 
 namespace app::win {
+
+// The controls hold UTF-8 for the program and give Windows UTF-16.
+using platform::win::to_utf16;
+using platform::win::to_utf8;
+using platform::win::window_text;
 
 // The id of our subclass procedures: each is set on a window at most once.
 inline constexpr UINT_PTR kSubclassId = 1;

@@ -5,7 +5,7 @@
 #include <optional>
 #include <sstream>
 
-#include "app/win/wide_text.h"
+#include "platform/win/text.h"
 #include "tests/standin/dump.h"
 #include "tests/standin/in_memory_word.h"
 #include "tests/standin/model.h"

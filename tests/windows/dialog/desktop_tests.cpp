@@ -7,11 +7,11 @@
 #include <new>
 #include <stdexcept>
 
-#include "app/win/callback_failure.h"
 #include "app/win/controls/window.h"
 #include "app/win/error_box.h"
 #include "app/win/message_box.h"
-#include "app/win/wide_text.h"
+#include "platform/win/callback_failure.h"
+#include "platform/win/text.h"
 #include "tests/standin/in_memory_word.h"
 #include "tests/standin/model.h"
 #include "tests/standin/text_load.h"
@@ -115,7 +115,7 @@ public:
 
 BOOL CALLBACK throw_out_of_memory(HWND, LPARAM failure)
 {
-    return reinterpret_cast<app::win::CallbackFailure*>(failure)->run([]() -> BOOL { throw std::bad_alloc(); });
+    return reinterpret_cast<platform::win::CallbackFailure*>(failure)->run([]() -> BOOL { throw std::bad_alloc(); });
 }
 
 TEST_F(Desktop, Win32FailuresBecomeMessagesWithTheSystemsReason)
@@ -133,7 +133,7 @@ TEST_F(Desktop, Win32FailuresBecomeMessagesWithTheSystemsReason)
 
     // An exception in an enumeration callback stops the enumeration and
     // passes on once Windows has returned.
-    app::win::CallbackFailure failure;
+    platform::win::CallbackFailure failure;
     EnumThreadWindows(GetCurrentThreadId(), throw_out_of_memory, reinterpret_cast<LPARAM>(&failure));
     EXPECT_TRUE(failure.failed());
     EXPECT_THROW(failure.rethrow(), std::bad_alloc);

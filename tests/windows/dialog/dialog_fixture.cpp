@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "app/win/wide_text.h"
+#include "platform/win/text.h"
 
 namespace dialog_tests {
 

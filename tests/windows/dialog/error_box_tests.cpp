@@ -4,7 +4,8 @@
 
 #include "app/win/application.h"
 #include "app/win/error_box.h"
-#include "app/win/wide_text.h"
+#include "platform/win/text.h"
+#include "platform/win/window_text.h"
 #include "tests/windows/dialog/dialog_fixture.h"
 
 namespace dialog_tests {

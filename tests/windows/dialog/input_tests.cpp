@@ -12,7 +12,8 @@
 #include <vector>
 
 #include "app/win/controls/font_kind_symbol.h"
-#include "app/win/wide_text.h"
+#include "platform/win/text.h"
+#include "platform/win/window_text.h"
 #include "tests/windows/dialog/dialog_fixture.h"
 
 namespace dialog_tests {

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/win/wide_text.h"
+#include "platform/win/text.h"
+#include "platform/win/window_text.h"
 #include "tests/windows/dialog/dialog_fixture.h"
 
 namespace dialog_tests {

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/win/wide_text.h"
+#include "platform/win/text.h"
 #include "tests/standin/in_memory_word.h"
 #include "tests/standin/model.h"
 #include "tests/standin/text_load.h"

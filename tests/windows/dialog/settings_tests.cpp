@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/win/wide_text.h"
+#include "platform/win/text.h"
 #include "tests/windows/dialog/dialog_fixture.h"
 
 namespace dialog_tests {

@@ -4,7 +4,8 @@
 #include <commctrl.h>
 #include <imm.h>
 
-#include "app/win/wide_text.h"
+#include "platform/win/text.h"
+#include "platform/win/window_text.h"
 #include "tests/windows/dialog/dialog_fixture.h"
 
 namespace dialog_tests {

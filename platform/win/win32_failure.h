@@ -4,9 +4,9 @@
 
 #include <string>
 
-namespace app::win {
+namespace platform::win {
 
 // Throws std::runtime_error: `what`, then the text of GetLastError().
 [[noreturn]] void throw_last_error(const std::string& what);
 
-}  // namespace app::win
+}  // namespace platform::win

@@ -1,6 +1,6 @@
-#include "app/win/wide_text.h"
+#include "platform/win/window_text.h"
 
-namespace app::win {
+namespace platform::win {
 
 std::wstring window_text(HWND window)
 {
@@ -10,4 +10,4 @@ std::wstring window_text(HWND window)
     return text;
 }
 
-}  // namespace app::win
+}  // namespace platform::win

@@ -5,7 +5,7 @@
 
 #include <exception>
 
-namespace app::win {
+namespace platform::win {
 
 class CallbackFailure {
 public:
@@ -31,4 +31,4 @@ private:
     std::exception_ptr failure_;
 };
 
-}  // namespace app::win
+}  // namespace platform::win
