@@ -9,9 +9,9 @@ namespace {
 void format_title_line(RunContext& run)
 {
     auto& application = run.word.WordApplication1;
-    application->selection()->home_key(word::wdStory, word::wdMove);
-    application->selection()->home_key(word::wdLine, word::wdMove);
-    application->selection()->end_key(word::wdLine, word::wdExtend);
+    application->selection()->home_key(word::Unit::story, word::Movement::move);
+    application->selection()->home_key(word::Unit::line, word::Movement::move);
+    application->selection()->end_key(word::Unit::line, word::Movement::extend);
     application->selection()->font()->set_name(run.dialog.font_name(FontCombo::btFontName));
     application->selection()->font()->set_size(run.size(SizeCombo::btFontSize));
     application->selection()->font()->set_bold(1);
@@ -26,8 +26,8 @@ void format_outside_tables(RunContext& run, const DocumentMap& map)
     for (const Span& part : map.outside_tables(0, map.story_end)) {
         const auto range = document->range(part.start, part.end);
         const auto format = range->paragraph_format();
-        format->set_alignment(word::wdAlignParagraphLeft);
-        format->set_line_spacing_rule(word::wdLineSpaceExactly);
+        format->set_alignment(word::ParagraphAlignment::left);
+        format->set_line_spacing_rule(word::LineSpacingRule::exactly);
         format->set_line_spacing(run.number(Edit::zwLine));
         format->set_space_after(run.number(Edit::zwDuanQianDuanHou));
         format->set_line_unit_before(run.number(Edit::zwDuanQianDuanHou));
@@ -68,14 +68,14 @@ void format_document(RunContext& run, const DocumentMap& map)
 
     auto& format = run.word.WordParagraphFormat1;
     format.connect_to(application->selection()->paragraph_format());
-    format->set_alignment(word::wdAlignParagraphLeft);
+    format->set_alignment(word::ParagraphAlignment::left);
     format->set_space_before_auto(0);
     format->set_space_after_auto(0);
 
     auto& font = run.word.WordFont1;
     font.connect_to(application->selection()->font());
 
-    format->set_line_spacing_rule(word::wdLineSpaceExactly);
+    format->set_line_spacing_rule(word::LineSpacingRule::exactly);
     format->set_line_spacing(run.number(Edit::zwLine));
     format->set_line_unit_before(run.number(Edit::zwDuanQianDuanHou));
     format->set_space_after(run.number(Edit::zwDuanQianDuanHou));

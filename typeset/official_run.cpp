@@ -68,7 +68,7 @@ DocumentMap edit_paragraphs(RunContext& run, Notes& notes)
                 const std::int32_t start = map.keeps_mark(last) ? from->range.end : from->range.end - 1;
                 const std::int32_t end = final_mark->range.end - 1;
                 if (start < end) {
-                    document->range(start, end)->delete_text(word::wdCharacter, 1);
+                    document->range(start, end)->delete_text(word::Unit::character, 1);
                     edited = true;
                 }
             } else {
@@ -108,13 +108,13 @@ DocumentMap edit_paragraphs(RunContext& run, Notes& notes)
 void set_up_page(RunContext& run)
 {
     const auto page = run.word.WordDocument1->page_setup();
-    page->set_paper_size(word::wdPaperA4);
+    page->set_paper_size(word::PaperSize::a4);
     page->set_top_margin(run.centimetres_in_points(Edit::gwTop));
     page->set_bottom_margin(run.centimetres_in_points(Edit::gwBottom));
     page->set_left_margin(run.centimetres_in_points(Edit::gwLeft));
     page->set_right_margin(run.centimetres_in_points(Edit::gwRight));
     // The grid follows the type area the margins leave.
-    page->set_layout_mode(word::wdLayoutModeGrid);
+    page->set_layout_mode(word::LayoutMode::grid);
     page->set_chars_line(kCharsLine);
     page->set_lines_page(kLinesPage);
     if (run.dialog.checked(CheckBox::gwYm)) {
@@ -147,13 +147,13 @@ void format_body(RunContext& run, const DocumentMap& map)
     const auto content_font = content->font();
     const auto format_part = [&](word::Range& range, word::Font& font) {
         const auto format = range.paragraph_format();
-        format->set_alignment(word::wdAlignParagraphJustify);
+        format->set_alignment(word::ParagraphAlignment::justify);
         format->set_left_indent(0);
         format->set_character_unit_left_indent(0);
         format->set_right_indent(0);
         format->set_character_unit_right_indent(0);
         format->set_character_unit_first_line_indent(kBodyIndentCharacters);
-        format->set_line_spacing_rule(word::wdLineSpaceExactly);
+        format->set_line_spacing_rule(word::LineSpacingRule::exactly);
         format->set_line_spacing(run.number(Edit::gwZwLine));
         format->set_line_unit_before(0);
         format->set_line_unit_after(0);
@@ -249,7 +249,7 @@ void place_sign_off_line(RunContext& run, const FoundParagraph& paragraph, float
 {
     const auto format =
         run.word.WordDocument1->range(paragraph.range.start, paragraph.range.end)->paragraph_format();
-    format->set_alignment(word::wdAlignParagraphRight);
+    format->set_alignment(word::ParagraphAlignment::right);
     clear_first_line_indent(*format);
     format->set_character_unit_right_indent(right_indent);
 }
@@ -268,7 +268,7 @@ void format_elements(RunContext& run, const DocumentMap& map, Notes& notes)
         font->set_name_far_east(run.dialog.font_name(FontCombo::gwBtFontName));
         font->set_size(run.size(SizeCombo::gwBtFontSize));
         const auto format = range->paragraph_format();
-        format->set_alignment(word::wdAlignParagraphCenter);
+        format->set_alignment(word::ParagraphAlignment::center);
         clear_first_line_indent(*format);
     } else {
         note_skipped(notes, 0);
@@ -285,7 +285,7 @@ void format_elements(RunContext& run, const DocumentMap& map, Notes& notes)
         addressee = first_body;
         if (const auto line = find_paragraph(run, map, first_body)) {
             const auto format = document->range(line->range.start, line->range.end)->paragraph_format();
-            format->set_alignment(word::wdAlignParagraphLeft);
+            format->set_alignment(word::ParagraphAlignment::left);
             clear_first_line_indent(*format);
         } else {
             note_skipped(notes, first_body);
@@ -332,7 +332,7 @@ void number_pages(RunContext& run)
     for (std::int32_t section = 1; section <= count; ++section) {
         const auto footers = sections->item(section)->footers();
         for (const bool odd : {true, false}) {
-            const auto footer = footers->item(odd ? word::wdHeaderFooterPrimary : word::wdHeaderFooterEvenPages);
+            const auto footer = footers->item(odd ? word::HeaderFooterIndex::primary : word::HeaderFooterIndex::even_pages);
             // A footer the same as the previous section's is numbered with it.
             if (section > 1 && footer->link_to_previous()) continue;
             const auto range = footer->range();
@@ -341,14 +341,14 @@ void number_pages(RunContext& run)
             font->set_size(kPageNumberSize);
             const auto format = range->paragraph_format();
             clear_first_line_indent(*format);
-            format->set_alignment(odd ? word::wdAlignParagraphRight : word::wdAlignParagraphLeft);
+            format->set_alignment(odd ? word::ParagraphAlignment::right : word::ParagraphAlignment::left);
             format->set_character_unit_left_indent(odd ? 0 : kPageNumberIndentCharacters);
             format->set_character_unit_right_indent(odd ? kPageNumberIndentCharacters : 0);
             // The new text takes the footer's format; the field goes in
             // between the dashes.
             range->set_text(kPageNumberFrame);
             range->set_range(kPageFieldPosition, kPageFieldPosition);
-            range->fields()->add(*range, word::wdFieldPage);
+            range->fields()->add(*range, word::FieldType::page);
         }
     }
 }

@@ -21,7 +21,7 @@ void remove_trailing_blanks(RunContext& run, const DocumentMap& map)
     for (std::size_t left = removable; left >= 1; --left) {
         const auto last = paragraphs->last()->range();
         if (last->characters()->count() > 1) break;
-        last->delete_text(word::wdCharacter, 1);
+        last->delete_text(word::Unit::character, 1);
     }
     run.dialog.set_progress(kProgressAfterBlanks);
 }
@@ -33,7 +33,7 @@ void paragraph_pass(RunContext& run, const DocumentMap& map)
     const auto count = paragraphs->count();
 
     const auto title = paragraphs->item(1);
-    title->set_alignment(word::wdAlignParagraphCenter);
+    title->set_alignment(word::ParagraphAlignment::center);
     title->set_line_unit_before(run.number(Edit::btDuanQianDuanHou));
     title->set_line_unit_after(run.number(Edit::btDuanQianDuanHou));
 

@@ -23,7 +23,7 @@ bool ends_with_sign_off(RunContext& run)
 void align_right(word::Paragraph& paragraph)
 {
     const auto format = paragraph.range()->paragraph_format();
-    format->set_alignment(word::wdAlignParagraphRight);
+    format->set_alignment(word::ParagraphAlignment::right);
     format->set_right_indent(0);
 }
 
@@ -34,7 +34,7 @@ void append_sign_off(RunContext& run)
     if (run.dialog.checked(CheckBox::tshr) && !ends_with_sign_off(run)) {
         auto& document = run.word.WordDocument1;
         const std::int32_t end = document->range()->end();
-        run.word.WordApplication1->selection()->end_key(word::wdStory, word::wdMove);
+        run.word.WordApplication1->selection()->end_key(word::Unit::story, word::Movement::move);
         for (int i = 0; i < 4; ++i) document->range()->insert_paragraph_after();
         document->range()->insert_after(kReviewerAndDrafter);
         document->range()->insert_paragraph_after();

@@ -51,16 +51,16 @@ public:
     void set_name(const std::string& name) override { word_.put("Name", name); }
     void set_bold(std::int32_t bold) override { word_.put("Bold", bold); }
     void set_name_far_east(const std::string& name) override { word_.put("NameFarEast", name); }
-    void set_color(std::int32_t color) override { word_.put("Color", color); }
-    void set_underline(std::int32_t underline) override { word_.put("Underline", underline); }
+    void set_color(Color color) override { word_.put("Color", color); }
+    void set_underline(Underline underline) override { word_.put("Underline", underline); }
 };
 
 class ComParagraphFormat final : public ComObject<ParagraphFormat, "_ParagraphFormat"> {
 public:
     using ComObject::ComObject;
 
-    void set_alignment(std::int32_t alignment) override { word_.put("Alignment", alignment); }
-    void set_line_spacing_rule(std::int32_t rule) override { word_.put("LineSpacingRule", rule); }
+    void set_alignment(ParagraphAlignment alignment) override { word_.put("Alignment", alignment); }
+    void set_line_spacing_rule(LineSpacingRule rule) override { word_.put("LineSpacingRule", rule); }
     void set_line_spacing(float points) override { word_.put("LineSpacing", points); }
     void set_space_after(float points) override { word_.put("SpaceAfter", points); }
     void set_first_line_indent(float points) override { word_.put("FirstLineIndent", points); }
@@ -95,7 +95,7 @@ class ComFields final : public ComObject<Fields, "Fields"> {
 public:
     using ComObject::ComObject;
 
-    void add(Range& range, std::int32_t type) override;
+    void add(Range& range, FieldType type) override;
 };
 
 class ComListFormat final : public ComObject<ListFormat, "ListFormat"> {
@@ -127,7 +127,7 @@ public:
     {
         return wrap<ComParagraphFormat>(word_.get_object("ParagraphFormat"));
     }
-    void delete_text(std::int32_t unit, std::int32_t count) override { word_.call("Delete", unit, count); }
+    void delete_text(Unit unit, std::int32_t count) override { word_.call("Delete", unit, count); }
     void insert_paragraph_after() override { word_.call("InsertParagraphAfter"); }
     void insert_after(const std::string& text) override { word_.call("InsertAfter", text); }
     std::unique_ptr<Font> font() override { return wrap<ComFont>(word_.get_object("Font")); }
@@ -139,10 +139,10 @@ public:
     {
         return wrap<ComTextRetrievalMode>(word_.get_object("TextRetrievalMode"));
     }
-    void set_highlight_color_index(std::int32_t index) override { word_.put("HighlightColorIndex", index); }
+    void set_highlight_color_index(HighlightColor index) override { word_.put("HighlightColorIndex", index); }
 };
 
-void ComFields::add(Range& range, std::int32_t type)
+void ComFields::add(Range& range, FieldType type)
 {
     // Ranges of the COM link are the only ones that reach Word.
     word_.call("Add", dynamic_cast<ComRange&>(range).object(), type);
@@ -157,7 +157,7 @@ public:
     {
         return wrap<ComParagraph>(word_.call_object("Previous", count));
     }
-    void set_alignment(std::int32_t alignment) override { word_.put("Alignment", alignment); }
+    void set_alignment(ParagraphAlignment alignment) override { word_.put("Alignment", alignment); }
     void set_line_unit_before(float lines) override { word_.put("LineUnitBefore", lines); }
     void set_line_unit_after(float lines) override { word_.put("LineUnitAfter", lines); }
 };
@@ -182,8 +182,8 @@ public:
     void set_bottom_margin(float points) override { word_.put("BottomMargin", points); }
     void set_left_margin(float points) override { word_.put("LeftMargin", points); }
     void set_right_margin(float points) override { word_.put("RightMargin", points); }
-    void set_paper_size(std::int32_t size) override { word_.put("PaperSize", size); }
-    void set_layout_mode(std::int32_t mode) override { word_.put("LayoutMode", mode); }
+    void set_paper_size(PaperSize size) override { word_.put("PaperSize", size); }
+    void set_layout_mode(LayoutMode mode) override { word_.put("LayoutMode", mode); }
     void set_lines_page(float lines) override { word_.put("LinesPage", lines); }
     void set_chars_line(float characters) override { word_.put("CharsLine", characters); }
     void set_odd_and_even_pages_header_footer(std::int32_t flag) override
@@ -209,7 +209,7 @@ class ComHeadersFooters final : public ComObject<HeadersFooters, "HeadersFooters
 public:
     using ComObject::ComObject;
 
-    std::unique_ptr<HeaderFooter> item(std::int32_t index) override
+    std::unique_ptr<HeaderFooter> item(HeaderFooterIndex index) override
     {
         return wrap<ComHeaderFooter>(word_.call_object("Item", index));
     }
@@ -270,8 +270,8 @@ public:
     {
         return wrap<ComParagraphFormat>(word_.get_object("ParagraphFormat"));
     }
-    void home_key(std::int32_t unit, std::int32_t extend) override { word_.call("HomeKey", unit, extend); }
-    void end_key(std::int32_t unit, std::int32_t extend) override { word_.call("EndKey", unit, extend); }
+    void home_key(Unit unit, Movement movement) override { word_.call("HomeKey", unit, movement); }
+    void end_key(Unit unit, Movement movement) override { word_.call("EndKey", unit, movement); }
 };
 
 class ComDocuments final : public ComObject<Documents, "Documents"> {
