@@ -6,7 +6,7 @@ namespace typeset {
 
 void make_plain(RunContext& run, Span added)
 {
-    const auto range = run.word.WordDocument1->range(added.start, added.end);
+    const auto range = run.document().range(added.start, added.end);
     range->list_format()->remove_numbers();
     const auto font = range->font();
     font->set_color(word::Color::automatic);

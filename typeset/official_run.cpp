@@ -52,7 +52,7 @@ std::optional<std::size_t> sign_off_date(const DocumentMap& map)
 // long the document is. Returns the document as it then is.
 DocumentMap edit_paragraphs(RunContext& run, Notes& notes)
 {
-    auto& document = run.word.WordDocument1;
+    auto& document = run.document();
     DocumentMap map = read_document_map(run);
     bool edited = false;
 
@@ -68,7 +68,7 @@ DocumentMap edit_paragraphs(RunContext& run, Notes& notes)
                 const std::int32_t start = map.keeps_mark(last) ? from->range.end : from->range.end - 1;
                 const std::int32_t end = final_mark->range.end - 1;
                 if (start < end) {
-                    document->range(start, end)->delete_text(word::Unit::character, 1);
+                    document.range(start, end)->delete_text(word::Unit::character, 1);
                     edited = true;
                 }
             } else {
@@ -80,7 +80,7 @@ DocumentMap edit_paragraphs(RunContext& run, Notes& notes)
     // One empty line under the title.
     if (map.paragraphs.size() >= 2 && !map.paragraphs[1].blank) {
         if (const auto title = find_paragraph(run, map, 0)) {
-            document->range(title->range.start, title->range.end)->insert_paragraph_after();
+            document.range(title->range.start, title->range.end)->insert_paragraph_after();
             edited = true;
         } else {
             note_skipped(notes, 0);
@@ -93,7 +93,7 @@ DocumentMap edit_paragraphs(RunContext& run, Notes& notes)
         const std::string organ = platform::encode_utf8(trimmed(platform::decode_utf8(run.dialog.edit_text(Edit::gwFwjg))));
         const std::string organ_line = organ.empty() ? "" : organ + "\r";
         const std::string lines = "\r\r" + organ_line + format_date(run.platform.today());
-        const auto whole = document->range();
+        const auto whole = document.range();
         const std::int32_t end = whole->end();
         whole->insert_after(lines);
         make_plain(run, {end, end + utf16_length(platform::decode_utf8(lines))});
@@ -107,7 +107,7 @@ DocumentMap edit_paragraphs(RunContext& run, Notes& notes)
 
 void set_up_page(RunContext& run)
 {
-    const auto page = run.word.WordDocument1->page_setup();
+    const auto page = run.document().page_setup();
     page->set_paper_size(word::PaperSize::a4);
     page->set_top_margin(run.centimetres_in_points(Edit::gwTop));
     page->set_bottom_margin(run.centimetres_in_points(Edit::gwBottom));
@@ -142,8 +142,8 @@ void clear_first_line_indent(word::ParagraphFormat& format)
 // fonts at its own size; a picture's paragraph keeps its lines whole.
 void format_body(RunContext& run, const DocumentMap& map)
 {
-    auto& document = run.word.WordDocument1;
-    const auto content = document->content();
+    auto& document = run.document();
+    const auto content = document.content();
     const auto content_font = content->font();
     const auto format_part = [&](word::Range& range, word::Font& font) {
         const auto format = range.paragraph_format();
@@ -166,7 +166,7 @@ void format_body(RunContext& run, const DocumentMap& map)
         format_part(*content, *content_font);
     } else {
         for (const Span& part : map.outside_tables(0, map.story_end)) {
-            const auto range = document->range(part.start, part.end);
+            const auto range = document.range(part.start, part.end);
             format_part(*range, *range->font());
         }
     }
@@ -188,7 +188,7 @@ struct Heading {
 std::vector<Heading> list_headings(RunContext& run, const DocumentMap& map)
 {
     std::vector<Heading> headings;
-    const auto items = run.word.WordDocument1->list_paragraphs();
+    const auto items = run.document().list_paragraphs();
     const auto count = items->count();
     for (std::int32_t i = 1; i <= count; ++i) {
         const auto range = items->item(i)->range();
@@ -236,7 +236,7 @@ void format_heading(RunContext& run, const DocumentMap& map, const Heading& head
         return;
     }
     for (const Span& span : spans) {
-        const auto font = run.word.WordDocument1->range(span.start, span.end)->font();
+        const auto font = run.document().range(span.start, span.end)->font();
         switch (heading.level) {
         case HeadingLevel::one: font->set_name_far_east(run.dialog.font_name(FontCombo::gwYjFontName)); break;
         case HeadingLevel::two: font->set_name_far_east(run.dialog.font_name(FontCombo::gwEjFontName)); break;
@@ -248,7 +248,7 @@ void format_heading(RunContext& run, const DocumentMap& map, const Heading& head
 void place_sign_off_line(RunContext& run, const FoundParagraph& paragraph, float right_indent)
 {
     const auto format =
-        run.word.WordDocument1->range(paragraph.range.start, paragraph.range.end)->paragraph_format();
+        run.document().range(paragraph.range.start, paragraph.range.end)->paragraph_format();
     format->set_alignment(word::ParagraphAlignment::right);
     clear_first_line_indent(*format);
     format->set_character_unit_right_indent(right_indent);
@@ -258,12 +258,12 @@ void place_sign_off_line(RunContext& run, const FoundParagraph& paragraph, float
 // each, none for a body paragraph.
 void format_elements(RunContext& run, const DocumentMap& map, Notes& notes)
 {
-    auto& document = run.word.WordDocument1;
+    auto& document = run.document();
     const auto& paragraphs = map.paragraphs;
     if (paragraphs.front().in_table) {
         note_skipped(notes, 0);
     } else if (const auto title = find_paragraph(run, map, 0)) {
-        const auto range = document->range(title->range.start, title->range.end);
+        const auto range = document.range(title->range.start, title->range.end);
         const auto font = range->font();
         font->set_name_far_east(run.dialog.font_name(FontCombo::gwBtFontName));
         font->set_size(run.size(SizeCombo::gwBtFontSize));
@@ -284,7 +284,7 @@ void format_elements(RunContext& run, const DocumentMap& map, Notes& notes)
         heading_level(paragraphs[first_body].text) == HeadingLevel::none) {
         addressee = first_body;
         if (const auto line = find_paragraph(run, map, first_body)) {
-            const auto format = document->range(line->range.start, line->range.end)->paragraph_format();
+            const auto format = document.range(line->range.start, line->range.end)->paragraph_format();
             format->set_alignment(word::ParagraphAlignment::left);
             clear_first_line_indent(*format);
         } else {
@@ -327,7 +327,7 @@ void format_elements(RunContext& run, const DocumentMap& map, Notes& notes)
 // page numbers included, is replaced.
 void number_pages(RunContext& run)
 {
-    const auto sections = run.word.WordDocument1->sections();
+    const auto sections = run.document().sections();
     const std::int32_t count = sections->count();
     for (std::int32_t section = 1; section <= count; ++section) {
         const auto footers = sections->item(section)->footers();

@@ -18,12 +18,12 @@ inline constexpr float kFirstLineIndent = 28.346f;
 
 std::unique_ptr<word::Paragraph> paragraph(RunContext& run, std::int32_t index)
 {
-    return run.word.WordDocument1->paragraphs()->item(index);
+    return run.document().paragraphs()->item(index);
 }
 
 std::int32_t paragraph_count(RunContext& run)
 {
-    return run.word.WordDocument1->paragraphs()->count();
+    return run.document().paragraphs()->count();
 }
 
 std::int32_t progress_percent(std::int32_t index, std::int32_t count)
@@ -88,14 +88,14 @@ void old_append_sign_off(RunContext& run)
 {
     if (!run.dialog.checked(CheckBox::tshr) || ends_with_sign_off(run)) return;
 
-    auto& document = run.word.WordDocument1;
-    run.word.WordApplication1->selection()->end_key(word::Unit::story, word::Movement::move);
-    for (int i = 0; i < 4; ++i) document->range()->insert_paragraph_after();
-    document->range()->insert_after("审核人：                起草人：");
-    document->range()->insert_paragraph_after();
-    document->range()->insert_after("此处写部门名称");
-    document->range()->insert_paragraph_after();
-    document->range()->insert_after(typeset::format_date(run.platform.today()));
+    auto& document = run.document();
+    run.application().selection()->end_key(word::Unit::story, word::Movement::move);
+    for (int i = 0; i < 4; ++i) document.range()->insert_paragraph_after();
+    document.range()->insert_after("审核人：                起草人：");
+    document.range()->insert_paragraph_after();
+    document.range()->insert_after("此处写部门名称");
+    document.range()->insert_paragraph_after();
+    document.range()->insert_after(typeset::format_date(run.platform.today()));
 
     old_align_closing_lines(run);
 }
