@@ -254,16 +254,13 @@ void place_sign_off_line(RunContext& run, const FoundParagraph& paragraph, float
     format->set_character_unit_right_indent(right_indent);
 }
 
-// The title, the addressee, the headings and the sign-off: a few calls for
-// each, none for a body paragraph.
-void format_elements(RunContext& run, const DocumentMap& map, Notes& notes)
+// The title: centred, in the title's font and size.
+void format_title(RunContext& run, const DocumentMap& map, Notes& notes)
 {
-    auto& document = run.document();
-    const auto& paragraphs = map.paragraphs;
-    if (paragraphs.front().in_table) {
+    if (map.paragraphs.front().in_table) {
         note_skipped(notes, 0);
     } else if (const auto title = find_paragraph(run, map, 0)) {
-        const auto range = document.range(title->range.start, title->range.end);
+        const auto range = run.document().range(title->range.start, title->range.end);
         const auto font = range->font();
         font->set_name_far_east(run.dialog.font_name(FontCombo::gwBtFontName));
         font->set_size(run.size(SizeCombo::gwBtFontSize));
@@ -273,52 +270,96 @@ void format_elements(RunContext& run, const DocumentMap& map, Notes& notes)
     } else {
         note_skipped(notes, 0);
     }
+}
 
+// The addressee, the first written line under the title when it ends with
+// a colon: flush left. Returns its paragraph, if there is one.
+std::optional<std::size_t> format_addressee(RunContext& run, const DocumentMap& map, Notes& notes)
+{
+    const auto& paragraphs = map.paragraphs;
     std::size_t first_body = 1;
     while (first_body < paragraphs.size() && paragraphs[first_body].blank && !paragraphs[first_body].in_table)
         ++first_body;
-    std::optional<std::size_t> addressee;
     // A heading that ends with a colon is still a heading.
-    if (first_body < paragraphs.size() && !paragraphs[first_body].in_table &&
-        ends_with_colon(paragraphs[first_body].text) &&
-        heading_level(paragraphs[first_body].text) == HeadingLevel::none) {
-        addressee = first_body;
-        if (const auto line = find_paragraph(run, map, first_body)) {
-            const auto format = document.range(line->range.start, line->range.end)->paragraph_format();
-            format->set_alignment(word::ParagraphAlignment::left);
-            clear_first_line_indent(*format);
-        } else {
-            note_skipped(notes, first_body);
-        }
+    if (first_body >= paragraphs.size() || paragraphs[first_body].in_table ||
+        !ends_with_colon(paragraphs[first_body].text) ||
+        heading_level(paragraphs[first_body].text) != HeadingLevel::none)
+        return std::nullopt;
+    if (const auto line = find_paragraph(run, map, first_body)) {
+        const auto format = run.document().range(line->range.start, line->range.end)->paragraph_format();
+        format->set_alignment(word::ParagraphAlignment::left);
+        clear_first_line_indent(*format);
+    } else {
+        note_skipped(notes, first_body);
     }
+    return first_body;
+}
 
+// The sign-off the run lays out: its date line, and the issuing organ's
+// line above it when that is written.
+struct SignOff {
     std::optional<std::size_t> date_line;
-    if (run.dialog.checked(CheckBox::gwLk)) date_line = sign_off_date(map);
-    const bool with_organ = date_line && !paragraphs[*date_line - 1].blank && !paragraphs[*date_line - 1].in_table;
-    const std::optional<std::size_t> sign_off_start = with_organ ? std::optional(*date_line - 1) : date_line;
+    bool with_organ = false;
+    // Its first paragraph.
+    std::optional<std::size_t> start;
+};
 
+SignOff find_sign_off(RunContext& run, const DocumentMap& map)
+{
+    SignOff sign_off;
+    if (run.dialog.checked(CheckBox::gwLk)) sign_off.date_line = sign_off_date(map);
+    if (!sign_off.date_line) return sign_off;
+    const MappedParagraph& above = map.paragraphs[*sign_off.date_line - 1];
+    sign_off.with_organ = !above.blank && !above.in_table;
+    sign_off.start = sign_off.with_organ ? *sign_off.date_line - 1 : *sign_off.date_line;
+    return sign_off;
+}
+
+// The headings by their numbers, typed or drawn by Word, outside tables and
+// other than the addressee and the sign-off.
+void format_headings(RunContext& run, const DocumentMap& map, std::optional<std::size_t> addressee,
+                     const SignOff& sign_off, Notes& notes)
+{
+    const auto& paragraphs = map.paragraphs;
     std::vector<Heading> headings(paragraphs.size(), Heading{0, HeadingLevel::none, false});
     for (std::size_t i = 1; i < paragraphs.size(); ++i) headings[i] = {i, heading_level(paragraphs[i].text), false};
     for (const Heading& heading : list_headings(run, map))
         if (headings[heading.paragraph].level == HeadingLevel::none) headings[heading.paragraph] = heading;
     for (std::size_t i = 1; i < paragraphs.size(); ++i) {
-        const bool sign_off = sign_off_start && i >= *sign_off_start;
-        if (headings[i].level != HeadingLevel::none && i != addressee && !sign_off && !paragraphs[i].in_table)
+        const bool in_sign_off = sign_off.start && i >= *sign_off.start;
+        if (headings[i].level != HeadingLevel::none && i != addressee && !in_sign_off && !paragraphs[i].in_table)
             format_heading(run, map, headings[i], notes);
     }
+}
 
-    if (date_line) {
-        const std::optional<FoundParagraph> organ = with_organ ? find_paragraph(run, map, *date_line - 1) : std::nullopt;
-        const std::optional<FoundParagraph> date = find_paragraph(run, map, *date_line);
-        if (date && (organ || !with_organ)) {
-            const SignOffIndents indents =
-                sign_off_indents(with_organ ? paragraphs[*date_line - 1].text : U"", paragraphs[*date_line].text);
-            if (organ) place_sign_off_line(run, *organ, indents.name);
-            place_sign_off_line(run, *date, indents.date);
-        } else {
-            note_skipped(notes, *date_line);
-        }
+// The issuing organ and the date, right-aligned with their indents.
+void format_sign_off(RunContext& run, const DocumentMap& map, const SignOff& sign_off, Notes& notes)
+{
+    if (!sign_off.date_line) return;
+    const std::size_t date_line = *sign_off.date_line;
+    const auto& paragraphs = map.paragraphs;
+    const std::optional<FoundParagraph> organ =
+        sign_off.with_organ ? find_paragraph(run, map, date_line - 1) : std::nullopt;
+    const std::optional<FoundParagraph> date = find_paragraph(run, map, date_line);
+    if (date && (organ || !sign_off.with_organ)) {
+        const SignOffIndents indents =
+            sign_off_indents(sign_off.with_organ ? paragraphs[date_line - 1].text : U"", paragraphs[date_line].text);
+        if (organ) place_sign_off_line(run, *organ, indents.name);
+        place_sign_off_line(run, *date, indents.date);
+    } else {
+        note_skipped(notes, date_line);
     }
+}
+
+// The title, the addressee, the headings and the sign-off: a few calls for
+// each, none for a body paragraph.
+void format_elements(RunContext& run, const DocumentMap& map, Notes& notes)
+{
+    format_title(run, map, notes);
+    const std::optional<std::size_t> addressee = format_addressee(run, map, notes);
+    const SignOff sign_off = find_sign_off(run, map);
+    format_headings(run, map, addressee, sign_off, notes);
+    format_sign_off(run, map, sign_off, notes);
     run.dialog.set_progress(kProgressAfterElements);
 }
 
