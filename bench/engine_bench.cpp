@@ -44,15 +44,15 @@ struct Font : word::Font, Counted {
     void set_name(const std::string&) override { ++c.calls; }
     void set_bold(std::int32_t) override { ++c.calls; }
     void set_name_far_east(const std::string&) override { ++c.calls; }
-    void set_color(std::int32_t) override { ++c.calls; }
-    void set_underline(std::int32_t) override { ++c.calls; }
+    void set_color(word::Color) override { ++c.calls; }
+    void set_underline(word::Underline) override { ++c.calls; }
 };
 
 struct ParagraphFormat : word::ParagraphFormat, Counted {
     Counter& c;
     explicit ParagraphFormat(Counter& counter) : Counted(counter), c(counter) {}
-    void set_alignment(std::int32_t) override { ++c.calls; }
-    void set_line_spacing_rule(std::int32_t) override { ++c.calls; }
+    void set_alignment(word::ParagraphAlignment) override { ++c.calls; }
+    void set_line_spacing_rule(word::LineSpacingRule) override { ++c.calls; }
     void set_line_spacing(float) override { ++c.calls; }
     void set_space_after(float) override { ++c.calls; }
     void set_first_line_indent(float) override { ++c.calls; }
@@ -76,7 +76,7 @@ struct Characters : word::Characters, Counted {
 struct Fields : word::Fields, Counted {
     Counter& c;
     explicit Fields(Counter& counter) : Counted(counter), c(counter) {}
-    void add(word::Range&, std::int32_t) override { ++c.calls; }
+    void add(word::Range&, word::FieldType) override { ++c.calls; }
 };
 
 struct ListFormat : word::ListFormat, Counted {
@@ -104,7 +104,7 @@ struct Range : word::Range, Counted {
     {
         return ++c.calls, std::make_unique<ParagraphFormat>(c);
     }
-    void delete_text(std::int32_t, std::int32_t) override { ++c.calls; }
+    void delete_text(word::Unit, std::int32_t) override { ++c.calls; }
     void insert_paragraph_after() override { ++c.calls; }
     void insert_after(const std::string&) override { ++c.calls; }
     std::unique_ptr<word::Font> font() override { return ++c.calls, std::make_unique<Font>(c); }
@@ -116,7 +116,7 @@ struct Range : word::Range, Counted {
     {
         return ++c.calls, std::make_unique<TextRetrievalMode>(c);
     }
-    void set_highlight_color_index(std::int32_t) override { ++c.calls; }
+    void set_highlight_color_index(word::HighlightColor) override { ++c.calls; }
 };
 
 struct Paragraph : word::Paragraph, Counted {
@@ -127,7 +127,7 @@ struct Paragraph : word::Paragraph, Counted {
     {
         return ++c.calls, std::make_unique<Paragraph>(c);
     }
-    void set_alignment(std::int32_t) override { ++c.calls; }
+    void set_alignment(word::ParagraphAlignment) override { ++c.calls; }
     void set_line_unit_before(float) override { ++c.calls; }
     void set_line_unit_after(float) override { ++c.calls; }
 };
@@ -147,8 +147,8 @@ struct PageSetup : word::PageSetup, Counted {
     void set_bottom_margin(float) override { ++c.calls; }
     void set_left_margin(float) override { ++c.calls; }
     void set_right_margin(float) override { ++c.calls; }
-    void set_paper_size(std::int32_t) override { ++c.calls; }
-    void set_layout_mode(std::int32_t) override { ++c.calls; }
+    void set_paper_size(word::PaperSize) override { ++c.calls; }
+    void set_layout_mode(word::LayoutMode) override { ++c.calls; }
     void set_lines_page(float) override { ++c.calls; }
     void set_chars_line(float) override { ++c.calls; }
     void set_odd_and_even_pages_header_footer(std::int32_t) override { ++c.calls; }
@@ -166,7 +166,7 @@ struct HeaderFooter : word::HeaderFooter, Counted {
 struct HeadersFooters : word::HeadersFooters, Counted {
     Counter& c;
     explicit HeadersFooters(Counter& counter) : Counted(counter), c(counter) {}
-    std::unique_ptr<word::HeaderFooter> item(std::int32_t) override
+    std::unique_ptr<word::HeaderFooter> item(word::HeaderFooterIndex) override
     {
         return ++c.calls, std::make_unique<HeaderFooter>(c);
     }
@@ -215,8 +215,8 @@ struct Selection : word::Selection, Counted {
     {
         return ++c.calls, std::make_unique<ParagraphFormat>(c);
     }
-    void home_key(std::int32_t, std::int32_t) override { ++c.calls; }
-    void end_key(std::int32_t, std::int32_t) override { ++c.calls; }
+    void home_key(word::Unit, word::Movement) override { ++c.calls; }
+    void end_key(word::Unit, word::Movement) override { ++c.calls; }
 };
 
 struct Documents : word::Documents, Counted {

@@ -8,13 +8,13 @@ namespace {
 // whole first paragraph.
 void format_title_line(RunContext& run)
 {
-    auto& application = run.word.WordApplication1;
-    application->selection()->home_key(word::wdStory, word::wdMove);
-    application->selection()->home_key(word::wdLine, word::wdMove);
-    application->selection()->end_key(word::wdLine, word::wdExtend);
-    application->selection()->font()->set_name(run.dialog.font_name(FontCombo::btFontName));
-    application->selection()->font()->set_size(run.size(SizeCombo::btFontSize));
-    application->selection()->font()->set_bold(1);
+    auto& application = run.application();
+    application.selection()->home_key(word::Unit::story, word::Movement::move);
+    application.selection()->home_key(word::Unit::line, word::Movement::move);
+    application.selection()->end_key(word::Unit::line, word::Movement::extend);
+    application.selection()->font()->set_name(run.dialog.font_name(FontCombo::btFontName));
+    application.selection()->font()->set_size(run.size(SizeCombo::btFontSize));
+    application.selection()->font()->set_bold(1);
     run.dialog.set_progress(kProgressAfterFormat);
 }
 
@@ -22,12 +22,12 @@ void format_title_line(RunContext& run)
 // place of the whole selection's.
 void format_outside_tables(RunContext& run, const DocumentMap& map)
 {
-    auto& document = run.word.WordDocument1;
+    auto& document = run.document();
     for (const Span& part : map.outside_tables(0, map.story_end)) {
-        const auto range = document->range(part.start, part.end);
+        const auto range = document.range(part.start, part.end);
         const auto format = range->paragraph_format();
-        format->set_alignment(word::wdAlignParagraphLeft);
-        format->set_line_spacing_rule(word::wdLineSpaceExactly);
+        format->set_alignment(word::ParagraphAlignment::left);
+        format->set_line_spacing_rule(word::LineSpacingRule::exactly);
         format->set_line_spacing(run.number(Edit::zwLine));
         format->set_space_after(run.number(Edit::zwDuanQianDuanHou));
         format->set_line_unit_before(run.number(Edit::zwDuanQianDuanHou));
@@ -44,46 +44,46 @@ void format_document(RunContext& run, const DocumentMap& map)
 {
     if (!map.tables.empty()) {
         format_outside_tables(run, map);
-        auto& document = run.word.WordDocument1;
-        document->page_setup()->set_top_margin(run.centimetres_in_points(Edit::ymszTop));
-        document->page_setup()->set_left_margin(run.centimetres_in_points(Edit::ymszLeft));
-        document->page_setup()->set_bottom_margin(run.centimetres_in_points(Edit::ymszBottom));
-        document->page_setup()->set_right_margin(run.centimetres_in_points(Edit::ymszRight));
-        const auto content = document->content();
+        auto& document = run.document();
+        document.page_setup()->set_top_margin(run.centimetres_in_points(Edit::ymszTop));
+        document.page_setup()->set_left_margin(run.centimetres_in_points(Edit::ymszLeft));
+        document.page_setup()->set_bottom_margin(run.centimetres_in_points(Edit::ymszBottom));
+        document.page_setup()->set_right_margin(run.centimetres_in_points(Edit::ymszRight));
+        const auto content = document.content();
         content->font()->set_name(run.dialog.font_name(FontCombo::zwFontName));
         format_title_line(run);
         return;
     }
 
-    auto& application = run.word.WordApplication1;
-    auto& document = run.word.WordDocument1;
+    auto& application = run.application();
+    auto& document = run.document();
 
     // Select the whole main text.
     {
-        const auto content = document->content();
+        const auto content = document.content();
         const auto end = content->end();
         const auto start = content->start();
-        application->selection()->set_range(start, end);
+        application.selection()->set_range(start, end);
     }
 
     auto& format = run.word.WordParagraphFormat1;
-    format.connect_to(application->selection()->paragraph_format());
-    format->set_alignment(word::wdAlignParagraphLeft);
+    format.connect_to(application.selection()->paragraph_format());
+    format->set_alignment(word::ParagraphAlignment::left);
     format->set_space_before_auto(0);
     format->set_space_after_auto(0);
 
     auto& font = run.word.WordFont1;
-    font.connect_to(application->selection()->font());
+    font.connect_to(application.selection()->font());
 
-    format->set_line_spacing_rule(word::wdLineSpaceExactly);
+    format->set_line_spacing_rule(word::LineSpacingRule::exactly);
     format->set_line_spacing(run.number(Edit::zwLine));
     format->set_line_unit_before(run.number(Edit::zwDuanQianDuanHou));
     format->set_space_after(run.number(Edit::zwDuanQianDuanHou));
 
-    document->page_setup()->set_top_margin(run.centimetres_in_points(Edit::ymszTop));
-    document->page_setup()->set_left_margin(run.centimetres_in_points(Edit::ymszLeft));
-    document->page_setup()->set_bottom_margin(run.centimetres_in_points(Edit::ymszBottom));
-    document->page_setup()->set_right_margin(run.centimetres_in_points(Edit::ymszRight));
+    document.page_setup()->set_top_margin(run.centimetres_in_points(Edit::ymszTop));
+    document.page_setup()->set_left_margin(run.centimetres_in_points(Edit::ymszLeft));
+    document.page_setup()->set_bottom_margin(run.centimetres_in_points(Edit::ymszBottom));
+    document.page_setup()->set_right_margin(run.centimetres_in_points(Edit::ymszRight));
 
     font->set_size(run.size(SizeCombo::zwFontSize));
     font->set_name(run.dialog.font_name(FontCombo::zwFontName));

@@ -210,8 +210,8 @@ DocumentMap map_text(std::u32string_view shown, std::u32string_view full)
 
 DocumentMap read_document_map(RunContext& run)
 {
-    auto& document = run.word.WordDocument1;
-    const auto content = document->content();
+    auto& document = run.document();
+    const auto content = document.content();
     const std::u32string shown = platform::decode_utf8(content->text());
     const std::int32_t story_end = content->end();
 
@@ -237,7 +237,7 @@ DocumentMap read_document_map(RunContext& run)
     const std::u32string_view all = full.empty() ? std::u32string_view(shown) : std::u32string_view(full);
     const auto breaks = std::count(all.begin(), all.end(), U'\f');
     if (breaks > 0) {
-        const auto sections = document->sections();
+        const auto sections = document.sections();
         const std::int32_t count = sections->count();
         if (count - 1 != breaks) {
             if (map.exact) {
@@ -273,7 +273,7 @@ DocumentMap read_document_map(RunContext& run)
     }
 
     if (all.find(kCellMarkTail) != std::u32string_view::npos) {
-        const auto tables = document->tables();
+        const auto tables = document.tables();
         const std::int32_t count = tables->count();
         for (std::int32_t i = 1; i <= count; ++i) {
             const auto range = tables->item(i)->range();
@@ -294,7 +294,7 @@ std::optional<FoundParagraph> find_paragraph(RunContext& run, const DocumentMap&
     const MappedParagraph& paragraph = map.paragraphs.at(index);
     if (map.exact) return FoundParagraph{{paragraph.start, paragraph.end()}, true};
 
-    const auto range = run.word.WordDocument1->paragraphs()->item(static_cast<std::int32_t>(index + 1))->range();
+    const auto range = run.document().paragraphs()->item(static_cast<std::int32_t>(index + 1))->range();
     const std::u32string text = without_mark(platform::decode_utf8(range->text()));
     if (text != paragraph.text) return std::nullopt;
     const Span found{range->start(), range->end()};

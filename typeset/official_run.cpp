@@ -52,7 +52,7 @@ std::optional<std::size_t> sign_off_date(const DocumentMap& map)
 // long the document is. Returns the document as it then is.
 DocumentMap edit_paragraphs(RunContext& run, Notes& notes)
 {
-    auto& document = run.word.WordDocument1;
+    auto& document = run.document();
     DocumentMap map = read_document_map(run);
     bool edited = false;
 
@@ -68,7 +68,7 @@ DocumentMap edit_paragraphs(RunContext& run, Notes& notes)
                 const std::int32_t start = map.keeps_mark(last) ? from->range.end : from->range.end - 1;
                 const std::int32_t end = final_mark->range.end - 1;
                 if (start < end) {
-                    document->range(start, end)->delete_text(word::wdCharacter, 1);
+                    document.range(start, end)->delete_text(word::Unit::character, 1);
                     edited = true;
                 }
             } else {
@@ -80,7 +80,7 @@ DocumentMap edit_paragraphs(RunContext& run, Notes& notes)
     // One empty line under the title.
     if (map.paragraphs.size() >= 2 && !map.paragraphs[1].blank) {
         if (const auto title = find_paragraph(run, map, 0)) {
-            document->range(title->range.start, title->range.end)->insert_paragraph_after();
+            document.range(title->range.start, title->range.end)->insert_paragraph_after();
             edited = true;
         } else {
             note_skipped(notes, 0);
@@ -93,7 +93,7 @@ DocumentMap edit_paragraphs(RunContext& run, Notes& notes)
         const std::string organ = platform::encode_utf8(trimmed(platform::decode_utf8(run.dialog.edit_text(Edit::gwFwjg))));
         const std::string organ_line = organ.empty() ? "" : organ + "\r";
         const std::string lines = "\r\r" + organ_line + format_date(run.platform.today());
-        const auto whole = document->range();
+        const auto whole = document.range();
         const std::int32_t end = whole->end();
         whole->insert_after(lines);
         make_plain(run, {end, end + utf16_length(platform::decode_utf8(lines))});
@@ -107,14 +107,14 @@ DocumentMap edit_paragraphs(RunContext& run, Notes& notes)
 
 void set_up_page(RunContext& run)
 {
-    const auto page = run.word.WordDocument1->page_setup();
-    page->set_paper_size(word::wdPaperA4);
+    const auto page = run.document().page_setup();
+    page->set_paper_size(word::PaperSize::a4);
     page->set_top_margin(run.centimetres_in_points(Edit::gwTop));
     page->set_bottom_margin(run.centimetres_in_points(Edit::gwBottom));
     page->set_left_margin(run.centimetres_in_points(Edit::gwLeft));
     page->set_right_margin(run.centimetres_in_points(Edit::gwRight));
     // The grid follows the type area the margins leave.
-    page->set_layout_mode(word::wdLayoutModeGrid);
+    page->set_layout_mode(word::LayoutMode::grid);
     page->set_chars_line(kCharsLine);
     page->set_lines_page(kLinesPage);
     if (run.dialog.checked(CheckBox::gwYm)) {
@@ -142,18 +142,18 @@ void clear_first_line_indent(word::ParagraphFormat& format)
 // fonts at its own size; a picture's paragraph keeps its lines whole.
 void format_body(RunContext& run, const DocumentMap& map)
 {
-    auto& document = run.word.WordDocument1;
-    const auto content = document->content();
+    auto& document = run.document();
+    const auto content = document.content();
     const auto content_font = content->font();
     const auto format_part = [&](word::Range& range, word::Font& font) {
         const auto format = range.paragraph_format();
-        format->set_alignment(word::wdAlignParagraphJustify);
+        format->set_alignment(word::ParagraphAlignment::justify);
         format->set_left_indent(0);
         format->set_character_unit_left_indent(0);
         format->set_right_indent(0);
         format->set_character_unit_right_indent(0);
         format->set_character_unit_first_line_indent(kBodyIndentCharacters);
-        format->set_line_spacing_rule(word::wdLineSpaceExactly);
+        format->set_line_spacing_rule(word::LineSpacingRule::exactly);
         format->set_line_spacing(run.number(Edit::gwZwLine));
         format->set_line_unit_before(0);
         format->set_line_unit_after(0);
@@ -166,7 +166,7 @@ void format_body(RunContext& run, const DocumentMap& map)
         format_part(*content, *content_font);
     } else {
         for (const Span& part : map.outside_tables(0, map.story_end)) {
-            const auto range = document->range(part.start, part.end);
+            const auto range = document.range(part.start, part.end);
             format_part(*range, *range->font());
         }
     }
@@ -188,7 +188,7 @@ struct Heading {
 std::vector<Heading> list_headings(RunContext& run, const DocumentMap& map)
 {
     std::vector<Heading> headings;
-    const auto items = run.word.WordDocument1->list_paragraphs();
+    const auto items = run.document().list_paragraphs();
     const auto count = items->count();
     for (std::int32_t i = 1; i <= count; ++i) {
         const auto range = items->item(i)->range();
@@ -236,7 +236,7 @@ void format_heading(RunContext& run, const DocumentMap& map, const Heading& head
         return;
     }
     for (const Span& span : spans) {
-        const auto font = run.word.WordDocument1->range(span.start, span.end)->font();
+        const auto font = run.document().range(span.start, span.end)->font();
         switch (heading.level) {
         case HeadingLevel::one: font->set_name_far_east(run.dialog.font_name(FontCombo::gwYjFontName)); break;
         case HeadingLevel::two: font->set_name_far_east(run.dialog.font_name(FontCombo::gwEjFontName)); break;
@@ -248,77 +248,118 @@ void format_heading(RunContext& run, const DocumentMap& map, const Heading& head
 void place_sign_off_line(RunContext& run, const FoundParagraph& paragraph, float right_indent)
 {
     const auto format =
-        run.word.WordDocument1->range(paragraph.range.start, paragraph.range.end)->paragraph_format();
-    format->set_alignment(word::wdAlignParagraphRight);
+        run.document().range(paragraph.range.start, paragraph.range.end)->paragraph_format();
+    format->set_alignment(word::ParagraphAlignment::right);
     clear_first_line_indent(*format);
     format->set_character_unit_right_indent(right_indent);
+}
+
+// The title: centred, in the title's font and size.
+void format_title(RunContext& run, const DocumentMap& map, Notes& notes)
+{
+    if (map.paragraphs.front().in_table) {
+        note_skipped(notes, 0);
+    } else if (const auto title = find_paragraph(run, map, 0)) {
+        const auto range = run.document().range(title->range.start, title->range.end);
+        const auto font = range->font();
+        font->set_name_far_east(run.dialog.font_name(FontCombo::gwBtFontName));
+        font->set_size(run.size(SizeCombo::gwBtFontSize));
+        const auto format = range->paragraph_format();
+        format->set_alignment(word::ParagraphAlignment::center);
+        clear_first_line_indent(*format);
+    } else {
+        note_skipped(notes, 0);
+    }
+}
+
+// The addressee, the first written line under the title when it ends with
+// a colon: flush left. Returns its paragraph, if there is one.
+std::optional<std::size_t> format_addressee(RunContext& run, const DocumentMap& map, Notes& notes)
+{
+    const auto& paragraphs = map.paragraphs;
+    std::size_t first_body = 1;
+    while (first_body < paragraphs.size() && paragraphs[first_body].blank && !paragraphs[first_body].in_table)
+        ++first_body;
+    // A heading that ends with a colon is still a heading.
+    if (first_body >= paragraphs.size() || paragraphs[first_body].in_table ||
+        !ends_with_colon(paragraphs[first_body].text) ||
+        heading_level(paragraphs[first_body].text) != HeadingLevel::none)
+        return std::nullopt;
+    if (const auto line = find_paragraph(run, map, first_body)) {
+        const auto format = run.document().range(line->range.start, line->range.end)->paragraph_format();
+        format->set_alignment(word::ParagraphAlignment::left);
+        clear_first_line_indent(*format);
+    } else {
+        note_skipped(notes, first_body);
+    }
+    return first_body;
+}
+
+// The sign-off the run lays out: its date line, and the issuing organ's
+// line above it when that is written.
+struct SignOff {
+    std::optional<std::size_t> date_line;
+    bool with_organ = false;
+    // Its first paragraph.
+    std::optional<std::size_t> start;
+};
+
+SignOff find_sign_off(RunContext& run, const DocumentMap& map)
+{
+    SignOff sign_off;
+    if (run.dialog.checked(CheckBox::gwLk)) sign_off.date_line = sign_off_date(map);
+    if (!sign_off.date_line) return sign_off;
+    const MappedParagraph& above = map.paragraphs[*sign_off.date_line - 1];
+    sign_off.with_organ = !above.blank && !above.in_table;
+    sign_off.start = sign_off.with_organ ? *sign_off.date_line - 1 : *sign_off.date_line;
+    return sign_off;
+}
+
+// The headings by their numbers, typed or drawn by Word, outside tables and
+// other than the addressee and the sign-off.
+void format_headings(RunContext& run, const DocumentMap& map, std::optional<std::size_t> addressee,
+                     const SignOff& sign_off, Notes& notes)
+{
+    const auto& paragraphs = map.paragraphs;
+    std::vector<Heading> headings(paragraphs.size(), Heading{0, HeadingLevel::none, false});
+    for (std::size_t i = 1; i < paragraphs.size(); ++i) headings[i] = {i, heading_level(paragraphs[i].text), false};
+    for (const Heading& heading : list_headings(run, map))
+        if (headings[heading.paragraph].level == HeadingLevel::none) headings[heading.paragraph] = heading;
+    for (std::size_t i = 1; i < paragraphs.size(); ++i) {
+        const bool in_sign_off = sign_off.start && i >= *sign_off.start;
+        if (headings[i].level != HeadingLevel::none && i != addressee && !in_sign_off && !paragraphs[i].in_table)
+            format_heading(run, map, headings[i], notes);
+    }
+}
+
+// The issuing organ and the date, right-aligned with their indents.
+void format_sign_off(RunContext& run, const DocumentMap& map, const SignOff& sign_off, Notes& notes)
+{
+    if (!sign_off.date_line) return;
+    const std::size_t date_line = *sign_off.date_line;
+    const auto& paragraphs = map.paragraphs;
+    const std::optional<FoundParagraph> organ =
+        sign_off.with_organ ? find_paragraph(run, map, date_line - 1) : std::nullopt;
+    const std::optional<FoundParagraph> date = find_paragraph(run, map, date_line);
+    if (date && (organ || !sign_off.with_organ)) {
+        const SignOffIndents indents =
+            sign_off_indents(sign_off.with_organ ? paragraphs[date_line - 1].text : U"", paragraphs[date_line].text);
+        if (organ) place_sign_off_line(run, *organ, indents.name);
+        place_sign_off_line(run, *date, indents.date);
+    } else {
+        note_skipped(notes, date_line);
+    }
 }
 
 // The title, the addressee, the headings and the sign-off: a few calls for
 // each, none for a body paragraph.
 void format_elements(RunContext& run, const DocumentMap& map, Notes& notes)
 {
-    auto& document = run.word.WordDocument1;
-    const auto& paragraphs = map.paragraphs;
-    if (paragraphs.front().in_table) {
-        note_skipped(notes, 0);
-    } else if (const auto title = find_paragraph(run, map, 0)) {
-        const auto range = document->range(title->range.start, title->range.end);
-        const auto font = range->font();
-        font->set_name_far_east(run.dialog.font_name(FontCombo::gwBtFontName));
-        font->set_size(run.size(SizeCombo::gwBtFontSize));
-        const auto format = range->paragraph_format();
-        format->set_alignment(word::wdAlignParagraphCenter);
-        clear_first_line_indent(*format);
-    } else {
-        note_skipped(notes, 0);
-    }
-
-    std::size_t first_body = 1;
-    while (first_body < paragraphs.size() && paragraphs[first_body].blank && !paragraphs[first_body].in_table)
-        ++first_body;
-    std::optional<std::size_t> addressee;
-    // A heading that ends with a colon is still a heading.
-    if (first_body < paragraphs.size() && !paragraphs[first_body].in_table &&
-        ends_with_colon(paragraphs[first_body].text) &&
-        heading_level(paragraphs[first_body].text) == HeadingLevel::none) {
-        addressee = first_body;
-        if (const auto line = find_paragraph(run, map, first_body)) {
-            const auto format = document->range(line->range.start, line->range.end)->paragraph_format();
-            format->set_alignment(word::wdAlignParagraphLeft);
-            clear_first_line_indent(*format);
-        } else {
-            note_skipped(notes, first_body);
-        }
-    }
-
-    std::optional<std::size_t> date_line;
-    if (run.dialog.checked(CheckBox::gwLk)) date_line = sign_off_date(map);
-    const bool with_organ = date_line && !paragraphs[*date_line - 1].blank && !paragraphs[*date_line - 1].in_table;
-    const std::optional<std::size_t> sign_off_start = with_organ ? std::optional(*date_line - 1) : date_line;
-
-    std::vector<Heading> headings(paragraphs.size(), Heading{0, HeadingLevel::none, false});
-    for (std::size_t i = 1; i < paragraphs.size(); ++i) headings[i] = {i, heading_level(paragraphs[i].text), false};
-    for (const Heading& heading : list_headings(run, map))
-        if (headings[heading.paragraph].level == HeadingLevel::none) headings[heading.paragraph] = heading;
-    for (std::size_t i = 1; i < paragraphs.size(); ++i) {
-        const bool sign_off = sign_off_start && i >= *sign_off_start;
-        if (headings[i].level != HeadingLevel::none && i != addressee && !sign_off && !paragraphs[i].in_table)
-            format_heading(run, map, headings[i], notes);
-    }
-
-    if (date_line) {
-        const std::optional<FoundParagraph> organ = with_organ ? find_paragraph(run, map, *date_line - 1) : std::nullopt;
-        const std::optional<FoundParagraph> date = find_paragraph(run, map, *date_line);
-        if (date && (organ || !with_organ)) {
-            const SignOffIndents indents =
-                sign_off_indents(with_organ ? paragraphs[*date_line - 1].text : U"", paragraphs[*date_line].text);
-            if (organ) place_sign_off_line(run, *organ, indents.name);
-            place_sign_off_line(run, *date, indents.date);
-        } else {
-            note_skipped(notes, *date_line);
-        }
-    }
+    format_title(run, map, notes);
+    const std::optional<std::size_t> addressee = format_addressee(run, map, notes);
+    const SignOff sign_off = find_sign_off(run, map);
+    format_headings(run, map, addressee, sign_off, notes);
+    format_sign_off(run, map, sign_off, notes);
     run.dialog.set_progress(kProgressAfterElements);
 }
 
@@ -327,12 +368,12 @@ void format_elements(RunContext& run, const DocumentMap& map, Notes& notes)
 // page numbers included, is replaced.
 void number_pages(RunContext& run)
 {
-    const auto sections = run.word.WordDocument1->sections();
+    const auto sections = run.document().sections();
     const std::int32_t count = sections->count();
     for (std::int32_t section = 1; section <= count; ++section) {
         const auto footers = sections->item(section)->footers();
         for (const bool odd : {true, false}) {
-            const auto footer = footers->item(odd ? word::wdHeaderFooterPrimary : word::wdHeaderFooterEvenPages);
+            const auto footer = footers->item(odd ? word::HeaderFooterIndex::primary : word::HeaderFooterIndex::even_pages);
             // A footer the same as the previous section's is numbered with it.
             if (section > 1 && footer->link_to_previous()) continue;
             const auto range = footer->range();
@@ -341,14 +382,14 @@ void number_pages(RunContext& run)
             font->set_size(kPageNumberSize);
             const auto format = range->paragraph_format();
             clear_first_line_indent(*format);
-            format->set_alignment(odd ? word::wdAlignParagraphRight : word::wdAlignParagraphLeft);
+            format->set_alignment(odd ? word::ParagraphAlignment::right : word::ParagraphAlignment::left);
             format->set_character_unit_left_indent(odd ? 0 : kPageNumberIndentCharacters);
             format->set_character_unit_right_indent(odd ? kPageNumberIndentCharacters : 0);
             // The new text takes the footer's format; the field goes in
             // between the dashes.
             range->set_text(kPageNumberFrame);
             range->set_range(kPageFieldPosition, kPageFieldPosition);
-            range->fields()->add(*range, word::wdFieldPage);
+            range->fields()->add(*range, word::FieldType::page);
         }
     }
 }

@@ -14,8 +14,8 @@ void keep_pictures_whole(RunContext& run, const DocumentMap& map, Notes& notes)
             note_skipped(notes, i);
             continue;
         }
-        const auto format = run.word.WordDocument1->range(found->range.start, found->range.end)->paragraph_format();
-        format->set_line_spacing_rule(word::wdLineSpaceSingle);
+        const auto format = run.document().range(found->range.start, found->range.end)->paragraph_format();
+        format->set_line_spacing_rule(word::LineSpacingRule::single);
         // Word keeps the indent in points or in characters, whichever was
         // set last.
         format->set_first_line_indent(0);

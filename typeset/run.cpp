@@ -30,14 +30,6 @@ struct Borrowed {
     bool undo_record_open = false;
 };
 
-// A failure of the connection rather than of the call: the RPC layer's
-// own codes, and the Windows errors it reports for a server that is gone.
-bool connection_failure(std::int32_t hresult)
-{
-    const auto facility = (static_cast<std::uint32_t>(hresult) >> 16) & 0x1FFF;
-    return facility == 1 /* FACILITY_RPC */ || facility == 7 /* FACILITY_WIN32 */;
-}
-
 // Opens the one undo step of the run. Word 2007 has no UndoRecord, and a
 // server may refuse it: those run as before, a step per change. A lost or
 // busy Word still ends the run.
@@ -47,7 +39,7 @@ bool start_undo_record(word::Application& application)
         application.undo_record()->start_custom_record(kUndoRecordName);
         return true;
     } catch (const word::EOleSysError& error) {
-        if (connection_failure(error.error_code())) throw;
+        if (word::is_connection_failure(error.error_code())) throw;
         return false;
     } catch (const word::EOleError&) {
         return false;

@@ -13,7 +13,7 @@ const std::string kDepartmentPlaceholder = "此处写部门名称";
 // its reviewer line third from the end.
 bool ends_with_sign_off(RunContext& run)
 {
-    const auto paragraphs = run.word.WordDocument1->paragraphs();
+    const auto paragraphs = run.document().paragraphs();
     const auto last = paragraphs->last();
     if (last->range()->text().find("年") == std::string::npos) return false;
     if (paragraphs->count() < 3) return false;
@@ -23,7 +23,7 @@ bool ends_with_sign_off(RunContext& run)
 void align_right(word::Paragraph& paragraph)
 {
     const auto format = paragraph.range()->paragraph_format();
-    format->set_alignment(word::wdAlignParagraphRight);
+    format->set_alignment(word::ParagraphAlignment::right);
     format->set_right_indent(0);
 }
 
@@ -32,16 +32,16 @@ void align_right(word::Paragraph& paragraph)
 void append_sign_off(RunContext& run)
 {
     if (run.dialog.checked(CheckBox::tshr) && !ends_with_sign_off(run)) {
-        auto& document = run.word.WordDocument1;
-        const std::int32_t end = document->range()->end();
-        run.word.WordApplication1->selection()->end_key(word::wdStory, word::wdMove);
-        for (int i = 0; i < 4; ++i) document->range()->insert_paragraph_after();
-        document->range()->insert_after(kReviewerAndDrafter);
-        document->range()->insert_paragraph_after();
-        document->range()->insert_after(kDepartmentPlaceholder);
-        document->range()->insert_paragraph_after();
-        document->range()->insert_after(format_date(run.platform.today()));
-        make_plain(run, {end, document->range()->end()});
+        auto& document = run.document();
+        const std::int32_t end = document.range()->end();
+        run.application().selection()->end_key(word::Unit::story, word::Movement::move);
+        for (int i = 0; i < 4; ++i) document.range()->insert_paragraph_after();
+        document.range()->insert_after(kReviewerAndDrafter);
+        document.range()->insert_paragraph_after();
+        document.range()->insert_after(kDepartmentPlaceholder);
+        document.range()->insert_paragraph_after();
+        document.range()->insert_after(format_date(run.platform.today()));
+        make_plain(run, {end, document.range()->end()});
 
         align_closing_lines(run);
     }
@@ -50,7 +50,7 @@ void append_sign_off(RunContext& run)
 
 void align_closing_lines(RunContext& run)
 {
-    const auto paragraphs = run.word.WordDocument1->paragraphs();
+    const auto paragraphs = run.document().paragraphs();
     const auto last = paragraphs->last();
     align_right(*last);
     // Word has no paragraph before the first.

@@ -19,6 +19,10 @@ struct RunContext {
     word::WordServers& word;
     Platform& platform;
 
+    // The document being typeset and Word itself, as the frame attached them.
+    word::Document& document() { return word.WordDocument1.get(); }
+    word::Application& application() { return word.WordApplication1.get(); }
+
     // Dialog values as numbers, parsed when they are read.
     float number(Edit edit);
     float size(SizeCombo combo);

@@ -42,6 +42,15 @@ private:
     std::int32_t help_context_;
 };
 
+// A failure of the connection to Word rather than of the call: the RPC
+// layer's own codes, and the Windows errors it reports for a server that is
+// gone. Such a failure ends a run that could go on without the call.
+constexpr bool is_connection_failure(std::int32_t hresult)
+{
+    const auto facility = (static_cast<std::uint32_t>(hresult) >> 16) & 0x1FFF;
+    return facility == 1 /* FACILITY_RPC */ || facility == 7 /* FACILITY_WIN32 */;
+}
+
 // The object does not offer the interface asked for.
 class EIntfCastError : public std::runtime_error {
 public:

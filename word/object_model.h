@@ -13,42 +13,48 @@
 
 namespace word {
 
-// Word's enumeration values, passed as plain integers.
-inline constexpr std::int32_t wdAlignParagraphLeft = 0;
-inline constexpr std::int32_t wdAlignParagraphCenter = 1;
-inline constexpr std::int32_t wdAlignParagraphRight = 2;
-inline constexpr std::int32_t wdAlignParagraphJustify = 3;
-inline constexpr std::int32_t wdLineSpaceExactly = 4;
-inline constexpr std::int32_t wdCharacter = 1;
-inline constexpr std::int32_t wdLine = 5;
-inline constexpr std::int32_t wdStory = 6;
-inline constexpr std::int32_t wdMove = 0;
-inline constexpr std::int32_t wdExtend = 1;
-// PageSetup.PaperSize.
-inline constexpr std::int32_t wdPaperA4 = 7;
-// PageSetup.LayoutMode: a grid of both lines a page and characters a line.
-inline constexpr std::int32_t wdLayoutModeGrid = 1;
-// HeadersFooters.Item: the footer of odd pages (of every page unless odd and
-// even differ), of the first page, of even pages.
-inline constexpr std::int32_t wdHeaderFooterPrimary = 1;
-inline constexpr std::int32_t wdHeaderFooterFirstPage = 2;
-inline constexpr std::int32_t wdHeaderFooterEvenPages = 3;
-// Fields.Add: the page number.
-inline constexpr std::int32_t wdFieldPage = 33;
-// Range.HighlightColorIndex: none.
-inline constexpr std::int32_t wdNoHighlight = 0;
-// Font.Color: the automatic colour (black on white).
-inline constexpr std::int32_t wdColorAutomatic = -16777216;
-// Font.Underline: none.
-inline constexpr std::int32_t wdUnderlineNone = 0;
-// ParagraphFormat.LineSpacingRule: single.
-inline constexpr std::int32_t wdLineSpaceSingle = 0;
-// Word's True for Long-typed flags.
+// Word's enumerations, each value as Word numbers it; the COM link passes
+// them as those integers.
+
+// ParagraphFormat.Alignment (WdParagraphAlignment).
+enum class ParagraphAlignment : std::int32_t { left = 0, center = 1, right = 2, justify = 3 };
+// ParagraphFormat.LineSpacingRule (WdLineSpacing).
+enum class LineSpacingRule : std::int32_t { single = 0, exactly = 4 };
+// The unit of Range.Delete and of the selection's keys (WdUnits).
+enum class Unit : std::int32_t { character = 1, line = 5, story = 6 };
+// Whether a key moves the selection or extends it (WdMovementType).
+enum class Movement : std::int32_t { move = 0, extend = 1 };
+// PageSetup.PaperSize (WdPaperSize).
+enum class PaperSize : std::int32_t { letter = 2, a4 = 7 };
+// PageSetup.LayoutMode (WdLayoutMode): grid is a grid of both lines a page
+// and characters a line.
+enum class LayoutMode : std::int32_t { normal = 0, grid = 1 };
+// HeadersFooters.Item (WdHeaderFooterIndex): the footer of odd pages (of
+// every page unless odd and even differ), of the first page, of even pages.
+enum class HeaderFooterIndex : std::int32_t { primary = 1, first_page = 2, even_pages = 3 };
+// Fields.Add (WdFieldType): the page number.
+enum class FieldType : std::int32_t { page = 33 };
+// Font.Color (WdColor): the automatic colour (black on white), or an RGB
+// value, Color{0x0000FF} for red.
+enum class Color : std::int32_t { automatic = -16777216 };
+// Font.Underline (WdUnderline).
+enum class Underline : std::int32_t { none = 0, single = 1 };
+// Range.HighlightColorIndex (WdColorIndex).
+enum class HighlightColor : std::int32_t { none = 0 };
+
+// The integer Word takes for one of the values above.
+template <class Enumeration>
+constexpr std::int32_t value_of(Enumeration value)
+{
+    return static_cast<std::int32_t>(value);
+}
+
+// Word's True and False for Long-typed flags.
 inline constexpr std::int32_t wdTrue = -1;
 inline constexpr std::int32_t wdFalse = 0;
 
-// Measures are points or lines as single-precision floats; enumerations and
-// integer-valued flags are 32-bit integers; texts are UTF-8.
+// Measures are points or lines as single-precision floats; integer-valued
+// flags are 32-bit integers; texts are UTF-8.
 
 class Font {
 public:
@@ -60,15 +66,15 @@ public:
     // names an East Asian font); NameFarEast that of Chinese text and
     // full-width punctuation.
     virtual void set_name_far_east(const std::string& name) = 0;
-    virtual void set_color(std::int32_t color) = 0;          // wdColor..., or an RGB value
-    virtual void set_underline(std::int32_t underline) = 0;  // wdUnderline...
+    virtual void set_color(Color color) = 0;
+    virtual void set_underline(Underline underline) = 0;
 };
 
 class ParagraphFormat {
 public:
     virtual ~ParagraphFormat() = default;
-    virtual void set_alignment(std::int32_t alignment) = 0;
-    virtual void set_line_spacing_rule(std::int32_t rule) = 0;
+    virtual void set_alignment(ParagraphAlignment alignment) = 0;
+    virtual void set_line_spacing_rule(LineSpacingRule rule) = 0;
     virtual void set_line_spacing(float points) = 0;
     virtual void set_space_after(float points) = 0;
     virtual void set_first_line_indent(float points) = 0;
@@ -97,7 +103,7 @@ class Fields {
 public:
     virtual ~Fields() = default;
     // Fields.Add(Range, Type): a field of that type in place of the range.
-    virtual void add(Range& range, std::int32_t type) = 0;
+    virtual void add(Range& range, FieldType type) = 0;
 };
 
 class ListFormat {
@@ -133,7 +139,7 @@ public:
     virtual std::string text() = 0;
     virtual std::unique_ptr<Characters> characters() = 0;
     virtual std::unique_ptr<ParagraphFormat> paragraph_format() = 0;
-    virtual void delete_text(std::int32_t unit, std::int32_t count) = 0;  // Range.Delete
+    virtual void delete_text(Unit unit, std::int32_t count) = 0;  // Range.Delete
     virtual void insert_paragraph_after() = 0;
     virtual void insert_after(const std::string& text) = 0;
     virtual std::unique_ptr<Font> font() = 0;
@@ -144,7 +150,7 @@ public:
     virtual std::unique_ptr<Fields> fields() = 0;
     virtual std::unique_ptr<ListFormat> list_format() = 0;
     virtual std::unique_ptr<TextRetrievalMode> text_retrieval_mode() = 0;
-    virtual void set_highlight_color_index(std::int32_t index) = 0;  // wdNoHighlight, ...
+    virtual void set_highlight_color_index(HighlightColor index) = 0;
 };
 
 class Paragraph {
@@ -154,7 +160,7 @@ public:
     // The paragraph count paragraphs before this one; Word has none before
     // the first, so callers only ask for one that exists.
     virtual std::unique_ptr<Paragraph> previous(std::int32_t count) = 0;
-    virtual void set_alignment(std::int32_t alignment) = 0;
+    virtual void set_alignment(ParagraphAlignment alignment) = 0;
     virtual void set_line_unit_before(float lines) = 0;
     virtual void set_line_unit_after(float lines) = 0;
 };
@@ -176,8 +182,8 @@ public:
     virtual void set_bottom_margin(float points) = 0;
     virtual void set_left_margin(float points) = 0;
     virtual void set_right_margin(float points) = 0;
-    virtual void set_paper_size(std::int32_t paper_size) = 0;
-    virtual void set_layout_mode(std::int32_t mode) = 0;
+    virtual void set_paper_size(PaperSize paper_size) = 0;
+    virtual void set_layout_mode(LayoutMode mode) = 0;
     virtual void set_lines_page(float lines) = 0;
     virtual void set_chars_line(float characters) = 0;
     virtual void set_odd_and_even_pages_header_footer(std::int32_t flag) = 0;
@@ -199,7 +205,7 @@ public:
 class HeadersFooters {
 public:
     virtual ~HeadersFooters() = default;
-    virtual std::unique_ptr<HeaderFooter> item(std::int32_t index) = 0;  // wdHeaderFooter...
+    virtual std::unique_ptr<HeaderFooter> item(HeaderFooterIndex index) = 0;
 };
 
 class Section {
@@ -246,8 +252,8 @@ public:
     virtual void set_range(std::int32_t start, std::int32_t end) = 0;
     virtual std::unique_ptr<Font> font() = 0;
     virtual std::unique_ptr<ParagraphFormat> paragraph_format() = 0;
-    virtual void home_key(std::int32_t unit, std::int32_t extend) = 0;
-    virtual void end_key(std::int32_t unit, std::int32_t extend) = 0;
+    virtual void home_key(Unit unit, Movement movement) = 0;
+    virtual void end_key(Unit unit, Movement movement) = 0;
 };
 
 class Documents {

@@ -85,17 +85,17 @@ TEST_F(OfficialRun, LaysTheSampleDocumentOutToTheStandardOnceAndForAll)
 
     // 1. A4, the margins, the 22 × 28 grid, exact line spacing everywhere.
     const auto& page = document.page_setup;
-    EXPECT_EQ(page.paper_size, word::wdPaperA4);
+    EXPECT_EQ(page.paper_size, word::PaperSize::a4);
     EXPECT_FLOAT_EQ(page.page_width, 595.3f);
     EXPECT_FLOAT_EQ(page.top, 3.7f * 28.346f);
     EXPECT_FLOAT_EQ(page.bottom, 3.5f * 28.346f);
     EXPECT_FLOAT_EQ(page.left, 2.8f * 28.346f);
     EXPECT_FLOAT_EQ(page.right, 2.6f * 28.346f);
-    EXPECT_EQ(page.layout_mode, word::wdLayoutModeGrid);
+    EXPECT_EQ(page.layout_mode, word::LayoutMode::grid);
     EXPECT_EQ(page.lines_page, 22);
     EXPECT_EQ(page.chars_line, 28);
     for (const ParagraphState& paragraph : paragraphs()) {
-        EXPECT_EQ(paragraph.format.line_spacing_rule, word::wdLineSpaceExactly);
+        EXPECT_EQ(paragraph.format.line_spacing_rule, word::LineSpacingRule::exactly);
         EXPECT_FLOAT_EQ(paragraph.format.line_spacing, 28.95f);
         // 6. Latin letters and digits in the Western font everywhere.
         for (const CharFormat& format : paragraph.chars) EXPECT_EQ(format.font_name, "Times New Roman");
@@ -104,7 +104,7 @@ TEST_F(OfficialRun, LaysTheSampleDocumentOutToTheStandardOnceAndForAll)
     // 2. The title, and one empty line under it.
     const ParagraphState& title = paragraphs()[0];
     EXPECT_EQ(title.text, U"关于做好2027年元旦春节期间安全生产工作的通知");
-    EXPECT_EQ(title.format.alignment, word::wdAlignParagraphCenter);
+    EXPECT_EQ(title.format.alignment, word::ParagraphAlignment::center);
     EXPECT_EQ(title.format.character_unit_first_line_indent, 0);
     for (const CharFormat& format : title.chars) EXPECT_EQ(format, (CharFormat{"Times New Roman", 22, 0, "方正小标宋简体"}));
     EXPECT_TRUE(paragraphs()[1].text.empty());
@@ -112,13 +112,13 @@ TEST_F(OfficialRun, LaysTheSampleDocumentOutToTheStandardOnceAndForAll)
     // 3. The addressee flush left.
     const ParagraphState& addressee = paragraphs()[2];
     EXPECT_EQ(addressee.text, U"各区县人民政府，市政府各部门：");
-    EXPECT_EQ(addressee.format.alignment, word::wdAlignParagraphLeft);
+    EXPECT_EQ(addressee.format.alignment, word::ParagraphAlignment::left);
     EXPECT_EQ(addressee.format.character_unit_first_line_indent, 0);
     EXPECT_EQ(addressee.format.first_line_indent, 0);
 
     // 4. The body: 三号 仿宋_GB2312, two characters in, justified.
     const ParagraphState& body = starting(U"节日期间");
-    EXPECT_EQ(body.format.alignment, word::wdAlignParagraphJustify);
+    EXPECT_EQ(body.format.alignment, word::ParagraphAlignment::justify);
     EXPECT_EQ(body.format.character_unit_first_line_indent, 2);
     for (const CharFormat& format : body.chars) EXPECT_EQ(format, (CharFormat{"Times New Roman", 16, 0, "仿宋_GB2312"}));
     const ParagraphState& latin = starting(U"利用LED屏");  // "1.5倍" within it is no heading
@@ -149,7 +149,7 @@ TEST_F(OfficialRun, LaysTheSampleDocumentOutToTheStandardOnceAndForAll)
     EXPECT_EQ(organ.text, U"此处写发文机关");
     EXPECT_EQ(date.text, U"2026年12月8日");
     for (const ParagraphState* line : {&organ, &date}) {
-        EXPECT_EQ(line->format.alignment, word::wdAlignParagraphRight);
+        EXPECT_EQ(line->format.alignment, word::ParagraphAlignment::right);
         EXPECT_EQ(line->format.character_unit_first_line_indent, 0);
     }
     EXPECT_EQ(organ.format.character_unit_right_indent, 3.5f);
@@ -161,16 +161,16 @@ TEST_F(OfficialRun, LaysTheSampleDocumentOutToTheStandardOnceAndForAll)
     EXPECT_EQ(page.different_first_page_header_footer, 0);
     EXPECT_NEAR(page.footer_distance, page.bottom - 19.84f - 14, 0.01f);
     ASSERT_EQ(document.sections.size(), 1u);
-    const auto& odd = document.sections[0].footers[word::wdHeaderFooterPrimary - 1].paragraphs;
-    const auto& even = document.sections[0].footers[word::wdHeaderFooterEvenPages - 1].paragraphs;
+    const auto& odd = document.sections[0].footers[standin::footer_slot(word::HeaderFooterIndex::primary)].paragraphs;
+    const auto& even = document.sections[0].footers[standin::footer_slot(word::HeaderFooterIndex::even_pages)].paragraphs;
     ASSERT_EQ(odd.size(), 1u);
     ASSERT_EQ(even.size(), 1u);
     const std::u32string number = U"— " + standin::field_text(U" PAGE ", U"1") + U" —";
     EXPECT_EQ(odd[0].text, number);
     EXPECT_EQ(even[0].text, number);
-    EXPECT_EQ(odd[0].format.alignment, word::wdAlignParagraphRight);
+    EXPECT_EQ(odd[0].format.alignment, word::ParagraphAlignment::right);
     EXPECT_EQ(odd[0].format.character_unit_right_indent, 1);
-    EXPECT_EQ(even[0].format.alignment, word::wdAlignParagraphLeft);
+    EXPECT_EQ(even[0].format.alignment, word::ParagraphAlignment::left);
     EXPECT_EQ(even[0].format.character_unit_left_indent, 1);
     for (const auto* footer : {&odd, &even})
         for (const CharFormat& format : (*footer)[0].chars) EXPECT_EQ(format, (CharFormat{"宋体", 14, 0}));

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/error_text.h"
+#include "word/errors.h"
 #include "word/ole_message.h"
 
 using word::busy_word_message;
@@ -39,4 +40,13 @@ TEST(OleMessage, ABusyWordIsExplainedBeforeTheSystemsText)
               "Word 正忙（可能有对话框未关闭），请在 Word 中完成当前操作后再试。\nCall was rejected by callee");
     EXPECT_EQ(busy_word_message("", static_cast<std::int32_t>(0x8001010Au)),
               "Word 正忙（可能有对话框未关闭），请在 Word 中完成当前操作后再试。\nOLE error 8001010a");
+}
+
+TEST(OleMessage, ALostConnectionIsToldFromAFailedCall)
+{
+    EXPECT_TRUE(word::is_connection_failure(static_cast<std::int32_t>(0x800706BAu)));   // RPC server unavailable
+    EXPECT_TRUE(word::is_connection_failure(static_cast<std::int32_t>(0x80010108u)));   // object disconnected
+    EXPECT_TRUE(word::is_connection_failure(static_cast<std::int32_t>(0x80010001u)));   // rejected as busy
+    EXPECT_FALSE(word::is_connection_failure(static_cast<std::int32_t>(0x800A1745u)));  // Word's own error
+    EXPECT_FALSE(word::is_connection_failure(static_cast<std::int32_t>(0x80020003u)));  // member not found
 }

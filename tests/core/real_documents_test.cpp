@@ -115,11 +115,11 @@ TEST(RealDocuments, BothPagesChangeWhatTheyMeanAndNothingElse)
         for (const ParagraphState& paragraph : after.paragraphs) {
             // A picture is shown whole: single spacing, no first-line indent.
             if (paragraph.text.find(standin::kInlinePicture) != std::u32string::npos) {
-                EXPECT_EQ(paragraph.format.line_spacing_rule, 0);
+                EXPECT_EQ(paragraph.format.line_spacing_rule, word::LineSpacingRule::single);
                 EXPECT_EQ(paragraph.format.first_line_indent, 0);
                 EXPECT_EQ(paragraph.format.character_unit_first_line_indent, 0);
             } else if (paragraph.table == 0 && !paragraph.text.empty()) {
-                EXPECT_EQ(paragraph.format.line_spacing_rule, 4);  // exactly
+                EXPECT_EQ(paragraph.format.line_spacing_rule, word::LineSpacingRule::exactly);
             }
         }
 
@@ -128,8 +128,8 @@ TEST(RealDocuments, BothPagesChangeWhatTheyMeanAndNothingElse)
         for (std::size_t i = paragraphs.size() - 3; i < paragraphs.size(); ++i) {
             EXPECT_EQ(paragraphs[i].list_string, "") << i;
             for (const auto& format : paragraphs[i].chars) {
-                EXPECT_EQ(format.underline, 0);
-                EXPECT_EQ(format.color, word::wdColorAutomatic);
+                EXPECT_EQ(format.underline, word::Underline::none);
+                EXPECT_EQ(format.color, word::Color::automatic);
             }
         }
         // The section breaks stay, and so do their sections' orientations.

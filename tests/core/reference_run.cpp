@@ -18,12 +18,12 @@ inline constexpr float kFirstLineIndent = 28.346f;
 
 std::unique_ptr<word::Paragraph> paragraph(RunContext& run, std::int32_t index)
 {
-    return run.word.WordDocument1->paragraphs()->item(index);
+    return run.document().paragraphs()->item(index);
 }
 
 std::int32_t paragraph_count(RunContext& run)
 {
-    return run.word.WordDocument1->paragraphs()->count();
+    return run.document().paragraphs()->count();
 }
 
 std::int32_t progress_percent(std::int32_t index, std::int32_t count)
@@ -37,7 +37,7 @@ void old_remove_trailing_blanks(RunContext& run)
     const auto count = paragraph_count(run);
     for (auto index = count; index >= 1; --index) {
         if (paragraph(run, index)->range()->characters()->count() > 1) return;
-        paragraph(run, index)->range()->delete_text(word::wdCharacter, 1);
+        paragraph(run, index)->range()->delete_text(word::Unit::character, 1);
     }
 }
 
@@ -49,7 +49,7 @@ void old_paragraph_pass(RunContext& run)
         if (percent <= 100) run.dialog.set_progress(static_cast<std::int16_t>(percent));
 
         if (index == 1) {
-            paragraph(run, 1)->set_alignment(word::wdAlignParagraphCenter);
+            paragraph(run, 1)->set_alignment(word::ParagraphAlignment::center);
             paragraph(run, 1)->set_line_unit_before(run.number(Edit::btDuanQianDuanHou));
             paragraph(run, 1)->set_line_unit_after(run.number(Edit::btDuanQianDuanHou));
         } else if (index >= 3 && run.dialog.checked(CheckBox::DuanQian)) {
@@ -74,7 +74,7 @@ bool ends_with_sign_off(RunContext& run)
 void align_right(RunContext& run, std::int32_t from_end)
 {
     auto format = [&] { return paragraph(run, paragraph_count(run) - from_end)->range()->paragraph_format(); };
-    format()->set_alignment(word::wdAlignParagraphRight);
+    format()->set_alignment(word::ParagraphAlignment::right);
     format()->set_right_indent(0);
 }
 
@@ -88,14 +88,14 @@ void old_append_sign_off(RunContext& run)
 {
     if (!run.dialog.checked(CheckBox::tshr) || ends_with_sign_off(run)) return;
 
-    auto& document = run.word.WordDocument1;
-    run.word.WordApplication1->selection()->end_key(word::wdStory, word::wdMove);
-    for (int i = 0; i < 4; ++i) document->range()->insert_paragraph_after();
-    document->range()->insert_after("审核人：                起草人：");
-    document->range()->insert_paragraph_after();
-    document->range()->insert_after("此处写部门名称");
-    document->range()->insert_paragraph_after();
-    document->range()->insert_after(typeset::format_date(run.platform.today()));
+    auto& document = run.document();
+    run.application().selection()->end_key(word::Unit::story, word::Movement::move);
+    for (int i = 0; i < 4; ++i) document.range()->insert_paragraph_after();
+    document.range()->insert_after("审核人：                起草人：");
+    document.range()->insert_paragraph_after();
+    document.range()->insert_after("此处写部门名称");
+    document.range()->insert_paragraph_after();
+    document.range()->insert_after(typeset::format_date(run.platform.today()));
 
     old_align_closing_lines(run);
 }

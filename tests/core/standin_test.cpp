@@ -31,7 +31,7 @@ struct OpenWord {
     }
     void delete_paragraph(std::int32_t index)
     {
-        app->active_document()->paragraphs()->item(index)->range()->delete_text(word::wdCharacter, 1);
+        app->active_document()->paragraphs()->item(index)->range()->delete_text(word::Unit::character, 1);
     }
 
     std::shared_ptr<WordModel> model;
@@ -76,17 +76,17 @@ TEST(OfficialMembers, KeepWhatWordKeepsAndUndoTakesItBack)
     EXPECT_EQ(items->item(1)->range()->list_format()->list_string(), "一、");
     EXPECT_EQ(document->range(3, 5)->list_format()->list_string(), "");
 
-    const auto footer = document->sections()->item(1)->footers()->item(word::wdHeaderFooterEvenPages)->range();
+    const auto footer = document->sections()->item(1)->footers()->item(word::HeaderFooterIndex::even_pages)->range();
     footer->set_text("旧页码");
     footer->set_text("[]");  // replaces, never adds
     footer->set_range(1, 1);
-    footer->fields()->add(*footer, word::wdFieldPage);
+    footer->fields()->add(*footer, word::FieldType::page);
     const std::string shown = standin::render(model->active());
     EXPECT_NE(shown.find("section 1 footer even_pages: left\n  [Times New Roman 10.5][{ PAGE |1}]¶"), std::string::npos)
         << shown;
     EXPECT_THROW(document->sections()->item(2), word::EOleException);
 
-    document->page_setup()->set_paper_size(word::wdPaperA4);
+    document->page_setup()->set_paper_size(word::PaperSize::a4);
     model->end_custom_record();
     ASSERT_TRUE(model->undo(model->active_document()));
     EXPECT_EQ(standin::render(model->active()), standin::render(standin::load_listed_text("[[一、]]要求\n正文\n")));
@@ -141,13 +141,13 @@ TEST(DeletingAParagraphMark, RemovesAnEmptyParagraphInTheMiddle)
 TEST(DeletingAParagraphMark, OfAnEmptyLastParagraphRemovesTheMarkBeforeIt)
 {
     OpenWord word("one\ntwo\n\n");
-    word.document().paragraphs[2].format.alignment = 2;
+    word.document().paragraphs[2].format.alignment = word::ParagraphAlignment::right;
     word.document().paragraphs[2].chars[0].font_name = "黑体";
     word.delete_paragraph(3);
     ASSERT_EQ(word.document().paragraphs.size(), 2u);
     EXPECT_EQ(word.text_of(1), "two");
     // What is left at the end carries the final mark and its paragraph format.
-    EXPECT_EQ(word.document().paragraphs[1].format.alignment, 2);
+    EXPECT_EQ(word.document().paragraphs[1].format.alignment, word::ParagraphAlignment::right);
     EXPECT_EQ(word.document().paragraphs[1].chars.back().font_name, "黑体");
     EXPECT_EQ(word.document().paragraphs[1].chars[0].font_name, "Times New Roman");
 }
@@ -192,10 +192,10 @@ TEST(DeletingARange, ThatIsCollapsedDeletesTheCharactersAfterIt)
     auto model = std::make_shared<WordModel>();
     model->open(standin::load_text("abc\ndef\n"));
     const standin::RangeRef at_c{0, 2, 2};
-    EXPECT_EQ(model->delete_range(at_c, word::wdCharacter, 2), 2);  // "c" and the first mark
+    EXPECT_EQ(model->delete_range(at_c, word::Unit::character, 2), 2);  // "c" and the first mark
     EXPECT_EQ(model->range_text(model->whole_story(0)), "abdef\r");
     const standin::RangeRef before_final_mark{0, 5, 5};
-    EXPECT_EQ(model->delete_range(before_final_mark, word::wdCharacter, 1), 0);
+    EXPECT_EQ(model->delete_range(before_final_mark, word::Unit::character, 1), 0);
     EXPECT_EQ(model->range_text(model->whole_story(0)), "abdef\r");
 }
 
@@ -205,7 +205,7 @@ TEST(DeletingARange, WithAStaleRangePastTheStoryDoesNotCrash)
     auto last = word.app->active_document()->paragraphs()->item(3)->range();
     word.delete_paragraph(1);
     word.delete_paragraph(1);
-    last->delete_text(word::wdCharacter, 1);
+    last->delete_text(word::Unit::character, 1);
     EXPECT_EQ(word.app->active_document()->content()->text(), "three\r");
 }
 
@@ -276,9 +276,9 @@ TEST(LineLayout, WrapsA40IdeographParagraphAfter32AtTwoAndAHalfCentimetreMargins
 {
     WrappedTitle word;
     auto selection = word.app->selection();
-    selection->home_key(word::wdStory, word::wdMove);
-    selection->home_key(word::wdLine, word::wdMove);
-    selection->end_key(word::wdLine, word::wdExtend);
+    selection->home_key(word::Unit::story, word::Movement::move);
+    selection->home_key(word::Unit::line, word::Movement::move);
+    selection->end_key(word::Unit::line, word::Movement::extend);
     EXPECT_EQ(word.document().selection_start, 0);
     EXPECT_EQ(word.document().selection_end, 32);
 }
@@ -287,9 +287,9 @@ TEST(LineLayout, TitleFontOnTheFirstLineLeavesTheRestOfTheParagraphInTheBodyFont
 {
     WrappedTitle word;
     auto selection = word.app->selection();
-    selection->home_key(word::wdStory, word::wdMove);
-    selection->home_key(word::wdLine, word::wdMove);
-    selection->end_key(word::wdLine, word::wdExtend);
+    selection->home_key(word::Unit::story, word::Movement::move);
+    selection->home_key(word::Unit::line, word::Movement::move);
+    selection->end_key(word::Unit::line, word::Movement::extend);
     auto font = word.app->selection()->font();
     font->set_name("黑体");
     font->set_size(18);
@@ -308,8 +308,8 @@ TEST(LineLayout, NarrowerMarginsHoldMoreCharactersPerLine)
     page->set_left_margin(50);
     page->set_right_margin(50);  // 495.3 points: 35 ideographs
     auto selection = word.app->selection();
-    selection->home_key(word::wdStory, word::wdMove);
-    selection->end_key(word::wdLine, word::wdExtend);
+    selection->home_key(word::Unit::story, word::Movement::move);
+    selection->end_key(word::Unit::line, word::Movement::extend);
     EXPECT_EQ(word.document().selection_end, 35);
 }
 
@@ -318,11 +318,11 @@ TEST(LineLayout, FirstLineIndentShortensOnlyTheFirstLine)
     WrappedTitle word;
     word.document().paragraphs[0].format.first_line_indent = 28;  // two ideographs
     auto selection = word.app->selection();
-    selection->home_key(word::wdStory, word::wdMove);
-    selection->end_key(word::wdLine, word::wdExtend);
+    selection->home_key(word::Unit::story, word::Movement::move);
+    selection->end_key(word::Unit::line, word::Movement::extend);
     EXPECT_EQ(word.document().selection_end, 30);
     selection->set_range(35, 35);
-    selection->home_key(word::wdLine, word::wdMove);
+    selection->home_key(word::Unit::line, word::Movement::move);
     EXPECT_EQ(word.document().selection_start, 30);
 }
 
@@ -331,8 +331,8 @@ TEST(LineLayout, HalfWidthCharactersTakeHalfTheirSize)
     OpenWord word(repeat("a", 100) + "\n");
     // 595.3 - 180 = 415.3 points at 10.5 / 2 = 5.25 points each: 79 characters.
     auto selection = word.app->selection();
-    selection->home_key(word::wdStory, word::wdMove);
-    selection->end_key(word::wdLine, word::wdExtend);
+    selection->home_key(word::Unit::story, word::Movement::move);
+    selection->end_key(word::Unit::line, word::Movement::extend);
     EXPECT_EQ(word.document().selection_end, 79);
 }
 
@@ -340,9 +340,9 @@ TEST(LineLayout, EndKeyOnAOneLineParagraphSelectsItsTextWithoutTheMark)
 {
     OpenWord word("标题\n正文\n");
     auto selection = word.app->selection();
-    selection->home_key(word::wdStory, word::wdMove);
-    selection->home_key(word::wdLine, word::wdMove);
-    selection->end_key(word::wdLine, word::wdExtend);
+    selection->home_key(word::Unit::story, word::Movement::move);
+    selection->home_key(word::Unit::line, word::Movement::move);
+    selection->end_key(word::Unit::line, word::Movement::extend);
     EXPECT_EQ(word.document().selection_start, 0);
     EXPECT_EQ(word.document().selection_end, 2);
 }
@@ -351,16 +351,16 @@ TEST(LineLayout, EndKeyExtendingAgainAtASoftLineEndStaysOnThatLine)
 {
     WrappedTitle word;
     auto selection = word.app->selection();
-    selection->home_key(word::wdStory, word::wdMove);
-    selection->end_key(word::wdLine, word::wdExtend);
-    selection->end_key(word::wdLine, word::wdExtend);
+    selection->home_key(word::Unit::story, word::Movement::move);
+    selection->end_key(word::Unit::line, word::Movement::extend);
+    selection->end_key(word::Unit::line, word::Movement::extend);
     EXPECT_EQ(word.document().selection_end, 32);
 }
 
 TEST(SelectionKeys, EndKeyStoryMovesInFrontOfTheFinalMark)
 {
     OpenWord word("one\ntwo\n");
-    word.app->selection()->end_key(word::wdStory, word::wdMove);
+    word.app->selection()->end_key(word::Unit::story, word::Movement::move);
     EXPECT_EQ(word.document().selection_start, 7);
     EXPECT_EQ(word.document().selection_end, 7);
 }
@@ -369,7 +369,7 @@ TEST(SelectionKeys, HomeKeyStoryCollapsesAtTheStart)
 {
     OpenWord word("one\ntwo\n");
     word.app->selection()->set_range(2, 6);
-    word.app->selection()->home_key(word::wdStory, word::wdMove);
+    word.app->selection()->home_key(word::Unit::story, word::Movement::move);
     EXPECT_EQ(word.document().selection_start, 0);
     EXPECT_EQ(word.document().selection_end, 0);
 }
@@ -385,7 +385,7 @@ TEST(SelectionKeys, SetRangeIsClampedToTheStory)
 TEST(SelectionKeys, AnUnknownUnitIsRejectedAsWordDoes)
 {
     OpenWord word("one\n");
-    EXPECT_THROW(word.app->selection()->home_key(word::wdCharacter, word::wdMove), word::EOleException);
+    EXPECT_THROW(word.app->selection()->home_key(word::Unit::character, word::Movement::move), word::EOleException);
 }
 
 TEST(SelectionFont, OfTheWholeDocumentFormatsEveryMark)
@@ -402,9 +402,9 @@ TEST(SelectionFont, OfACollapsedSelectionInAnEmptyFirstParagraphFormatsItsMark)
 {
     OpenWord word("\nText\n");
     auto selection = word.app->selection();
-    selection->home_key(word::wdStory, word::wdMove);
-    selection->home_key(word::wdLine, word::wdMove);
-    selection->end_key(word::wdLine, word::wdExtend);
+    selection->home_key(word::Unit::story, word::Movement::move);
+    selection->home_key(word::Unit::line, word::Movement::move);
+    selection->end_key(word::Unit::line, word::Movement::extend);
     EXPECT_EQ(word.document().selection_end, 0);
     word.app->selection()->font()->set_size(18);
     EXPECT_EQ(word.document().paragraphs[0].chars[0].size, 18.0f);
@@ -434,10 +434,10 @@ TEST(ParagraphFormats, OfASelectionApplyToEveryParagraphItTouches)
 {
     OpenWord word("one\ntwo\nthree\n");
     word.app->selection()->set_range(2, 5);
-    word.app->selection()->paragraph_format()->set_alignment(word::wdAlignParagraphRight);
-    EXPECT_EQ(word.document().paragraphs[0].format.alignment, 2);
-    EXPECT_EQ(word.document().paragraphs[1].format.alignment, 2);
-    EXPECT_EQ(word.document().paragraphs[2].format.alignment, 0);
+    word.app->selection()->paragraph_format()->set_alignment(word::ParagraphAlignment::right);
+    EXPECT_EQ(word.document().paragraphs[0].format.alignment, word::ParagraphAlignment::right);
+    EXPECT_EQ(word.document().paragraphs[1].format.alignment, word::ParagraphAlignment::right);
+    EXPECT_EQ(word.document().paragraphs[2].format.alignment, word::ParagraphAlignment::left);
 }
 
 TEST(ParagraphFormats, OfAParagraphsRangeStayWithinThatParagraph)
@@ -467,9 +467,9 @@ TEST(ParagraphFormats, OfADocumentRangeApplyToEveryParagraphItTouches)
     EXPECT_EQ(word.document().paragraphs[2].format.right_indent, 5.0f);
     EXPECT_EQ(word.document().paragraphs[3].format.right_indent, 5.0f);
     // A collapsed range: the paragraph it is in.
-    document->range(15, 15)->paragraph_format()->set_alignment(word::wdAlignParagraphRight);
-    EXPECT_EQ(word.document().paragraphs[2].format.alignment, 0);
-    EXPECT_EQ(word.document().paragraphs[3].format.alignment, 2);
+    document->range(15, 15)->paragraph_format()->set_alignment(word::ParagraphAlignment::right);
+    EXPECT_EQ(word.document().paragraphs[2].format.alignment, word::ParagraphAlignment::left);
+    EXPECT_EQ(word.document().paragraphs[3].format.alignment, word::ParagraphAlignment::right);
     EXPECT_THROW(document->range(3, 2), word::EOleException);
     EXPECT_THROW(document->range(0, 20), word::EOleException);
 }
@@ -490,14 +490,14 @@ TEST(ParagraphFormats, SetThroughTheParagraphReachItsFields)
 {
     OpenWord word("Title\nText\n");
     auto title = word.app->active_document()->paragraphs()->item(1);
-    title->set_alignment(word::wdAlignParagraphCenter);
+    title->set_alignment(word::ParagraphAlignment::center);
     title->set_line_unit_before(0.5f);
     title->set_line_unit_after(1);
     const auto& format = word.document().paragraphs[0].format;
-    EXPECT_EQ(format.alignment, 1);
+    EXPECT_EQ(format.alignment, word::ParagraphAlignment::center);
     EXPECT_EQ(format.line_unit_before, 0.5f);
     EXPECT_EQ(format.line_unit_after, 1.0f);
-    EXPECT_EQ(word.document().paragraphs[1].format.alignment, 0);
+    EXPECT_EQ(word.document().paragraphs[1].format.alignment, word::ParagraphAlignment::left);
 }
 
 TEST(ParagraphFormats, AreKeptAsPutWithoutEffectsOnEachOther)
@@ -506,12 +506,13 @@ TEST(ParagraphFormats, AreKeptAsPutWithoutEffectsOnEachOther)
     auto content = word.app->active_document()->content();
     word.app->selection()->set_range(content->start(), content->end());
     auto format = word.app->selection()->paragraph_format();
-    format->set_line_spacing_rule(word::wdLineSpaceExactly);
+    format->set_line_spacing_rule(word::LineSpacingRule::exactly);
     format->set_line_spacing(25);
     format->set_space_after(0);
     format->set_space_before_auto(0);
     format->set_space_after_auto(0);
-    const standin::ParagraphFormatState expected{0, 4, 25, 0, 0, 0, 0, 0, 0, 0};
+    const standin::ParagraphFormatState expected{
+        word::ParagraphAlignment::left, word::LineSpacingRule::exactly, 25, 0, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(word.document().paragraphs[0].format, expected);
 }
 
@@ -563,7 +564,7 @@ TEST(WordErrors, AParagraphWhoseIndexNoLongerExistsFailsWhenUsed)
     OpenWord word("one\n\n\n");
     auto third = word.app->active_document()->paragraphs()->item(3);
     word.delete_paragraph(2);
-    EXPECT_THROW(third->set_alignment(word::wdAlignParagraphRight), word::EOleException);
+    EXPECT_THROW(third->set_alignment(word::ParagraphAlignment::right), word::EOleException);
     EXPECT_THROW(third->range(), word::EOleException);
 }
 
@@ -663,7 +664,7 @@ TEST(Render, ShowsFormatsAndCharacterRuns)
     auto& paragraph = document.paragraphs[0];
     for (auto& format : paragraph.chars) format = CharFormat{"宋体", 14, 0};
     paragraph.chars[0] = paragraph.chars[1] = CharFormat{"宋体", 18, 1};
-    paragraph.format.alignment = 1;
+    paragraph.format.alignment = word::ParagraphAlignment::center;
     EXPECT_EQ(standin::render(document),
               "page margins: top 72, bottom 72, left 90, right 90\n"
               "paragraph 1: center, first-line indent 0, right indent 0, line spacing single 12, "
@@ -764,13 +765,13 @@ TEST(MarkedUpDocument, TablesKeepTheirMarksWhenARangeDeletesAcrossThem)
     ASSERT_EQ(tables->count(), 1);
     auto table = tables->item(1)->range();
     EXPECT_EQ(table->text(), "a\r\ab\rc\r\a\r\a");
-    table->delete_text(word::wdCharacter, 1);
+    table->delete_text(word::Unit::character, 1);
     EXPECT_EQ(word.app->active_document()->tables()->item(1)->range()->text(), "\r\a\r\r\a\r\a");
     EXPECT_EQ(word.document().paragraphs.size(), 7u);
     // A range from the table's last cell into the paragraph after the table.
     word.app->active_document()->range(0, 3)->set_text("");
     const std::int32_t end = word.app->active_document()->tables()->item(1)->range()->end();
-    word.app->active_document()->range(end - 3, end + 1)->delete_text(word::wdCharacter, 1);
+    word.app->active_document()->range(end - 3, end + 1)->delete_text(word::Unit::character, 1);
     EXPECT_EQ(word.document().paragraphs.size(), 7u);
     EXPECT_EQ(word.document().paragraphs[4].table, 1);
     EXPECT_EQ(word.document().paragraphs[4].mark, standin::Mark::row_end);
@@ -785,9 +786,9 @@ TEST(MarkedUpDocument, SectionsFollowTheirBreaksAndLinkedFootersShowThePreviousO
     const std::string first = sections->item(1)->range()->text();
     EXPECT_EQ(first.substr(first.size() - 1), "\f");
     EXPECT_EQ(sections->item(2)->range()->text(), "x末\r");
-    auto footer = sections->item(2)->footers()->item(word::wdHeaderFooterPrimary);
+    auto footer = sections->item(2)->footers()->item(word::HeaderFooterIndex::primary);
     EXPECT_TRUE(footer->link_to_previous());
-    EXPECT_FALSE(sections->item(1)->footers()->item(word::wdHeaderFooterPrimary)->link_to_previous());
+    EXPECT_FALSE(sections->item(1)->footers()->item(word::HeaderFooterIndex::primary)->link_to_previous());
     footer->range()->set_text("页脚");
     EXPECT_EQ(word.document().sections[0].footers[0].paragraphs[0].text, U"页脚");
     EXPECT_TRUE(word.document().sections[1].footers[0].paragraphs[0].text.empty());
@@ -803,17 +804,17 @@ TEST(MarkedUpDocument, OneUndoTakesBackTablesSectionsListsAndFormats)
     const DocumentState before = word.document();
     auto document = word.app->active_document();
     word.model->start_custom_record("排版");
-    document->tables()->item(1)->range()->delete_text(word::wdCharacter, 1);
+    document->tables()->item(1)->range()->delete_text(word::Unit::character, 1);
     document->content()->list_format()->remove_numbers();
-    document->content()->set_highlight_color_index(7);
-    document->content()->font()->set_color(255);
-    document->content()->font()->set_underline(1);
+    document->content()->set_highlight_color_index(word::HighlightColor{7});
+    document->content()->font()->set_color(word::Color{255});
+    document->content()->font()->set_underline(word::Underline::single);
     document->paragraphs()->item(1)->range()->insert_after("\r");
     EXPECT_EQ(word.document().paragraphs[1].table, 1);  // Enter in a cell stays in the table
-    document->paragraphs()->item(7)->range()->delete_text(word::wdCharacter, 1);  // the section break
+    document->paragraphs()->item(7)->range()->delete_text(word::Unit::character, 1);  // the section break
     ASSERT_EQ(document->sections()->count(), 1);
     EXPECT_TRUE(word.document().sections[0].landscape);
-    document->page_setup()->set_paper_size(word::wdPaperA4);
+    document->page_setup()->set_paper_size(word::PaperSize::a4);
     word.model->end_custom_record();
     ASSERT_TRUE(word.model->undo(word.model->active_document()));
     EXPECT_TRUE(word.document().paragraphs == before.paragraphs);

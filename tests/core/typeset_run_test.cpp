@@ -88,7 +88,7 @@ TEST_F(TypesetRun, TheDefaultsGiveTheReportItsStandardLayout)
     ASSERT_EQ(paragraphs(), 11u);
     for (std::size_t i = 0; i < paragraphs(); ++i) {
         const auto& format = paragraph(i).format;
-        EXPECT_EQ(format.line_spacing_rule, 4) << i;
+        EXPECT_EQ(format.line_spacing_rule, word::LineSpacingRule::exactly) << i;
         EXPECT_EQ(format.line_spacing, 25.0f) << i;
         EXPECT_EQ(format.space_after, 0.0f) << i;
         EXPECT_EQ(format.space_before_auto, 0) << i;
@@ -96,19 +96,19 @@ TEST_F(TypesetRun, TheDefaultsGiveTheReportItsStandardLayout)
     }
 
     // The title: centred, half a line before and after, 小二 bold on its line.
-    EXPECT_EQ(paragraph(0).format.alignment, 1);
+    EXPECT_EQ(paragraph(0).format.alignment, word::ParagraphAlignment::center);
     EXPECT_EQ(paragraph(0).format.line_unit_before, 0.5f);
     EXPECT_EQ(paragraph(0).format.line_unit_after, 0.5f);
     EXPECT_EQ(char_format(0, 0), (standin::CharFormat{"宋体", 18.0f, 1}));
 
     // The addressee line is left alone by the paragraph pass.
-    EXPECT_EQ(paragraph(1).format.alignment, 0);
+    EXPECT_EQ(paragraph(1).format.alignment, word::ParagraphAlignment::left);
     EXPECT_EQ(paragraph(1).format.first_line_indent, 0.0f);
     EXPECT_EQ(char_format(1, 0), (standin::CharFormat{"宋体", 14.0f, 0}));
 
     // Body paragraphs: 四号, no spacing, indented by two characters.
     for (std::size_t i = 2; i < 5; ++i) {
-        EXPECT_EQ(paragraph(i).format.alignment, 0) << i;
+        EXPECT_EQ(paragraph(i).format.alignment, word::ParagraphAlignment::left) << i;
         EXPECT_EQ(paragraph(i).format.line_unit_before, 0.0f) << i;
         EXPECT_EQ(paragraph(i).format.line_unit_after, 0.0f) << i;
         EXPECT_EQ(paragraph(i).format.first_line_indent, kIndent) << i;
@@ -121,9 +121,9 @@ TEST_F(TypesetRun, TheDefaultsGiveTheReportItsStandardLayout)
     EXPECT_EQ(text(8), "审核人：                起草人：");
     EXPECT_EQ(text(9), "此处写部门名称");
     EXPECT_EQ(text(10), "2027年1月5日");
-    EXPECT_EQ(paragraph(8).format.alignment, 0);
-    EXPECT_EQ(paragraph(9).format.alignment, 2);
-    EXPECT_EQ(paragraph(10).format.alignment, 2);
+    EXPECT_EQ(paragraph(8).format.alignment, word::ParagraphAlignment::left);
+    EXPECT_EQ(paragraph(9).format.alignment, word::ParagraphAlignment::right);
+    EXPECT_EQ(paragraph(10).format.alignment, word::ParagraphAlignment::right);
     EXPECT_EQ(paragraph(10).format.right_indent, 0.0f);
 
     ASSERT_EQ(dialog.messages.size(), 1u);
@@ -199,7 +199,7 @@ TEST_F(TypesetRun, ABadLineSpacingStopsBeforeAnySpacingIsSet)
     open("标题\n称呼\n正文\n");
     dialog.edits[Edit::zwLine] = "25pt";
     run_failing_with("'25pt' is not a valid floating point value");
-    EXPECT_EQ(paragraph(0).format.line_spacing_rule, 4);
+    EXPECT_EQ(paragraph(0).format.line_spacing_rule, word::LineSpacingRule::exactly);
     EXPECT_EQ(paragraph(0).format.line_spacing, 12.0f);
     EXPECT_EQ(document().page_setup.top, 72.0f);
 }
@@ -282,7 +282,7 @@ TEST_F(TypesetRun, ABadTitleSpacingStopsAfterTheTitleIsCentred)
     open("标题\n称呼\n正文\n");
     dialog.edits[Edit::btDuanQianDuanHou] = "half";
     run_failing_with("'half' is not a valid floating point value");
-    EXPECT_EQ(paragraph(0).format.alignment, 1);
+    EXPECT_EQ(paragraph(0).format.alignment, word::ParagraphAlignment::center);
     EXPECT_EQ(paragraph(0).format.line_unit_before, 0.0f);
     EXPECT_EQ(paragraph(2).format.first_line_indent, 0.0f);
 }
@@ -328,7 +328,7 @@ TEST_F(TypesetRun, AnEmptyFirstParagraphIsFormattedAsTheTitleLine)
     open("\n称呼\n正文\n");
     run();
     EXPECT_EQ(char_format(0, 0), (standin::CharFormat{"宋体", 18.0f, 1}));  // its mark
-    EXPECT_EQ(paragraph(0).format.alignment, 1);
+    EXPECT_EQ(paragraph(0).format.alignment, word::ParagraphAlignment::center);
 }
 
 // Trailing blank paragraphs.
@@ -376,7 +376,7 @@ TEST_F(TypesetRun, ADocumentOfOnlyEmptyParagraphsKeepsOne)
     dialog.boxes[CheckBox::tshr] = false;
     run();
     EXPECT_EQ(paragraphs(), 1u);
-    EXPECT_EQ(paragraph(0).format.alignment, 2);  // the closing alignment, last paragraph
+    EXPECT_EQ(paragraph(0).format.alignment, word::ParagraphAlignment::right);  // the closing alignment, last paragraph
 }
 
 // The paragraph pass and its progress.
@@ -403,7 +403,7 @@ TEST_F(TypesetRun, AThreeParagraphDocumentIsAtAHundredAtOnce)
     dialog.boxes[CheckBox::tshr] = false;
     run();
     EXPECT_EQ(dialog.progress_history, (std::vector<std::int16_t>{25, 50, 75, 100, 0}));
-    EXPECT_EQ(paragraph(0).format.alignment, 1);
+    EXPECT_EQ(paragraph(0).format.alignment, word::ParagraphAlignment::center);
     EXPECT_EQ(paragraph(1).format.first_line_indent, 0.0f);
     EXPECT_EQ(paragraph(2).format.first_line_indent, kIndent);
 }
@@ -414,7 +414,7 @@ TEST_F(TypesetRun, ATitleWithOneBodyParagraphIsANormalReport)
     dialog.boxes[CheckBox::tshr] = false;
     run();
     EXPECT_EQ(dialog.progress_history, (std::vector<std::int16_t>{25, 50, 75, 100, 0}));
-    EXPECT_EQ(paragraph(0).format.alignment, 2);  // then right-aligned as a closing line
+    EXPECT_EQ(paragraph(0).format.alignment, word::ParagraphAlignment::right);  // then right-aligned as a closing line
     EXPECT_EQ(paragraph(0).format.line_unit_before, 0.5f);
     EXPECT_EQ(dialog.messages.size(), 1u);
 }
@@ -427,7 +427,7 @@ TEST_F(TypesetRun, AOneParagraphDocumentNeverShowsANegativeProgress)
     run();
     EXPECT_EQ(dialog.progress_history, (std::vector<std::int16_t>{25, 50, 75, 100, 0}));
     for (const auto percent : dialog.progress_history) EXPECT_GE(percent, 0);
-    EXPECT_EQ(paragraph(0).format.alignment, 1);
+    EXPECT_EQ(paragraph(0).format.alignment, word::ParagraphAlignment::center);
     EXPECT_EQ(paragraph(0).format.line_unit_after, 0.5f);
 }
 
@@ -478,8 +478,8 @@ TEST_F(TypesetRun, TheSignOffBlockIsAppendedOnceAndRecognisedOnTheNextRun)
     EXPECT_EQ(text(6), "审核人：                起草人：");
     EXPECT_EQ(text(8), "2027年1月5日");
     // Document-wide formatting set them left; the closing alignment again right.
-    EXPECT_EQ(paragraph(7).format.alignment, 2);
-    EXPECT_EQ(paragraph(8).format.alignment, 2);
+    EXPECT_EQ(paragraph(7).format.alignment, word::ParagraphAlignment::right);
+    EXPECT_EQ(paragraph(8).format.alignment, word::ParagraphAlignment::right);
 }
 
 TEST_F(TypesetRun, AYearInTheLastParagraphAloneIsNoSignOffBlock)
@@ -504,9 +504,9 @@ TEST_F(TypesetRun, TheBlockIsAlignedEvenWithoutTheClosingAlignmentOption)
     open("标题\n称呼\n正文\n");
     dialog.boxes[CheckBox::zhyh] = false;
     run();
-    EXPECT_EQ(paragraph(6).format.alignment, 0);
-    EXPECT_EQ(paragraph(7).format.alignment, 2);
-    EXPECT_EQ(paragraph(8).format.alignment, 2);
+    EXPECT_EQ(paragraph(6).format.alignment, word::ParagraphAlignment::left);
+    EXPECT_EQ(paragraph(7).format.alignment, word::ParagraphAlignment::right);
+    EXPECT_EQ(paragraph(8).format.alignment, word::ParagraphAlignment::right);
     EXPECT_EQ(model->count("ParagraphFormat.Alignment"), 3u);  // the body, then the two lines
 }
 

@@ -129,9 +129,9 @@ std::string format_label(const CharFormat& format)
     label += number(format.size);
     if (format.bold != 0) label += " bold";
     if (format.hidden) label += " hidden";
-    if (format.color != word::wdColorAutomatic) label += " color " + std::to_string(format.color);
-    if (format.underline != word::wdUnderlineNone) label += " underline " + std::to_string(format.underline);
-    if (format.highlight != word::wdNoHighlight) label += " highlight " + std::to_string(format.highlight);
+    if (format.color != word::Color::automatic) label += " color " + std::to_string(word::value_of(format.color));
+    if (format.underline != word::Underline::none) label += " underline " + std::to_string(word::value_of(format.underline));
+    if (format.highlight != word::HighlightColor::none) label += " highlight " + std::to_string(word::value_of(format.highlight));
     return label + "]";
 }
 
@@ -170,9 +170,9 @@ void append_json_format(std::string& out, const CharFormat& format)
         append_json_string(out, format.name_far_east);
     }
     if (format.hidden) out += ",\"hidden\":true";
-    if (format.color != word::wdColorAutomatic) out += ",\"color\":" + std::to_string(format.color);
-    if (format.underline != word::wdUnderlineNone) out += ",\"underline\":" + std::to_string(format.underline);
-    if (format.highlight != word::wdNoHighlight) out += ",\"highlight\":" + std::to_string(format.highlight);
+    if (format.color != word::Color::automatic) out += ",\"color\":" + std::to_string(word::value_of(format.color));
+    if (format.underline != word::Underline::none) out += ",\"underline\":" + std::to_string(word::value_of(format.underline));
+    if (format.highlight != word::HighlightColor::none) out += ",\"highlight\":" + std::to_string(word::value_of(format.highlight));
 }
 
 void append_json_paragraph(std::string& out, const ParagraphState& paragraph)
@@ -180,8 +180,8 @@ void append_json_paragraph(std::string& out, const ParagraphState& paragraph)
     const ParagraphFormatState& f = paragraph.format;
     out += "{\"text\":";
     append_json_string(out, display(paragraph.text));
-    out += ",\"alignment\":" + std::to_string(f.alignment);
-    out += ",\"line_spacing_rule\":" + std::to_string(f.line_spacing_rule);
+    out += ",\"alignment\":" + std::to_string(word::value_of(f.alignment));
+    out += ",\"line_spacing_rule\":" + std::to_string(word::value_of(f.line_spacing_rule));
     out += ",\"line_spacing\":" + number(f.line_spacing);
     out += ",\"space_after\":" + number(f.space_after);
     out += ",\"first_line_indent\":" + number(f.first_line_indent);
@@ -235,8 +235,8 @@ void append_json_story(std::string& out, const Story& story)
 
 std::string page_details(const PageSetupState& page)
 {
-    return "paper " + std::to_string(page.paper_size) + " " + number(page.page_width) + " x " +
-           number(page.page_height) + ", layout mode " + std::to_string(page.layout_mode) + " " +
+    return "paper " + std::to_string(word::value_of(page.paper_size)) + " " + number(page.page_width) + " x " +
+           number(page.page_height) + ", layout mode " + std::to_string(word::value_of(page.layout_mode)) + " " +
            number(page.lines_page) + " lines " + number(page.chars_line) + " characters, odd and even footers " +
            std::to_string(page.odd_and_even_pages_header_footer) + ", different first page " +
            std::to_string(page.different_first_page_header_footer) + ", footer distance " +
@@ -287,9 +287,9 @@ std::string render(const DocumentState& shown)
     for (std::size_t i = 0; i < document.paragraphs.size(); ++i) {
         const ParagraphState& paragraph = document.paragraphs[i];
         const ParagraphFormatState& f = paragraph.format;
-        out += "paragraph " + std::to_string(i + 1) + ": " + alignment_name(f.alignment) + ", first-line indent " +
+        out += "paragraph " + std::to_string(i + 1) + ": " + alignment_name(word::value_of(f.alignment)) + ", first-line indent " +
                number(f.first_line_indent) + ", right indent " + number(f.right_indent) + ", line spacing " +
-               line_spacing_rule_name(f.line_spacing_rule) + " " + number(f.line_spacing) + ", lines before " +
+               line_spacing_rule_name(word::value_of(f.line_spacing_rule)) + " " + number(f.line_spacing) + ", lines before " +
                number(f.line_unit_before) + " after " + number(f.line_unit_after) + ", space after " +
                number(f.space_after) + ", auto before " + std::to_string(f.space_before_auto) + " after " +
                std::to_string(f.space_after_auto) + paragraph_details(paragraph) + "\n  ";
@@ -311,7 +311,7 @@ std::string render(const DocumentState& shown)
             if (footer.paragraphs.size() == 1 && footer.paragraphs[0].text.empty()) continue;
             for (const ParagraphState& paragraph : footer.paragraphs) {
                 out += "section " + std::to_string(s + 1) + " footer " + kFooterNames[i] + ": " +
-                       alignment_name(paragraph.format.alignment) + paragraph_details(paragraph) + "\n  " +
+                       alignment_name(word::value_of(paragraph.format.alignment)) + paragraph_details(paragraph) + "\n  " +
                        render_paragraph(paragraph) + "\n";
             }
         }
@@ -335,8 +335,8 @@ std::string to_json(const WordModel& model)
         const PageSetupState& page = document.page_setup;
         out += ",\"page_setup\":{\"top\":" + number(page.top) + ",\"bottom\":" + number(page.bottom) +
                ",\"left\":" + number(page.left) + ",\"right\":" + number(page.right) +
-               ",\"paper_size\":" + std::to_string(page.paper_size) + ",\"page_width\":" + number(page.page_width) +
-               ",\"page_height\":" + number(page.page_height) + ",\"layout_mode\":" + std::to_string(page.layout_mode) +
+               ",\"paper_size\":" + std::to_string(word::value_of(page.paper_size)) + ",\"page_width\":" + number(page.page_width) +
+               ",\"page_height\":" + number(page.page_height) + ",\"layout_mode\":" + std::to_string(word::value_of(page.layout_mode)) +
                ",\"lines_page\":" + number(page.lines_page) + ",\"chars_line\":" + number(page.chars_line) +
                ",\"odd_and_even_pages_header_footer\":" + std::to_string(page.odd_and_even_pages_header_footer) +
                ",\"different_first_page_header_footer\":" +

@@ -47,11 +47,11 @@ public:
     {
         invoke(*model_, "Font.NameFarEast", [&] { model_->set_font_name_far_east(range_, name); });
     }
-    void set_color(std::int32_t color) override
+    void set_color(word::Color color) override
     {
         invoke(*model_, "Font.Color", [&] { model_->set_font_color(range_, color); });
     }
-    void set_underline(std::int32_t underline) override
+    void set_underline(word::Underline underline) override
     {
         invoke(*model_, "Font.Underline", [&] { model_->set_font_underline(range_, underline); });
     }
@@ -65,13 +65,13 @@ class InMemoryParagraphFormat : public word::ParagraphFormat {
 public:
     InMemoryParagraphFormat(Model model, RangeRef range) : model_(std::move(model)), range_(range) {}
 
-    void set_alignment(std::int32_t alignment) override
+    void set_alignment(word::ParagraphAlignment alignment) override
     {
-        setting("ParagraphFormat.Alignment", ParagraphSetting::alignment, alignment);
+        setting("ParagraphFormat.Alignment", ParagraphSetting::alignment, word::value_of(alignment));
     }
-    void set_line_spacing_rule(std::int32_t rule) override
+    void set_line_spacing_rule(word::LineSpacingRule rule) override
     {
-        setting("ParagraphFormat.LineSpacingRule", ParagraphSetting::line_spacing_rule, rule);
+        setting("ParagraphFormat.LineSpacingRule", ParagraphSetting::line_spacing_rule, word::value_of(rule));
     }
     void set_line_spacing(float points) override
     {
@@ -196,7 +196,7 @@ class InMemoryFields : public word::Fields {
 public:
     explicit InMemoryFields(Model model) : model_(std::move(model)) {}
 
-    void add(word::Range& range, std::int32_t type) override;
+    void add(word::Range& range, word::FieldType type) override;
 
 private:
     Model model_;
@@ -235,7 +235,7 @@ public:
         return invoke(*model_, "Range.ParagraphFormat",
                       [&] { return std::make_unique<InMemoryParagraphFormat>(model_, range_); });
     }
-    void delete_text(std::int32_t unit, std::int32_t count) override
+    void delete_text(word::Unit unit, std::int32_t count) override
     {
         invoke(*model_, "Range.Delete", [&] { model_->delete_range(range_, unit, count); });
     }
@@ -278,7 +278,7 @@ public:
             return std::make_unique<InMemoryTextRetrievalMode>(model_, retrieval_);
         });
     }
-    void set_highlight_color_index(std::int32_t index) override
+    void set_highlight_color_index(word::HighlightColor index) override
     {
         invoke(*model_, "Range.HighlightColorIndex", [&] { model_->set_highlight(range_, index); });
     }
@@ -289,7 +289,7 @@ private:
     std::shared_ptr<TextRetrieval> retrieval_;
 };
 
-void InMemoryFields::add(word::Range& range, std::int32_t type)
+void InMemoryFields::add(word::Range& range, word::FieldType type)
 {
     invoke(*model_, "Fields.Add", [&] {
         const auto* at = dynamic_cast<InMemoryRange*>(&range);
@@ -313,11 +313,11 @@ public:
             return std::make_unique<InMemoryParagraph>(model_, model_->previous_paragraph(paragraph_, count));
         });
     }
-    void set_alignment(std::int32_t alignment) override
+    void set_alignment(word::ParagraphAlignment alignment) override
     {
         invoke(*model_, "Paragraph.Alignment", [&] {
             model_->set_paragraph_setting(model_->paragraph_range(paragraph_), ParagraphSetting::alignment,
-                                          alignment);
+                                          word::value_of(alignment));
         });
     }
     void set_line_unit_before(float lines) override
@@ -374,10 +374,13 @@ public:
     void set_bottom_margin(float points) override { margin("PageSetup.BottomMargin", Margin::bottom, points); }
     void set_left_margin(float points) override { margin("PageSetup.LeftMargin", Margin::left, points); }
     void set_right_margin(float points) override { margin("PageSetup.RightMargin", Margin::right, points); }
-    void set_paper_size(std::int32_t size) override { setting("PageSetup.PaperSize", PageSetting::paper_size, size); }
-    void set_layout_mode(std::int32_t mode) override
+    void set_paper_size(word::PaperSize size) override
     {
-        setting("PageSetup.LayoutMode", PageSetting::layout_mode, mode);
+        setting("PageSetup.PaperSize", PageSetting::paper_size, word::value_of(size));
+    }
+    void set_layout_mode(word::LayoutMode mode) override
+    {
+        setting("PageSetup.LayoutMode", PageSetting::layout_mode, word::value_of(mode));
     }
     void set_lines_page(float lines) override { measure("PageSetup.LinesPage", PageMeasure::lines_page, lines); }
     void set_chars_line(float characters) override
@@ -417,7 +420,7 @@ private:
 
 class InMemoryHeaderFooter : public word::HeaderFooter {
 public:
-    InMemoryHeaderFooter(Model model, DocumentId document, std::int32_t section, std::int32_t index)
+    InMemoryHeaderFooter(Model model, DocumentId document, std::int32_t section, word::HeaderFooterIndex index)
         : model_(std::move(model)), document_(document), section_(section), index_(index) {}
 
     std::unique_ptr<word::Range> range() override
@@ -436,7 +439,7 @@ private:
     Model model_;
     DocumentId document_;
     std::int32_t section_;
-    std::int32_t index_;
+    word::HeaderFooterIndex index_;
 };
 
 class InMemoryHeadersFooters : public word::HeadersFooters {
@@ -444,7 +447,7 @@ public:
     InMemoryHeadersFooters(Model model, DocumentId document, std::int32_t section)
         : model_(std::move(model)), document_(document), section_(section) {}
 
-    std::unique_ptr<word::HeaderFooter> item(std::int32_t index) override
+    std::unique_ptr<word::HeaderFooter> item(word::HeaderFooterIndex index) override
     {
         return invoke(*model_, "HeadersFooters.Item", [&] {
             model_->footer_range(document_, section_, index);
@@ -585,13 +588,13 @@ public:
             return std::make_unique<InMemoryParagraphFormat>(model_, model_->selection(document_));
         });
     }
-    void home_key(std::int32_t unit, std::int32_t extend) override
+    void home_key(word::Unit unit, word::Movement movement) override
     {
-        invoke(*model_, "Selection.HomeKey", [&] { model_->home_key(document_, unit, extend); });
+        invoke(*model_, "Selection.HomeKey", [&] { model_->home_key(document_, unit, movement); });
     }
-    void end_key(std::int32_t unit, std::int32_t extend) override
+    void end_key(word::Unit unit, word::Movement movement) override
     {
-        invoke(*model_, "Selection.EndKey", [&] { model_->end_key(document_, unit, extend); });
+        invoke(*model_, "Selection.EndKey", [&] { model_->end_key(document_, unit, movement); });
     }
 
 private:

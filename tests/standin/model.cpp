@@ -98,10 +98,10 @@ bool same(const KeptParagraph& kept, const ParagraphState& paragraph)
     return at == paragraph.chars.size();
 }
 
-void require_unit(std::int32_t unit, std::int32_t extend)
+void require_unit(word::Unit unit, word::Movement movement)
 {
-    if (unit != word::wdStory && unit != word::wdLine) out_of_range();
-    if (extend != word::wdMove && extend != word::wdExtend) out_of_range();
+    if (unit != word::Unit::story && unit != word::Unit::line) out_of_range();
+    if (movement != word::Movement::move && movement != word::Movement::extend) out_of_range();
 }
 
 }  // namespace
@@ -263,18 +263,18 @@ void WordModel::set_page_setting(DocumentId id, PageSetting setting, std::int32_
         // A landscape section stays landscape: its flag swaps whatever size
         // the page has (Word's reference does not say what it does here).
         if (value < 0 || value > 41) out_of_range();
-        page.paper_size = value;
-        if (value == word::wdPaperA4) {
+        page.paper_size = static_cast<word::PaperSize>(value);
+        if (page.paper_size == word::PaperSize::a4) {
             page.page_width = 595.3f;
             page.page_height = 841.9f;
-        } else if (value == 2) {
+        } else if (page.paper_size == word::PaperSize::letter) {
             page.page_width = 612;
             page.page_height = 792;
         }
         break;
     case PageSetting::layout_mode:
         if (value < 0 || value > 3) out_of_range();
-        page.layout_mode = value;
+        page.layout_mode = static_cast<word::LayoutMode>(value);
         break;
     case PageSetting::odd_and_even_pages_header_footer: page.odd_and_even_pages_header_footer = value; break;
     case PageSetting::different_first_page_header_footer: page.different_first_page_header_footer = value; break;
@@ -300,22 +300,24 @@ void WordModel::set_page_measure(DocumentId id, PageMeasure measure, float value
     }
 }
 
-RangeRef WordModel::footer_range(DocumentId id, std::int32_t section, std::int32_t index)
+RangeRef WordModel::footer_range(DocumentId id, std::int32_t section, word::HeaderFooterIndex index)
 {
     footer_linked(id, section, index);
     const DocumentState& found = document(id);
-    const auto slot = static_cast<std::size_t>(index - 1);
+    const std::size_t slot = footer_slot(index);
     while (section > 1 && found.sections[static_cast<std::size_t>(section - 1)].footer_linked[slot]) --section;
     RangeRef range{id, 0, 0, footer_story(section, index)};
     range.end = story_length(story(range));
     return range;
 }
 
-bool WordModel::footer_linked(DocumentId id, std::int32_t section, std::int32_t index)
+bool WordModel::footer_linked(DocumentId id, std::int32_t section, word::HeaderFooterIndex index)
 {
     require_section(id, section);
-    if (index < word::wdHeaderFooterPrimary || index > word::wdHeaderFooterEvenPages) out_of_range();
-    return document(id).sections[static_cast<std::size_t>(section - 1)].footer_linked[index - 1];
+    if (index != word::HeaderFooterIndex::primary && index != word::HeaderFooterIndex::first_page &&
+        index != word::HeaderFooterIndex::even_pages)
+        out_of_range();
+    return document(id).sections[static_cast<std::size_t>(section - 1)].footer_linked[footer_slot(index)];
 }
 
 std::int32_t WordModel::section_count(DocumentId id)
@@ -419,9 +421,9 @@ std::int32_t WordModel::character_count(const RangeRef& range)
     return std::max(span.end - span.start, 1);
 }
 
-std::int32_t WordModel::delete_range(const RangeRef& range, std::int32_t unit, std::int32_t count)
+std::int32_t WordModel::delete_range(const RangeRef& range, word::Unit unit, std::int32_t count)
 {
-    if (unit != word::wdCharacter) out_of_range();
+    if (unit != word::Unit::character) out_of_range();
     Story& found = story(range);
     const std::int32_t length = story_length(found);
     const Span span = clamp_span(found, range);
@@ -484,9 +486,9 @@ RangeRef WordModel::moved_range(const RangeRef& range, std::int32_t start, std::
     return {range.document, start, end, range.story};
 }
 
-void WordModel::add_field(const RangeRef& range, std::int32_t type)
+void WordModel::add_field(const RangeRef& range, word::FieldType type)
 {
-    if (type != word::wdFieldPage) out_of_range();
+    if (type != word::FieldType::page) out_of_range();
     Story& found = story(range);
     const Span span = clamp_span(found, range);
     erase_in(range, span.start, span.end);
@@ -540,11 +542,11 @@ void WordModel::set_paragraph_setting(const RangeRef& range, ParagraphSetting se
     case ParagraphSetting::alignment:
         // Left, centre, right, justify, distribute and the justify variants.
         if (value < 0 || value > 9 || value == 6) out_of_range();
-        format_paragraphs(range, [&](ParagraphFormatState& f) { f.alignment = value; });
+        format_paragraphs(range, [&](ParagraphFormatState& f) { f.alignment = static_cast<word::ParagraphAlignment>(value); });
         break;
     case ParagraphSetting::line_spacing_rule:
         if (value < 0 || value > 5) out_of_range();
-        format_paragraphs(range, [&](ParagraphFormatState& f) { f.line_spacing_rule = value; });
+        format_paragraphs(range, [&](ParagraphFormatState& f) { f.line_spacing_rule = static_cast<word::LineSpacingRule>(value); });
         break;
     case ParagraphSetting::space_before_auto:
         format_paragraphs(range, [&](ParagraphFormatState& f) { f.space_before_auto = value; });
@@ -651,20 +653,20 @@ void WordModel::set_font_bold(const RangeRef& range, std::int32_t bold)
     format_characters(range, [&](CharFormat& f) { f.bold = bold; });
 }
 
-void WordModel::set_font_color(const RangeRef& range, std::int32_t color)
+void WordModel::set_font_color(const RangeRef& range, word::Color color)
 {
     format_characters(range, [&](CharFormat& f) { f.color = color; });
 }
 
-void WordModel::set_font_underline(const RangeRef& range, std::int32_t underline)
+void WordModel::set_font_underline(const RangeRef& range, word::Underline underline)
 {
     format_characters(range, [&](CharFormat& f) { f.underline = underline; });
 }
 
-void WordModel::set_highlight(const RangeRef& range, std::int32_t index)
+void WordModel::set_highlight(const RangeRef& range, word::HighlightColor index)
 {
     // WdColorIndex: wdNoHighlight (0) to wdGray25 (16).
-    if (index < 0 || index > 16) out_of_range();
+    if (word::value_of(index) < 0 || word::value_of(index) > 16) out_of_range();
     format_characters(range, [&](CharFormat& f) { f.highlight = index; });
 }
 
@@ -686,36 +688,36 @@ void WordModel::set_selection(DocumentId id, std::int32_t start, std::int32_t en
 }
 
 // The selection's anchor is its start, and its end is the end that moves.
-void WordModel::home_key(DocumentId id, std::int32_t unit, std::int32_t extend)
+void WordModel::home_key(DocumentId id, word::Unit unit, word::Movement movement)
 {
-    require_unit(unit, extend);
+    require_unit(unit, movement);
     const RangeRef current = selection(id);
     const DocumentState& found = document(id);
-    if (extend == word::wdMove) {
-        const std::int32_t to = unit == word::wdStory ? 0 : line_at(found, current.start, false).start;
+    if (movement == word::Movement::move) {
+        const std::int32_t to = unit == word::Unit::story ? 0 : line_at(found, current.start, false).start;
         set_selection(id, to, to);
         return;
     }
-    const std::int32_t to = unit == word::wdStory ? 0 : line_at(found, current.end, false).start;
+    const std::int32_t to = unit == word::Unit::story ? 0 : line_at(found, current.end, false).start;
     set_selection(id, std::min(current.start, to), std::max(current.start, to));
 }
 
-void WordModel::end_key(DocumentId id, std::int32_t unit, std::int32_t extend)
+void WordModel::end_key(DocumentId id, word::Unit unit, word::Movement movement)
 {
-    require_unit(unit, extend);
+    require_unit(unit, movement);
     const RangeRef current = selection(id);
     const DocumentState& found = document(id);
     const std::int32_t length = story_length(found);
-    if (unit == word::wdStory) {
+    if (unit == word::Unit::story) {
         // Moving stops in front of the final mark; extending takes it in.
-        if (extend == word::wdMove)
+        if (movement == word::Movement::move)
             set_selection(id, length - 1, length - 1);
         else
             set_selection(id, current.start, length);
         return;
     }
     const std::int32_t to = line_at(found, current.end, current.end > current.start).end;
-    if (extend == word::wdMove)
+    if (movement == word::Movement::move)
         set_selection(id, to, to);
     else
         set_selection(id, current.start, std::max(current.end, to));

@@ -58,10 +58,10 @@ struct RangeRef {
     TextRetrieval retrieval = {};
 };
 
-// The story number of a footer: section 1-based, index wdHeaderFooter....
-constexpr std::int32_t footer_story(std::int32_t section, std::int32_t index)
+// The story number of a footer: section 1-based.
+constexpr std::int32_t footer_story(std::int32_t section, word::HeaderFooterIndex index)
 {
-    return 1 + (section - 1) * 3 + (index - 1);
+    return 1 + (section - 1) * 3 + static_cast<std::int32_t>(footer_slot(index));
 }
 
 struct ParagraphRef {
@@ -123,9 +123,9 @@ public:
     // Sections.Item(section).Footers(index).Range: the footer's whole story;
     // of a footer linked to the previous section's, the story of the nearest
     // earlier one that is not linked, which Word shows and edits instead.
-    RangeRef footer_range(DocumentId document, std::int32_t section, std::int32_t index);
+    RangeRef footer_range(DocumentId document, std::int32_t section, word::HeaderFooterIndex index);
     // HeaderFooter.LinkToPrevious.
-    bool footer_linked(DocumentId document, std::int32_t section, std::int32_t index);
+    bool footer_linked(DocumentId document, std::int32_t section, word::HeaderFooterIndex index);
     // Sections.Count, and Section.Range: the section's paragraphs, its break
     // included.
     std::int32_t section_count(DocumentId document);
@@ -154,7 +154,7 @@ public:
     std::string range_text(const RangeRef& range);
     std::int32_t character_count(const RangeRef& range);
     // Returns the number of characters deleted, as Word does.
-    std::int32_t delete_range(const RangeRef& range, std::int32_t unit, std::int32_t count);
+    std::int32_t delete_range(const RangeRef& range, word::Unit unit, std::int32_t count);
     void insert_paragraph_after(const RangeRef& range);
     void insert_after(const RangeRef& range, std::string_view utf8);
     // Range.Text put: the range's text replaced (the final mark stays); the
@@ -164,7 +164,7 @@ public:
     RangeRef moved_range(const RangeRef& range, std::int32_t start, std::int32_t end);
     // Fields.Add(range, type): the field in place of the range's text. The
     // stand-in knows the page number, field_text(U" PAGE ", U"1"), only.
-    void add_field(const RangeRef& range, std::int32_t type);
+    void add_field(const RangeRef& range, word::FieldType type);
     // ListFormat.ListString of the range's first paragraph.
     std::string list_string(const RangeRef& range);
     // ListFormat.RemoveNumbers: every paragraph the range touches stops being
@@ -181,10 +181,10 @@ public:
     void set_font_name(const RangeRef& range, const std::string& name);
     void set_font_size(const RangeRef& range, float points);
     void set_font_bold(const RangeRef& range, std::int32_t bold);
-    void set_font_color(const RangeRef& range, std::int32_t color);
-    void set_font_underline(const RangeRef& range, std::int32_t underline);
+    void set_font_color(const RangeRef& range, word::Color color);
+    void set_font_underline(const RangeRef& range, word::Underline underline);
     // Range.HighlightColorIndex, to the same characters as Font.
-    void set_highlight(const RangeRef& range, std::int32_t index);
+    void set_highlight(const RangeRef& range, word::HighlightColor index);
     // Font.Name put an East Asian font (the stand-in's rule: a name that is
     // not plain ASCII) sets the Chinese text's font as well; NameFarEast
     // sets only that.
@@ -193,8 +193,8 @@ public:
     // Selection, one per document.
     RangeRef selection(DocumentId document);
     void set_selection(DocumentId document, std::int32_t start, std::int32_t end);
-    void home_key(DocumentId document, std::int32_t unit, std::int32_t extend);
-    void end_key(DocumentId document, std::int32_t unit, std::int32_t extend);
+    void home_key(DocumentId document, word::Unit unit, word::Movement movement);
+    void end_key(DocumentId document, word::Unit unit, word::Movement movement);
 
 private:
     struct Fault {

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "word/object_model.h"
+
 namespace standin {
 
 struct CharFormat {
@@ -24,9 +26,9 @@ struct CharFormat {
     // Font.Hidden: left out of Range.Text unless the range includes hidden
     // text.
     bool hidden = false;
-    std::int32_t color = -16777216;  // wdColorAutomatic
-    std::int32_t underline = 0;      // wdUnderlineNone
-    std::int32_t highlight = 0;      // Range.HighlightColorIndex, wdNoHighlight
+    word::Color color = word::Color::automatic;
+    word::Underline underline = word::Underline::none;
+    word::HighlightColor highlight = word::HighlightColor::none;  // Range.HighlightColorIndex
 
     bool operator==(const CharFormat&) const = default;
 };
@@ -36,8 +38,8 @@ struct CharFormat {
 // that an indent set in characters clears the same indent in points and
 // the other way round.
 struct ParagraphFormatState {
-    std::int32_t alignment = 0;
-    std::int32_t line_spacing_rule = 0;
+    word::ParagraphAlignment alignment = word::ParagraphAlignment::left;
+    word::LineSpacingRule line_spacing_rule = word::LineSpacingRule::single;
     float line_spacing = 12;
     float space_after = 0;
     float first_line_indent = 0;
@@ -117,8 +119,14 @@ struct FooterState : Story {
 // last section's: to the end); there is one section per section break, plus
 // the last. Sections hold their footers and orientation; the rest of the page
 // setup is the document's (Document.PageSetup reaches every section).
+// A footer's place in SectionState::footers.
+constexpr std::size_t footer_slot(word::HeaderFooterIndex index)
+{
+    return static_cast<std::size_t>(word::value_of(index) - 1);
+}
+
 struct SectionState {
-    // wdHeaderFooterPrimary, wdHeaderFooterFirstPage, wdHeaderFooterEvenPages.
+    // By word::HeaderFooterIndex: primary, first page, even pages.
     FooterState footers[3];
     // "Same as previous", per footer; never set on the first section.
     bool footer_linked[3] = {false, false, false};
@@ -134,10 +142,10 @@ struct PageSetupState {
     float left = 90;
     float right = 90;
     // A new document is Letter sized and without a grid.
-    std::int32_t paper_size = 2;  // wdPaperLetter
+    word::PaperSize paper_size = word::PaperSize::letter;
     float page_width = 612;
     float page_height = 792;
-    std::int32_t layout_mode = 0;
+    word::LayoutMode layout_mode = word::LayoutMode::normal;
     float lines_page = 0;
     float chars_line = 0;
     std::int32_t odd_and_even_pages_header_footer = 0;

@@ -111,10 +111,10 @@ bool add_markup(ParagraphState& paragraph, std::u32string_view inner, CharFormat
         add_marked_up(paragraph, inner, format);
         add(paragraph, kContentControlEnd, format);
     } else if (tagged(U"U:")) {
-        format.underline = 1;  // wdUnderlineSingle
+        format.underline = word::Underline::single;
         add_marked_up(paragraph, inner, format);
     } else if (tagged(U"RED:")) {
-        format.color = 255;  // RGB(255, 0, 0)
+        format.color = word::Color{255};  // RGB(255, 0, 0)
         add_marked_up(paragraph, inner, format);
     } else {
         const std::vector<std::u32string_view> parts = split_outside_markup(inner, U'|');

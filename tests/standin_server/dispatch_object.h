@@ -36,6 +36,12 @@ public:
     bool boolean(std::size_t index) const;
     std::string text(std::size_t index) const;
     bool omitted(std::size_t index) const;
+    // One of Word's enumerations, as the integer Word takes.
+    template <class Enumeration>
+    Enumeration enumeration(std::size_t index) const
+    {
+        return static_cast<Enumeration>(int32(index));
+    }
     // An object argument, or null for Nothing.
     IDispatch* object(std::size_t index) const;
     // The value of a property put.

@@ -56,8 +56,8 @@ protected:
         case 1: word_->set_name(arguments.text(0)); break;
         case 2: word_->set_bold(arguments.int32(0)); break;
         case 3: word_->set_name_far_east(arguments.text(0)); break;
-        case 4: word_->set_color(arguments.int32(0)); break;
-        default: word_->set_underline(arguments.int32(0)); break;
+        case 4: word_->set_color(arguments.enumeration<word::Color>(0)); break;
+        default: word_->set_underline(arguments.enumeration<word::Underline>(0)); break;
         }
         return {};
     }
@@ -80,8 +80,8 @@ protected:
     {
         expect_put(arguments);
         switch (member) {
-        case 0: word_->set_alignment(arguments.int32(0)); break;
-        case 1: word_->set_line_spacing_rule(arguments.int32(0)); break;
+        case 0: word_->set_alignment(arguments.enumeration<word::ParagraphAlignment>(0)); break;
+        case 1: word_->set_line_spacing_rule(arguments.enumeration<word::LineSpacingRule>(0)); break;
         case 2: word_->set_line_spacing(arguments.float32(0)); break;
         case 3: word_->set_space_after(arguments.float32(0)); break;
         case 4: word_->set_first_line_indent(arguments.float32(0)); break;
@@ -206,7 +206,7 @@ protected:
         case 12:
             expect_get(arguments);
             return object_result(new TextRetrievalModeObject(state_, word_->text_retrieval_mode()));
-        case 13: expect_put(arguments); word_->set_highlight_color_index(arguments.int32(0)); return {};
+        case 13: expect_put(arguments); word_->set_highlight_color_index(arguments.enumeration<word::HighlightColor>(0)); return {};
         case 3:
             expect_get(arguments);
             return object_result(new CharactersObject(state_, word_->characters()));
@@ -215,7 +215,7 @@ protected:
             return object_result(new ParagraphFormatObject(state_, word_->paragraph_format()));
         case 5:
             arguments.expect(2);
-            word_->delete_text(arguments.int32(0), arguments.int32(1));
+            word_->delete_text(arguments.enumeration<word::Unit>(0), arguments.int32(1));
             return {};
         case 6: arguments.expect(0); word_->insert_paragraph_after(); return {};
         default: arguments.expect(1); word_->insert_after(arguments.text(0)); return {};
@@ -234,7 +234,7 @@ Variant FieldsObject::invoke_member(std::size_t, const Arguments& arguments)
     auto* range = dynamic_cast<RangeObject*>(static_cast<DispatchObject*>(own));
     own->Release();
     if (!range) throw BadCall{DISP_E_TYPEMISMATCH, 0};
-    word_->add(range->range(), arguments.int32(1));
+    word_->add(range->range(), arguments.enumeration<word::FieldType>(1));
     return {};
 }
 
@@ -261,7 +261,7 @@ protected:
         }
         expect_put(arguments);
         switch (member) {
-        case 1: word_->set_alignment(arguments.int32(0)); break;
+        case 1: word_->set_alignment(arguments.enumeration<word::ParagraphAlignment>(0)); break;
         case 2: word_->set_line_unit_before(arguments.float32(0)); break;
         default: word_->set_line_unit_after(arguments.float32(0)); break;
         }
@@ -309,8 +309,8 @@ protected:
         case 1: word_->set_bottom_margin(arguments.float32(0)); break;
         case 2: word_->set_left_margin(arguments.float32(0)); break;
         case 3: word_->set_right_margin(arguments.float32(0)); break;
-        case 4: word_->set_paper_size(arguments.int32(0)); break;
-        case 5: word_->set_layout_mode(arguments.int32(0)); break;
+        case 4: word_->set_paper_size(arguments.enumeration<word::PaperSize>(0)); break;
+        case 5: word_->set_layout_mode(arguments.enumeration<word::LayoutMode>(0)); break;
         case 6: word_->set_lines_page(arguments.float32(0)); break;
         case 7: word_->set_chars_line(arguments.float32(0)); break;
         case 8: word_->set_odd_and_even_pages_header_footer(arguments.int32(0)); break;
@@ -349,7 +349,8 @@ protected:
     Variant invoke_member(std::size_t, const Arguments& arguments) override
     {
         arguments.expect(1);
-        return object_result(new HeaderFooterObject(state_, word_->item(arguments.int32(0))));
+        return object_result(
+            new HeaderFooterObject(state_, word_->item(arguments.enumeration<word::HeaderFooterIndex>(0))));
     }
 };
 
@@ -461,8 +462,8 @@ protected:
         case 2:
             expect_get(arguments);
             return object_result(new ParagraphFormatObject(state_, word_->paragraph_format()));
-        case 3: arguments.expect(2); word_->home_key(arguments.int32(0), arguments.int32(1)); return {};
-        default: arguments.expect(2); word_->end_key(arguments.int32(0), arguments.int32(1)); return {};
+        case 3: arguments.expect(2); word_->home_key(arguments.enumeration<word::Unit>(0), arguments.enumeration<word::Movement>(1)); return {};
+        default: arguments.expect(2); word_->end_key(arguments.enumeration<word::Unit>(0), arguments.enumeration<word::Movement>(1)); return {};
         }
     }
 };

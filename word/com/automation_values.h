@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace word::com {
 
@@ -59,5 +60,28 @@ public:
 private:
     VARIANT value_;
 };
+
+// An omitted optional argument.
+struct Missing {};
+inline constexpr Missing missing{};
+
+// A call's argument from its C++ type: Word's enumerations and flags as
+// VT_I4, measures as VT_R4. Any other type is refused rather than converted.
+inline Variant argument(std::int32_t value) { return Variant::int32(value); }
+inline Variant argument(float value) { return Variant::float32(value); }
+inline Variant argument(bool value) { return Variant::boolean(value); }
+inline Variant argument(std::string_view utf8) { return Variant::text(utf8); }
+inline Variant argument(const std::string& utf8) { return Variant::text(utf8); }
+inline Variant argument(const char* utf8) { return Variant::text(utf8); }
+inline Variant argument(IDispatch* object) { return Variant::object(object); }
+inline Variant argument(Missing) { return Variant::missing(); }
+template <class Enum>
+    requires std::is_enum_v<Enum>
+Variant argument(Enum value)
+{
+    return Variant::int32(static_cast<std::int32_t>(value));
+}
+template <class Other>
+Variant argument(Other) = delete;
 
 }  // namespace word::com

@@ -1,7 +1,8 @@
 #include "word/com/busy_word.h"
 
 #include <algorithm>
-#include <optional>
+
+#include "word/com/session.h"
 
 namespace word::com {
 
@@ -14,37 +15,27 @@ using std::chrono::milliseconds;
 // enough not to flood a busy Word.
 constexpr milliseconds kRetryPause{100};
 
-// The GUI thread alone calls Word.
-milliseconds window = kBusyWordWindow;
-std::optional<Clock::time_point> first_rejection;
+// Asked of a registered filter to find out whether it is ours.
+constexpr IID kBusyWordFilterId = {0x517a7841, 0x75ba, 0x4f48, {0xba, 0x6d, 0x0d, 0x24, 0x6a, 0x77, 0x31, 0xc2}};
 
 }  // namespace
-
-void set_busy_window(milliseconds length)
-{
-    window = length;
-}
 
 bool is_busy_rejection(HRESULT result)
 {
     return result == RPC_E_CALL_REJECTED || result == RPC_E_SERVERCALL_RETRYLATER;
 }
 
-milliseconds busy_time_left()
+milliseconds BusyWindow::time_left()
 {
     const auto now = Clock::now();
-    if (!first_rejection) first_rejection = now;
-    return window - std::chrono::duration_cast<milliseconds>(now - *first_rejection);
+    if (!opened_) opened_ = now;
+    return length_ - std::chrono::duration_cast<milliseconds>(now - *opened_);
 }
 
-void busy_call_answered()
+void BusyWindow::restart(milliseconds length)
 {
-    first_rejection.reset();
-}
-
-void restart_busy_window()
-{
-    first_rejection.reset();
+    length_ = length;
+    opened_.reset();
 }
 
 void wait_while_busy(milliseconds time)
@@ -74,11 +65,28 @@ BusyWordFilter::~BusyWordFilter()
     if (previous_) previous_->Release();
 }
 
+BusyWordFilter* BusyWordFilter::of_this_thread()
+{
+    // COM shows the registered filter only to whoever revokes it: it is put
+    // straight back.
+    IMessageFilter* current = nullptr;
+    if (FAILED(CoRegisterMessageFilter(nullptr, &current)) || !current) return nullptr;
+    CoRegisterMessageFilter(current, nullptr);
+    BusyWordFilter* ours = nullptr;
+    if (FAILED(current->QueryInterface(kBusyWordFilterId, reinterpret_cast<void**>(&ours)))) ours = nullptr;
+    current->Release();
+    return ours;
+}
+
 HRESULT BusyWordFilter::QueryInterface(REFIID iid, void** object)
 {
     if (!object) return E_POINTER;
     if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IMessageFilter)) {
         *object = static_cast<IMessageFilter*>(this);
+        return S_OK;
+    }
+    if (IsEqualIID(iid, kBusyWordFilterId)) {
+        *object = this;
         return S_OK;
     }
     *object = nullptr;
@@ -95,8 +103,9 @@ DWORD BusyWordFilter::HandleInComingCall(DWORD, HTASK, DWORD, LPINTERFACEINFO)
 DWORD BusyWordFilter::RetryRejectedCall(HTASK, DWORD, DWORD reject_type)
 {
     if (reject_type != SERVERCALL_RETRYLATER && reject_type != SERVERCALL_REJECTED) return static_cast<DWORD>(-1);
+    BusyWindow& window = session_ ? session_->busy() : unattached_;
     // Below 100 COM retries at once; the last bit of the window is let go.
-    if (busy_time_left() < kRetryPause) return static_cast<DWORD>(-1);
+    if (window.time_left() < kRetryPause) return static_cast<DWORD>(-1);
     return static_cast<DWORD>(kRetryPause.count());
 }
 

@@ -9,52 +9,68 @@
 #include <objidl.h>
 
 #include <chrono>
+#include <memory>
+#include <optional>
 
 namespace word::com {
 
-inline constexpr std::chrono::milliseconds kBusyWordWindow{30000};
+class ComSession;
 
-// For tests: a window other than kBusyWordWindow.
-void set_busy_window(std::chrono::milliseconds window);
+inline constexpr std::chrono::milliseconds kBusyWordWindow{30000};
 
 // A rejection of a busy server, as COM reports it to the caller.
 bool is_busy_rejection(HRESULT result);
 
-// The time left to retry a rejected call; the window opens at the first
-// rejection and closes when a call is answered or Word is attached afresh.
-// Zero or less: give up.
-std::chrono::milliseconds busy_time_left();
-void busy_call_answered();
-void restart_busy_window();
+// The time given to a busy Word: the window opens at the first rejection
+// and closes when a call is answered or Word is attached afresh.
+class BusyWindow {
+public:
+    explicit BusyWindow(std::chrono::milliseconds length = kBusyWordWindow) : length_(length) {}
+
+    // The time left to retry a rejected call, opening the window if it is
+    // closed. Zero or less: give up.
+    std::chrono::milliseconds time_left();
+    void close() { opened_.reset(); }
+    // Closed, and of the given length from now on.
+    void restart(std::chrono::milliseconds length);
+
+private:
+    std::chrono::milliseconds length_;
+    std::optional<std::chrono::steady_clock::time_point> opened_;
+};
 
 // Waits a little (at most the given time), repainting this thread's windows.
 void wait_while_busy(std::chrono::milliseconds time);
 
 // Makes the call until it is not rejected as busy or the window is spent.
 template <class Call>
-HRESULT retry_while_busy(Call call)
+HRESULT retry_while_busy(BusyWindow& window, Call call)
 {
     for (;;) {
         const HRESULT result = call();
         if (!is_busy_rejection(result)) {
-            busy_call_answered();
+            window.close();
             return result;
         }
-        const auto left = busy_time_left();
+        const auto left = window.time_left();
         if (left <= std::chrono::milliseconds::zero()) return result;
         wait_while_busy(left);
     }
 }
 
 // The thread's COM message filter for the life of the object: rejected
-// calls are retried within the window, and windows are repainted while a
-// call waits.
+// calls are retried within the window of the session last attached, and
+// windows are repainted while a call waits. It keeps that session, so that
+// the next attach to the same server takes it up again.
 class BusyWordFilter : public IMessageFilter {
 public:
     BusyWordFilter();
     BusyWordFilter(const BusyWordFilter&) = delete;
     BusyWordFilter& operator=(const BusyWordFilter&) = delete;
     virtual ~BusyWordFilter();
+
+    // The filter registered on the calling thread, if it is one of these.
+    static BusyWordFilter* of_this_thread();
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
     // Lives on the stack of the thread it serves.
@@ -67,10 +83,15 @@ public:
     DWORD STDMETHODCALLTYPE MessagePending(HTASK callee, DWORD tick_count, DWORD pending_type) override;
 
     bool registered() const { return registered_; }
+    const std::shared_ptr<ComSession>& session() const { return session_; }
+    void keep(std::shared_ptr<ComSession> session) { session_ = std::move(session); }
 
 private:
     IMessageFilter* previous_ = nullptr;
     bool registered_ = false;
+    std::shared_ptr<ComSession> session_;
+    // Before any attach.
+    BusyWindow unattached_;
 };
 
 }  // namespace word::com

@@ -1,5 +1,7 @@
 #include "word/com/com_objects.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <utility>
 
 #include "word/com/dispatch.h"
@@ -10,477 +12,326 @@ namespace {
 
 using Microsoft::WRL::ComPtr;
 
-// One DISPID table per interface type of Word's.
-MemberIds application_ids{"_Application"};
-MemberIds documents_ids{"Documents"};
-MemberIds document_ids{"_Document"};
-MemberIds paragraphs_ids{"Paragraphs"};
-MemberIds paragraph_ids{"Paragraph"};
-MemberIds range_ids{"Range"};
-MemberIds characters_ids{"Characters"};
-MemberIds selection_ids{"Selection"};
-MemberIds font_ids{"_Font"};
-MemberIds paragraph_format_ids{"_ParagraphFormat"};
-MemberIds page_setup_ids{"PageSetup"};
-MemberIds undo_record_ids{"UndoRecord"};
-MemberIds fields_ids{"Fields"};
-MemberIds list_format_ids{"ListFormat"};
-MemberIds header_footer_ids{"HeaderFooter"};
-MemberIds headers_footers_ids{"HeadersFooters"};
-MemberIds section_ids{"Section"};
-MemberIds sections_ids{"Sections"};
-MemberIds list_paragraphs_ids{"ListParagraphs"};
-MemberIds text_retrieval_mode_ids{"TextRetrievalMode"};
-MemberIds tables_ids{"Tables"};
-MemberIds table_ids{"Table"};
+// The name of one of Word's interface types, as a template argument: the
+// session keeps one DISPID table per name.
+template <std::size_t N>
+struct TypeName {
+    constexpr TypeName(const char (&name)[N]) { std::copy_n(name, N, text); }
+    char text[N];
+};
 
-class ComFont : public Font {
+// One of Word's objects of the given type, and the session it came through.
+template <class Interface, TypeName type>
+class ComObject : public Interface {
 public:
-    explicit ComFont(ComPtr<IDispatch> object) : word_(std::move(object), font_ids) {}
+    ComObject(std::shared_ptr<ComSession> session, ComPtr<IDispatch> object)
+        : session_(std::move(session)), word_(std::move(object), *session_, type.text)
+    {
+    }
 
-    void set_size(float points) override { word_.put("Size", Variant::float32(points)); }
-    void set_name(const std::string& name) override { word_.put("Name", Variant::text(name)); }
-    void set_bold(std::int32_t bold) override { word_.put("Bold", Variant::int32(bold)); }
-    void set_name_far_east(const std::string& name) override { word_.put("NameFarEast", Variant::text(name)); }
-    void set_color(std::int32_t color) override { word_.put("Color", Variant::int32(color)); }
-    void set_underline(std::int32_t underline) override { word_.put("Underline", Variant::int32(underline)); }
+    IDispatch* object() const { return word_.object(); }
 
-private:
+protected:
+    // Another of Word's objects, through the same session.
+    template <class Wrapper>
+    std::unique_ptr<Wrapper> wrap(ComPtr<IDispatch> object) const
+    {
+        return std::make_unique<Wrapper>(session_, std::move(object));
+    }
+
+    std::shared_ptr<ComSession> session_;
     Dispatch word_;
 };
 
-class ComParagraphFormat : public ParagraphFormat {
+class ComFont final : public ComObject<Font, "_Font"> {
 public:
-    explicit ComParagraphFormat(ComPtr<IDispatch> object) : word_(std::move(object), paragraph_format_ids) {}
+    using ComObject::ComObject;
 
-    void set_alignment(std::int32_t alignment) override { word_.put("Alignment", Variant::int32(alignment)); }
-    void set_line_spacing_rule(std::int32_t rule) override { word_.put("LineSpacingRule", Variant::int32(rule)); }
-    void set_line_spacing(float points) override { word_.put("LineSpacing", Variant::float32(points)); }
-    void set_space_after(float points) override { word_.put("SpaceAfter", Variant::float32(points)); }
-    void set_first_line_indent(float points) override { word_.put("FirstLineIndent", Variant::float32(points)); }
-    void set_right_indent(float points) override { word_.put("RightIndent", Variant::float32(points)); }
-    void set_line_unit_before(float lines) override { word_.put("LineUnitBefore", Variant::float32(lines)); }
-    void set_line_unit_after(float lines) override { word_.put("LineUnitAfter", Variant::float32(lines)); }
-    void set_space_before_auto(std::int32_t flag) override { word_.put("SpaceBeforeAuto", Variant::int32(flag)); }
-    void set_space_after_auto(std::int32_t flag) override { word_.put("SpaceAfterAuto", Variant::int32(flag)); }
-    void set_left_indent(float points) override { word_.put("LeftIndent", Variant::float32(points)); }
+    void set_size(float points) override { word_.put("Size", points); }
+    void set_name(const std::string& name) override { word_.put("Name", name); }
+    void set_bold(std::int32_t bold) override { word_.put("Bold", bold); }
+    void set_name_far_east(const std::string& name) override { word_.put("NameFarEast", name); }
+    void set_color(Color color) override { word_.put("Color", color); }
+    void set_underline(Underline underline) override { word_.put("Underline", underline); }
+};
+
+class ComParagraphFormat final : public ComObject<ParagraphFormat, "_ParagraphFormat"> {
+public:
+    using ComObject::ComObject;
+
+    void set_alignment(ParagraphAlignment alignment) override { word_.put("Alignment", alignment); }
+    void set_line_spacing_rule(LineSpacingRule rule) override { word_.put("LineSpacingRule", rule); }
+    void set_line_spacing(float points) override { word_.put("LineSpacing", points); }
+    void set_space_after(float points) override { word_.put("SpaceAfter", points); }
+    void set_first_line_indent(float points) override { word_.put("FirstLineIndent", points); }
+    void set_right_indent(float points) override { word_.put("RightIndent", points); }
+    void set_line_unit_before(float lines) override { word_.put("LineUnitBefore", lines); }
+    void set_line_unit_after(float lines) override { word_.put("LineUnitAfter", lines); }
+    void set_space_before_auto(std::int32_t flag) override { word_.put("SpaceBeforeAuto", flag); }
+    void set_space_after_auto(std::int32_t flag) override { word_.put("SpaceAfterAuto", flag); }
+    void set_left_indent(float points) override { word_.put("LeftIndent", points); }
     void set_character_unit_first_line_indent(float characters) override
     {
-        word_.put("CharacterUnitFirstLineIndent", Variant::float32(characters));
+        word_.put("CharacterUnitFirstLineIndent", characters);
     }
     void set_character_unit_left_indent(float characters) override
     {
-        word_.put("CharacterUnitLeftIndent", Variant::float32(characters));
+        word_.put("CharacterUnitLeftIndent", characters);
     }
     void set_character_unit_right_indent(float characters) override
     {
-        word_.put("CharacterUnitRightIndent", Variant::float32(characters));
+        word_.put("CharacterUnitRightIndent", characters);
     }
-
-private:
-    Dispatch word_;
 };
 
-class ComCharacters : public Characters {
+class ComCharacters final : public ComObject<Characters, "Characters"> {
 public:
-    explicit ComCharacters(ComPtr<IDispatch> object) : word_(std::move(object), characters_ids) {}
+    using ComObject::ComObject;
 
     std::int32_t count() override { return word_.get_int32("Count"); }
-
-private:
-    Dispatch word_;
 };
 
-class ComFields : public Fields {
+class ComFields final : public ComObject<Fields, "Fields"> {
 public:
-    explicit ComFields(ComPtr<IDispatch> object) : word_(std::move(object), fields_ids) {}
+    using ComObject::ComObject;
 
-    void add(Range& range, std::int32_t type) override;
-
-private:
-    Dispatch word_;
+    void add(Range& range, FieldType type) override;
 };
 
-class ComListFormat : public ListFormat {
+class ComListFormat final : public ComObject<ListFormat, "ListFormat"> {
 public:
-    explicit ComListFormat(ComPtr<IDispatch> object) : word_(std::move(object), list_format_ids) {}
+    using ComObject::ComObject;
 
     std::string list_string() override { return word_.get_text("ListString"); }
     // NumberType omitted: numbers of every kind go.
     void remove_numbers() override { word_.call("RemoveNumbers"); }
-
-private:
-    Dispatch word_;
 };
 
-class ComTextRetrievalMode : public TextRetrievalMode {
+class ComTextRetrievalMode final : public ComObject<TextRetrievalMode, "TextRetrievalMode"> {
 public:
-    explicit ComTextRetrievalMode(ComPtr<IDispatch> object) : word_(std::move(object), text_retrieval_mode_ids) {}
+    using ComObject::ComObject;
 
-    void set_include_field_codes(bool include) override
-    {
-        word_.put("IncludeFieldCodes", Variant::boolean(include));
-    }
-    void set_include_hidden_text(bool include) override
-    {
-        word_.put("IncludeHiddenText", Variant::boolean(include));
-    }
-
-private:
-    Dispatch word_;
+    void set_include_field_codes(bool include) override { word_.put("IncludeFieldCodes", include); }
+    void set_include_hidden_text(bool include) override { word_.put("IncludeHiddenText", include); }
 };
 
-class ComRange : public Range {
+class ComRange final : public ComObject<Range, "Range"> {
 public:
-    explicit ComRange(ComPtr<IDispatch> object) : word_(std::move(object), range_ids) {}
-
-    IDispatch* object() const { return word_.object(); }
+    using ComObject::ComObject;
 
     std::int32_t start() override { return word_.get_int32("Start"); }
     std::int32_t end() override { return word_.get_int32("End"); }
     std::string text() override { return word_.get_text("Text"); }
-    std::unique_ptr<Characters> characters() override
-    {
-        return std::make_unique<ComCharacters>(word_.get_object("Characters"));
-    }
+    std::unique_ptr<Characters> characters() override { return wrap<ComCharacters>(word_.get_object("Characters")); }
     std::unique_ptr<ParagraphFormat> paragraph_format() override
     {
-        return std::make_unique<ComParagraphFormat>(word_.get_object("ParagraphFormat"));
+        return wrap<ComParagraphFormat>(word_.get_object("ParagraphFormat"));
     }
-    void delete_text(std::int32_t unit, std::int32_t count) override
-    {
-        const auto unit_argument = Variant::int32(unit);
-        const auto count_argument = Variant::int32(count);
-        word_.call("Delete", {&unit_argument, &count_argument});
-    }
+    void delete_text(Unit unit, std::int32_t count) override { word_.call("Delete", unit, count); }
     void insert_paragraph_after() override { word_.call("InsertParagraphAfter"); }
-    void insert_after(const std::string& text) override
-    {
-        const auto text_argument = Variant::text(text);
-        word_.call("InsertAfter", {&text_argument});
-    }
-    std::unique_ptr<Font> font() override { return std::make_unique<ComFont>(word_.get_object("Font")); }
-    void set_text(const std::string& text) override { word_.put("Text", Variant::text(text)); }
-    void set_range(std::int32_t start, std::int32_t end) override
-    {
-        const auto start_argument = Variant::int32(start);
-        const auto end_argument = Variant::int32(end);
-        word_.call("SetRange", {&start_argument, &end_argument});
-    }
-    std::unique_ptr<Fields> fields() override { return std::make_unique<ComFields>(word_.get_object("Fields")); }
-    std::unique_ptr<ListFormat> list_format() override
-    {
-        return std::make_unique<ComListFormat>(word_.get_object("ListFormat"));
-    }
+    void insert_after(const std::string& text) override { word_.call("InsertAfter", text); }
+    std::unique_ptr<Font> font() override { return wrap<ComFont>(word_.get_object("Font")); }
+    void set_text(const std::string& text) override { word_.put("Text", text); }
+    void set_range(std::int32_t start, std::int32_t end) override { word_.call("SetRange", start, end); }
+    std::unique_ptr<Fields> fields() override { return wrap<ComFields>(word_.get_object("Fields")); }
+    std::unique_ptr<ListFormat> list_format() override { return wrap<ComListFormat>(word_.get_object("ListFormat")); }
     std::unique_ptr<TextRetrievalMode> text_retrieval_mode() override
     {
-        return std::make_unique<ComTextRetrievalMode>(word_.get_object("TextRetrievalMode"));
+        return wrap<ComTextRetrievalMode>(word_.get_object("TextRetrievalMode"));
     }
-    void set_highlight_color_index(std::int32_t index) override
-    {
-        word_.put("HighlightColorIndex", Variant::int32(index));
-    }
-
-private:
-    Dispatch word_;
+    void set_highlight_color_index(HighlightColor index) override { word_.put("HighlightColorIndex", index); }
 };
 
-void ComFields::add(Range& range, std::int32_t type)
+void ComFields::add(Range& range, FieldType type)
 {
     // Ranges of the COM link are the only ones that reach Word.
-    const auto range_argument = Variant::object(dynamic_cast<ComRange&>(range).object());
-    const auto type_argument = Variant::int32(type);
-    word_.call("Add", {&range_argument, &type_argument});
+    word_.call("Add", dynamic_cast<ComRange&>(range).object(), type);
 }
 
-class ComParagraph : public Paragraph {
+class ComParagraph final : public ComObject<Paragraph, "Paragraph"> {
 public:
-    explicit ComParagraph(ComPtr<IDispatch> object) : word_(std::move(object), paragraph_ids) {}
+    using ComObject::ComObject;
 
-    std::unique_ptr<Range> range() override { return std::make_unique<ComRange>(word_.get_object("Range")); }
+    std::unique_ptr<Range> range() override { return wrap<ComRange>(word_.get_object("Range")); }
     std::unique_ptr<Paragraph> previous(std::int32_t count) override
     {
-        const auto count_argument = Variant::int32(count);
-        return std::make_unique<ComParagraph>(word_.call_object("Previous", {&count_argument}));
+        return wrap<ComParagraph>(word_.call_object("Previous", count));
     }
-    void set_alignment(std::int32_t alignment) override { word_.put("Alignment", Variant::int32(alignment)); }
-    void set_line_unit_before(float lines) override { word_.put("LineUnitBefore", Variant::float32(lines)); }
-    void set_line_unit_after(float lines) override { word_.put("LineUnitAfter", Variant::float32(lines)); }
-
-private:
-    Dispatch word_;
+    void set_alignment(ParagraphAlignment alignment) override { word_.put("Alignment", alignment); }
+    void set_line_unit_before(float lines) override { word_.put("LineUnitBefore", lines); }
+    void set_line_unit_after(float lines) override { word_.put("LineUnitAfter", lines); }
 };
 
-class ComParagraphs : public Paragraphs {
+class ComParagraphs final : public ComObject<Paragraphs, "Paragraphs"> {
 public:
-    explicit ComParagraphs(ComPtr<IDispatch> object) : word_(std::move(object), paragraphs_ids) {}
+    using ComObject::ComObject;
 
     std::int32_t count() override { return word_.get_int32("Count"); }
     std::unique_ptr<Paragraph> item(std::int32_t index) override
     {
-        const auto index_argument = Variant::int32(index);
-        return std::make_unique<ComParagraph>(word_.call_object("Item", {&index_argument}));
+        return wrap<ComParagraph>(word_.call_object("Item", index));
     }
-    std::unique_ptr<Paragraph> last() override { return std::make_unique<ComParagraph>(word_.get_object("Last")); }
-
-private:
-    Dispatch word_;
+    std::unique_ptr<Paragraph> last() override { return wrap<ComParagraph>(word_.get_object("Last")); }
 };
 
-class ComPageSetup : public PageSetup {
+class ComPageSetup final : public ComObject<PageSetup, "PageSetup"> {
 public:
-    explicit ComPageSetup(ComPtr<IDispatch> object) : word_(std::move(object), page_setup_ids) {}
+    using ComObject::ComObject;
 
-    void set_top_margin(float points) override { word_.put("TopMargin", Variant::float32(points)); }
-    void set_bottom_margin(float points) override { word_.put("BottomMargin", Variant::float32(points)); }
-    void set_left_margin(float points) override { word_.put("LeftMargin", Variant::float32(points)); }
-    void set_right_margin(float points) override { word_.put("RightMargin", Variant::float32(points)); }
-    void set_paper_size(std::int32_t size) override { word_.put("PaperSize", Variant::int32(size)); }
-    void set_layout_mode(std::int32_t mode) override { word_.put("LayoutMode", Variant::int32(mode)); }
-    void set_lines_page(float lines) override { word_.put("LinesPage", Variant::float32(lines)); }
-    void set_chars_line(float characters) override { word_.put("CharsLine", Variant::float32(characters)); }
+    void set_top_margin(float points) override { word_.put("TopMargin", points); }
+    void set_bottom_margin(float points) override { word_.put("BottomMargin", points); }
+    void set_left_margin(float points) override { word_.put("LeftMargin", points); }
+    void set_right_margin(float points) override { word_.put("RightMargin", points); }
+    void set_paper_size(PaperSize size) override { word_.put("PaperSize", size); }
+    void set_layout_mode(LayoutMode mode) override { word_.put("LayoutMode", mode); }
+    void set_lines_page(float lines) override { word_.put("LinesPage", lines); }
+    void set_chars_line(float characters) override { word_.put("CharsLine", characters); }
     void set_odd_and_even_pages_header_footer(std::int32_t flag) override
     {
-        word_.put("OddAndEvenPagesHeaderFooter", Variant::int32(flag));
+        word_.put("OddAndEvenPagesHeaderFooter", flag);
     }
     void set_different_first_page_header_footer(std::int32_t flag) override
     {
-        word_.put("DifferentFirstPageHeaderFooter", Variant::int32(flag));
+        word_.put("DifferentFirstPageHeaderFooter", flag);
     }
-    void set_footer_distance(float points) override { word_.put("FooterDistance", Variant::float32(points)); }
-
-private:
-    Dispatch word_;
+    void set_footer_distance(float points) override { word_.put("FooterDistance", points); }
 };
 
-class ComHeaderFooter : public HeaderFooter {
+class ComHeaderFooter final : public ComObject<HeaderFooter, "HeaderFooter"> {
 public:
-    explicit ComHeaderFooter(ComPtr<IDispatch> object) : word_(std::move(object), header_footer_ids) {}
+    using ComObject::ComObject;
 
-    std::unique_ptr<Range> range() override { return std::make_unique<ComRange>(word_.get_object("Range")); }
+    std::unique_ptr<Range> range() override { return wrap<ComRange>(word_.get_object("Range")); }
     bool link_to_previous() override { return word_.get_int32("LinkToPrevious") != 0; }
-
-private:
-    Dispatch word_;
 };
 
-class ComHeadersFooters : public HeadersFooters {
+class ComHeadersFooters final : public ComObject<HeadersFooters, "HeadersFooters"> {
 public:
-    explicit ComHeadersFooters(ComPtr<IDispatch> object) : word_(std::move(object), headers_footers_ids) {}
+    using ComObject::ComObject;
 
-    std::unique_ptr<HeaderFooter> item(std::int32_t index) override
+    std::unique_ptr<HeaderFooter> item(HeaderFooterIndex index) override
     {
-        const auto index_argument = Variant::int32(index);
-        return std::make_unique<ComHeaderFooter>(word_.call_object("Item", {&index_argument}));
+        return wrap<ComHeaderFooter>(word_.call_object("Item", index));
     }
-
-private:
-    Dispatch word_;
 };
 
-class ComSection : public Section {
+class ComSection final : public ComObject<Section, "Section"> {
 public:
-    explicit ComSection(ComPtr<IDispatch> object) : word_(std::move(object), section_ids) {}
+    using ComObject::ComObject;
 
-    std::unique_ptr<HeadersFooters> footers() override
-    {
-        return std::make_unique<ComHeadersFooters>(word_.get_object("Footers"));
-    }
-    std::unique_ptr<Range> range() override { return std::make_unique<ComRange>(word_.get_object("Range")); }
-
-private:
-    Dispatch word_;
+    std::unique_ptr<HeadersFooters> footers() override { return wrap<ComHeadersFooters>(word_.get_object("Footers")); }
+    std::unique_ptr<Range> range() override { return wrap<ComRange>(word_.get_object("Range")); }
 };
 
-class ComSections : public Sections {
+class ComSections final : public ComObject<Sections, "Sections"> {
 public:
-    explicit ComSections(ComPtr<IDispatch> object) : word_(std::move(object), sections_ids) {}
+    using ComObject::ComObject;
 
     std::int32_t count() override { return word_.get_int32("Count"); }
     std::unique_ptr<Section> item(std::int32_t index) override
     {
-        const auto index_argument = Variant::int32(index);
-        return std::make_unique<ComSection>(word_.call_object("Item", {&index_argument}));
+        return wrap<ComSection>(word_.call_object("Item", index));
     }
-
-private:
-    Dispatch word_;
 };
 
-class ComTable : public Table {
+class ComTable final : public ComObject<Table, "Table"> {
 public:
-    explicit ComTable(ComPtr<IDispatch> object) : word_(std::move(object), table_ids) {}
+    using ComObject::ComObject;
 
-    std::unique_ptr<Range> range() override { return std::make_unique<ComRange>(word_.get_object("Range")); }
-
-private:
-    Dispatch word_;
+    std::unique_ptr<Range> range() override { return wrap<ComRange>(word_.get_object("Range")); }
 };
 
-class ComTables : public Tables {
+class ComTables final : public ComObject<Tables, "Tables"> {
 public:
-    explicit ComTables(ComPtr<IDispatch> object) : word_(std::move(object), tables_ids) {}
+    using ComObject::ComObject;
 
     std::int32_t count() override { return word_.get_int32("Count"); }
-    std::unique_ptr<Table> item(std::int32_t index) override
-    {
-        const auto index_argument = Variant::int32(index);
-        return std::make_unique<ComTable>(word_.call_object("Item", {&index_argument}));
-    }
-
-private:
-    Dispatch word_;
+    std::unique_ptr<Table> item(std::int32_t index) override { return wrap<ComTable>(word_.call_object("Item", index)); }
 };
 
-class ComListParagraphs : public ListParagraphs {
+class ComListParagraphs final : public ComObject<ListParagraphs, "ListParagraphs"> {
 public:
-    explicit ComListParagraphs(ComPtr<IDispatch> object) : word_(std::move(object), list_paragraphs_ids) {}
+    using ComObject::ComObject;
 
     std::int32_t count() override { return word_.get_int32("Count"); }
     std::unique_ptr<Paragraph> item(std::int32_t index) override
     {
-        const auto index_argument = Variant::int32(index);
-        return std::make_unique<ComParagraph>(word_.call_object("Item", {&index_argument}));
+        return wrap<ComParagraph>(word_.call_object("Item", index));
     }
-
-private:
-    Dispatch word_;
 };
 
-class ComSelection : public Selection {
+class ComSelection final : public ComObject<Selection, "Selection"> {
 public:
-    explicit ComSelection(ComPtr<IDispatch> object) : word_(std::move(object), selection_ids) {}
+    using ComObject::ComObject;
 
-    void set_range(std::int32_t start, std::int32_t end) override
-    {
-        const auto start_argument = Variant::int32(start);
-        const auto end_argument = Variant::int32(end);
-        word_.call("SetRange", {&start_argument, &end_argument});
-    }
-    std::unique_ptr<Font> font() override { return std::make_unique<ComFont>(word_.get_object("Font")); }
+    void set_range(std::int32_t start, std::int32_t end) override { word_.call("SetRange", start, end); }
+    std::unique_ptr<Font> font() override { return wrap<ComFont>(word_.get_object("Font")); }
     std::unique_ptr<ParagraphFormat> paragraph_format() override
     {
-        return std::make_unique<ComParagraphFormat>(word_.get_object("ParagraphFormat"));
+        return wrap<ComParagraphFormat>(word_.get_object("ParagraphFormat"));
     }
-    void home_key(std::int32_t unit, std::int32_t extend) override { key("HomeKey", unit, extend); }
-    void end_key(std::int32_t unit, std::int32_t extend) override { key("EndKey", unit, extend); }
-
-private:
-    void key(const char* member, std::int32_t unit, std::int32_t extend)
-    {
-        const auto unit_argument = Variant::int32(unit);
-        const auto extend_argument = Variant::int32(extend);
-        word_.call(member, {&unit_argument, &extend_argument});
-    }
-
-    Dispatch word_;
+    void home_key(Unit unit, Movement movement) override { word_.call("HomeKey", unit, movement); }
+    void end_key(Unit unit, Movement movement) override { word_.call("EndKey", unit, movement); }
 };
 
-class ComDocuments : public Documents {
+class ComDocuments final : public ComObject<Documents, "Documents"> {
 public:
-    explicit ComDocuments(ComPtr<IDispatch> object) : word_(std::move(object), documents_ids) {}
+    using ComObject::ComObject;
 
     std::int32_t count() override { return word_.get_int32("Count"); }
-
-private:
-    Dispatch word_;
 };
 
-class ComDocument : public Document {
+class ComDocument final : public ComObject<Document, "_Document"> {
 public:
-    explicit ComDocument(ComPtr<IDispatch> object) : word_(std::move(object), document_ids) {}
+    using ComObject::ComObject;
 
-    void set_user_control(bool user_control) override
-    {
-        word_.put("UserControl", Variant::boolean(user_control));
-    }
-    std::unique_ptr<Range> content() override { return std::make_unique<ComRange>(word_.get_object("Content")); }
-    std::unique_ptr<PageSetup> page_setup() override
-    {
-        return std::make_unique<ComPageSetup>(word_.get_object("PageSetup"));
-    }
-    std::unique_ptr<Paragraphs> paragraphs() override
-    {
-        return std::make_unique<ComParagraphs>(word_.get_object("Paragraphs"));
-    }
-    std::unique_ptr<Range> range() override
-    {
-        const auto start = Variant::missing();
-        const auto end = Variant::missing();
-        return std::make_unique<ComRange>(word_.call_object("Range", {&start, &end}));
-    }
+    void set_user_control(bool user_control) override { word_.put("UserControl", user_control); }
+    std::unique_ptr<Range> content() override { return wrap<ComRange>(word_.get_object("Content")); }
+    std::unique_ptr<PageSetup> page_setup() override { return wrap<ComPageSetup>(word_.get_object("PageSetup")); }
+    std::unique_ptr<Paragraphs> paragraphs() override { return wrap<ComParagraphs>(word_.get_object("Paragraphs")); }
+    std::unique_ptr<Range> range() override { return wrap<ComRange>(word_.call_object("Range", missing, missing)); }
     std::unique_ptr<Range> range(std::int32_t start, std::int32_t end) override
     {
-        const auto start_argument = Variant::int32(start);
-        const auto end_argument = Variant::int32(end);
-        return std::make_unique<ComRange>(word_.call_object("Range", {&start_argument, &end_argument}));
+        return wrap<ComRange>(word_.call_object("Range", start, end));
     }
-    std::unique_ptr<Sections> sections() override
-    {
-        return std::make_unique<ComSections>(word_.get_object("Sections"));
-    }
+    std::unique_ptr<Sections> sections() override { return wrap<ComSections>(word_.get_object("Sections")); }
     std::unique_ptr<ListParagraphs> list_paragraphs() override
     {
-        return std::make_unique<ComListParagraphs>(word_.get_object("ListParagraphs"));
+        return wrap<ComListParagraphs>(word_.get_object("ListParagraphs"));
     }
-    std::unique_ptr<Tables> tables() override { return std::make_unique<ComTables>(word_.get_object("Tables")); }
-
-private:
-    Dispatch word_;
+    std::unique_ptr<Tables> tables() override { return wrap<ComTables>(word_.get_object("Tables")); }
 };
 
-class ComUndoRecord : public UndoRecord {
+class ComUndoRecord final : public ComObject<UndoRecord, "UndoRecord"> {
 public:
-    explicit ComUndoRecord(ComPtr<IDispatch> object) : word_(std::move(object), undo_record_ids) {}
+    using ComObject::ComObject;
 
-    void start_custom_record(const std::string& name) override
-    {
-        const auto name_argument = Variant::text(name);
-        word_.call("StartCustomRecord", {&name_argument});
-    }
+    void start_custom_record(const std::string& name) override { word_.call("StartCustomRecord", name); }
     void end_custom_record() override { word_.call("EndCustomRecord"); }
-
-private:
-    Dispatch word_;
 };
 
-class ComApplication : public Application {
+class ComApplication final : public ComObject<Application, "_Application"> {
 public:
-    explicit ComApplication(ComPtr<IDispatch> object) : word_(std::move(object), application_ids) {}
+    using ComObject::ComObject;
 
-    void set_visible(bool visible) override { word_.put("Visible", Variant::boolean(visible)); }
+    void set_visible(bool visible) override { word_.put("Visible", visible); }
     bool screen_updating() override { return word_.get_int32("ScreenUpdating") != 0; }
-    void set_screen_updating(bool screen_updating) override
-    {
-        word_.put("ScreenUpdating", Variant::boolean(screen_updating));
-    }
-    std::unique_ptr<UndoRecord> undo_record() override
-    {
-        return std::make_unique<ComUndoRecord>(word_.get_object("UndoRecord"));
-    }
-    std::unique_ptr<Documents> documents() override
-    {
-        return std::make_unique<ComDocuments>(word_.get_object("Documents"));
-    }
+    void set_screen_updating(bool screen_updating) override { word_.put("ScreenUpdating", screen_updating); }
+    std::unique_ptr<UndoRecord> undo_record() override { return wrap<ComUndoRecord>(word_.get_object("UndoRecord")); }
+    std::unique_ptr<Documents> documents() override { return wrap<ComDocuments>(word_.get_object("Documents")); }
     std::unique_ptr<Document> active_document() override
     {
-        return std::make_unique<ComDocument>(word_.get_object("ActiveDocument"));
+        return wrap<ComDocument>(word_.get_object("ActiveDocument"));
     }
-    std::unique_ptr<Selection> selection() override
-    {
-        return std::make_unique<ComSelection>(word_.get_object("Selection"));
-    }
+    std::unique_ptr<Selection> selection() override { return wrap<ComSelection>(word_.get_object("Selection")); }
     void screen_refresh() override { word_.call("ScreenRefresh"); }
-
-private:
-    Dispatch word_;
 };
 
 }  // namespace
 
-std::unique_ptr<Application> application_over(ComPtr<IDispatch> application)
+std::unique_ptr<Application> application_over(ComPtr<IDispatch> application, std::shared_ptr<ComSession> session)
 {
-    return std::make_unique<ComApplication>(std::move(application));
+    return std::make_unique<ComApplication>(std::move(session), std::move(application));
 }
 
 }  // namespace word::com

@@ -8,12 +8,15 @@
 
 #include <memory>
 
+#include "word/com/session.h"
 #include "word/object_model.h"
 
 namespace word::com {
 
 // Takes a reference to Word's _Application; the wrapper releases it when
-// destroyed and never asks Word to quit.
-std::unique_ptr<Application> application_over(Microsoft::WRL::ComPtr<IDispatch> application);
+// destroyed and never asks Word to quit. Every object reached from it
+// keeps the session.
+std::unique_ptr<Application> application_over(Microsoft::WRL::ComPtr<IDispatch> application,
+                                              std::shared_ptr<ComSession> session);
 
 }  // namespace word::com

@@ -10,7 +10,7 @@
 
 #include "word/com/busy_word.h"
 #include "word/com/com_objects.h"
-#include "word/com/dispatch.h"
+#include "word/com/session.h"
 #include "word/com/ole_failure.h"
 #include "word/errors.h"
 
@@ -23,6 +23,8 @@ using Microsoft::WRL::ComPtr;
 // Word.Application and its _Application interface.
 constexpr CLSID kWordApplication = {0x000209FF, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr IID kApplicationInterface = {0x00020970, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
+constexpr const wchar_t* kWordProgId = L"Word.Application";
 
 // WPS Writer's automation classes, newer first. Their class ids differ
 // between WPS versions and editions, so only the names are known here.
@@ -42,18 +44,18 @@ std::optional<CLSID> per_user_class(const wchar_t* prog_id)
     return id;
 }
 
-std::vector<CLSID> installed_wps_classes()
+std::vector<Server> installed_wps_servers()
 {
-    std::vector<CLSID> classes;
+    std::vector<Server> servers;
     for (const wchar_t* prog_id : kWpsProgIds) {
         CLSID id;
         if (SUCCEEDED(CLSIDFromProgID(prog_id, &id))) {
-            classes.push_back(id);
+            servers.push_back({id, prog_id, Product::wps});
         } else if (const auto per_user = per_user_class(prog_id)) {
-            classes.push_back(*per_user);
+            servers.push_back({*per_user, prog_id, Product::wps});
         }
     }
-    return classes;
+    return servers;
 }
 
 ComPtr<IUnknown> running(const CLSID& server)
@@ -71,54 +73,50 @@ HRESULT start(const CLSID& server, ComPtr<IUnknown>& object)
     return SUCCEEDED(result) && !object ? E_NOINTERFACE : result;
 }
 
-// The DISPIDs looked up belong to the server they came from.
-void attached_to(const CLSID& server)
-{
-    static std::optional<CLSID> last;
-    if (!last || !IsEqualCLSID(*last, server)) forget_member_ids();
-    last = server;
-}
-
 // _Application is dual: its vtable begins with IDispatch's, which is all we
 // call.
-std::unique_ptr<word::Application> as_word(const ComPtr<IUnknown>& word)
+std::unique_ptr<word::Application> as_word(const ComPtr<IUnknown>& word, std::chrono::milliseconds busy_window)
 {
     ComPtr<IDispatch> application;
     if (FAILED(word->QueryInterface(kApplicationInterface, reinterpret_cast<void**>(application.GetAddressOf()))) ||
         !application)
         throw EIntfCastError();
-    attached_to(kWordApplication);
-    return application_over(std::move(application));
+    return application_over(std::move(application),
+                            attach_session({kWordApplication, kWordProgId, Product::word}, busy_window));
 }
 
 // WPS's interfaces are its own, under Word's member names: IDispatch is the
 // one they share.
-std::unique_ptr<word::Application> as_wps(const ComPtr<IUnknown>& wps, const CLSID& server)
+std::unique_ptr<word::Application> as_wps(const ComPtr<IUnknown>& wps, const Server& server,
+                                          std::chrono::milliseconds busy_window)
 {
     ComPtr<IDispatch> application;
     if (FAILED(wps.As(&application)) || !application) throw EIntfCastError();
-    attached_to(server);
-    return application_over(std::move(application));
+    return application_over(std::move(application), attach_session(server, busy_window));
 }
 
 }  // namespace
 
 std::unique_ptr<word::Application> attach_to_word()
 {
-    restart_busy_window();
-    if (const auto word = running(kWordApplication)) return as_word(word);
-    const std::vector<CLSID> wps_classes = installed_wps_classes();
-    for (const CLSID& wps_class : wps_classes)
-        if (const auto wps = running(wps_class)) return as_wps(wps, wps_class);
+    return attach_with_busy_window(kBusyWordWindow);
+}
+
+std::unique_ptr<word::Application> attach_with_busy_window(std::chrono::milliseconds busy_window)
+{
+    if (const auto word = running(kWordApplication)) return as_word(word, busy_window);
+    const std::vector<Server> wps_servers = installed_wps_servers();
+    for (const Server& wps_server : wps_servers)
+        if (const auto wps = running(wps_server.class_id)) return as_wps(wps, wps_server, busy_window);
 
     ComPtr<IUnknown> started;
     const HRESULT word_failure = start(kWordApplication, started);
-    if (SUCCEEDED(word_failure)) return as_word(started);
+    if (SUCCEEDED(word_failure)) return as_word(started, busy_window);
     // Without Word, WPS's own failure says more than Word's absence.
     HRESULT failure = word_failure;
-    for (const CLSID& wps_class : wps_classes) {
-        const HRESULT result = start(wps_class, started);
-        if (SUCCEEDED(result)) return as_wps(started, wps_class);
+    for (const Server& wps_server : wps_servers) {
+        const HRESULT result = start(wps_server.class_id, started);
+        if (SUCCEEDED(result)) return as_wps(started, wps_server, busy_window);
         if (word_failure == REGDB_E_CLASSNOTREG && failure == word_failure) failure = result;
     }
     check_system(failure);

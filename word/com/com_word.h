@@ -1,6 +1,7 @@
 // Attaching to Microsoft Word over COM.
 #pragma once
 
+#include <chrono>
 #include <memory>
 
 #include "word/object_model.h"
@@ -14,5 +15,9 @@ namespace word::com {
 // failure when no WPS is installed either) and EIntfCastError when the
 // Word found does not offer Word's application interface.
 std::unique_ptr<word::Application> attach_to_word();
+
+// The same, with a busy Word given the time asked for instead of
+// kBusyWordWindow.
+std::unique_ptr<word::Application> attach_with_busy_window(std::chrono::milliseconds busy_window);
 
 }  // namespace word::com

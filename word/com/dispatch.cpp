@@ -12,36 +12,25 @@ namespace word::com {
 
 using Microsoft::WRL::ComPtr;
 
-namespace {
-
-unsigned current_server = 0;
-
-}  // namespace
-
-void forget_member_ids()
+Dispatch::Dispatch(ComPtr<IDispatch> object, ComSession& session, std::string_view interface_name)
+    : object_(std::move(object)), session_(session), ids_(session.member_ids(interface_name))
 {
-    ++current_server;
 }
 
-DISPID MemberIds::find(IDispatch& object, const char* member)
+DISPID Dispatch::id_of(const char* member)
 {
-    if (server_ != current_server) {
-        ids_.clear();
-        server_ = current_server;
-    }
     if (const auto known = ids_.find(member); known != ids_.end()) return known->second;
     std::wstring name = platform::win::to_utf16(member);
     LPOLESTR names[] = {name.data()};
     DISPID id = DISPID_UNKNOWN;
-    const HRESULT result =
-        retry_while_busy([&] { return object.GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id); });
+    const HRESULT result = retry_while_busy(session_.busy(), [&] {
+        return object_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+    });
     if (result == DISP_E_UNKNOWNNAME || result == DISP_E_MEMBERNOTFOUND) raise_unknown_member(member);
     check_system(result);
     ids_.emplace(member, id);
     return id;
 }
-
-Dispatch::Dispatch(ComPtr<IDispatch> object, MemberIds& ids) : object_(std::move(object)), ids_(ids) {}
 
 Variant Dispatch::get(const char* member)
 {
@@ -71,33 +60,16 @@ std::string Dispatch::get_text(const char* member)
     return platform::win::bstr_to_utf8(value);
 }
 
-void Dispatch::put(const char* member, const Variant& value)
+Variant Dispatch::invoke(const char* member, WORD flags, std::span<const Variant> arguments, bool property_put)
 {
-    invoke(member, DISPATCH_PROPERTYPUT, {&value}, true);
-}
-
-Variant Dispatch::call(const char* member, std::initializer_list<const Variant*> arguments)
-{
-    return invoke(member, DISPATCH_METHOD, arguments, false);
-}
-
-ComPtr<IDispatch> Dispatch::call_object(const char* member, std::initializer_list<const Variant*> arguments)
-{
-    Variant result = call(member, arguments);
-    return object_of(result);
-}
-
-Variant Dispatch::invoke(const char* member, WORD flags, std::initializer_list<const Variant*> arguments,
-                         bool property_put)
-{
-    const DISPID id = ids_.find(*object_.Get(), member);
+    const DISPID id = id_of(member);
 
     // Invoke takes the arguments last to first. The copies are shallow: the
     // callee does not free them, their owners do.
     std::vector<VARIANT> reversed;
     reversed.reserve(arguments.size());
-    for (auto argument = std::rbegin(arguments); argument != std::rend(arguments); ++argument)
-        reversed.push_back((*argument)->get());
+    for (auto argument = arguments.rbegin(); argument != arguments.rend(); ++argument)
+        reversed.push_back(argument->get());
 
     DISPID put_id = DISPID_PROPERTYPUT;
     DISPPARAMS parameters{};
@@ -111,7 +83,7 @@ Variant Dispatch::invoke(const char* member, WORD flags, std::initializer_list<c
     Variant result;
     ExceptionInfo exception;
     UINT argument_error = 0;
-    const HRESULT outcome = retry_while_busy([&] {
+    const HRESULT outcome = retry_while_busy(session_.busy(), [&] {
         // A stale error object from an earlier call must not describe this one.
         SetErrorInfo(0, nullptr);
         return object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters,
@@ -121,7 +93,8 @@ Variant Dispatch::invoke(const char* member, WORD flags, std::initializer_list<c
     return result;
 }
 
-ComPtr<IDispatch> object_of(Variant& result)
+// The object in a result: an IDispatch, or anything that offers one.
+ComPtr<IDispatch> Dispatch::object_of(Variant& result)
 {
     const VARIANT& value = result.get();
     ComPtr<IDispatch> object;

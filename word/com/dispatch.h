@@ -1,5 +1,5 @@
 // Late-bound calls on one of Word's objects. Each member name is looked up
-// once per interface type and process; after that a member call is exactly
+// once per interface type and session; after that a member call is exactly
 // one Invoke, one round trip to Word.
 #pragma once
 
@@ -7,34 +7,21 @@
 #include <oaidl.h>
 #include <wrl/client.h>
 
-#include <initializer_list>
-#include <map>
+#include <array>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "word/com/automation_values.h"
+#include "word/com/session.h"
 
 namespace word::com {
 
-// The DISPIDs of one interface type of Word's, by member name. Word gives
-// every object of a type the same DISPIDs.
-class MemberIds {
-public:
-    explicit MemberIds(const char* interface_name) : interface_name_(interface_name) {}
-    DISPID find(IDispatch& object, const char* member);
-
-private:
-    const char* interface_name_;
-    std::map<std::string, DISPID, std::less<>> ids_;
-    unsigned server_ = 0;
-};
-
-// Another server (WPS instead of Word) numbers the same members otherwise:
-// every table looks its names up again.
-void forget_member_ids();
-
 class Dispatch {
 public:
-    Dispatch(Microsoft::WRL::ComPtr<IDispatch> object, MemberIds& ids);
+    // The session gives the DISPIDs of the interface type and the busy
+    // window; it outlives the object.
+    Dispatch(Microsoft::WRL::ComPtr<IDispatch> object, ComSession& session, std::string_view interface_name);
 
     // The object itself, to pass as another call's argument.
     IDispatch* object() const { return object_.Get(); }
@@ -45,22 +32,35 @@ public:
     std::int32_t get_int32(const char* member);
     std::string get_text(const char* member);
 
-    void put(const char* member, const Variant& value);
+    template <class Value>
+    void put(const char* member, const Value& value)
+    {
+        const std::array<Variant, 1> values{argument(value)};
+        invoke(member, DISPATCH_PROPERTYPUT, values, true);
+    }
 
     // A method; the arguments in their declared order.
-    Variant call(const char* member, std::initializer_list<const Variant*> arguments = {});
-    Microsoft::WRL::ComPtr<IDispatch> call_object(const char* member,
-                                                  std::initializer_list<const Variant*> arguments);
+    template <class... Arguments>
+    Variant call(const char* member, const Arguments&... arguments)
+    {
+        const std::array<Variant, sizeof...(Arguments)> values{argument(arguments)...};
+        return invoke(member, DISPATCH_METHOD, values, false);
+    }
+    template <class... Arguments>
+    Microsoft::WRL::ComPtr<IDispatch> call_object(const char* member, const Arguments&... arguments)
+    {
+        Variant result = call(member, arguments...);
+        return object_of(result);
+    }
 
 private:
-    Variant invoke(const char* member, WORD flags, std::initializer_list<const Variant*> arguments,
-                   bool property_put);
+    DISPID id_of(const char* member);
+    Variant invoke(const char* member, WORD flags, std::span<const Variant> arguments, bool property_put);
+    static Microsoft::WRL::ComPtr<IDispatch> object_of(Variant& result);
 
     Microsoft::WRL::ComPtr<IDispatch> object_;
+    ComSession& session_;
     MemberIds& ids_;
 };
-
-// The object in a result: an IDispatch, or anything that offers one.
-Microsoft::WRL::ComPtr<IDispatch> object_of(Variant& result);
 
 }  // namespace word::com

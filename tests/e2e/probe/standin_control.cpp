@@ -7,15 +7,16 @@
 namespace e2e_probe {
 
 using word::com::Dispatch;
-using word::com::MemberIds;
 using word::com::Variant;
 
 namespace {
 
-MemberIds& control_ids()
+// The control is no Word: a session of its own.
+word::com::ComSession control_session;
+
+Dispatch control_object(IDispatch* control)
 {
-    static MemberIds ids{"StandinControl"};
-    return ids;
+    return Dispatch{control, control_session, "StandinControl"};
 }
 
 bool watching_wps = false;
@@ -38,52 +39,39 @@ std::optional<StandinControl> StandinControl::find()
     return StandinControl(std::move(control));
 }
 
-std::string StandinControl::state_json() { return Dispatch{control_, control_ids()}.get_text("State"); }
+std::string StandinControl::state_json() { return control_object(control_.Get()).get_text("State"); }
 
-std::string StandinControl::render() { return Dispatch{control_, control_ids()}.get_text("Render"); }
+std::string StandinControl::render() { return control_object(control_.Get()).get_text("Render"); }
 
-std::int32_t StandinControl::number(const char* member) { return Dispatch{control_, control_ids()}.get_int32(member); }
+std::int32_t StandinControl::number(const char* member) { return control_object(control_.Get()).get_int32(member); }
 
-void StandinControl::reset_counts() { Dispatch{control_, control_ids()}.call("ResetCounts"); }
+void StandinControl::reset_counts() { control_object(control_.Get()).call("ResetCounts"); }
 
 void StandinControl::fail_call(std::int32_t k, std::int32_t kind, std::int32_t result, const std::string& description)
 {
-    const auto call_number = Variant::int32(k);
-    const auto description_argument = Variant::text(description);
-    const auto result_argument = Variant::int32(result);
-    const auto kind_argument = Variant::int32(kind);
-    const auto source = Variant::text("Microsoft Word");
-    const auto help_file = Variant::text("");
-    const auto help_context = Variant::int32(0);
-    Dispatch{control_, control_ids()}.call(
-        "FailCall", {&call_number, &description_argument, &result_argument, &kind_argument, &source, &help_file,
-                     &help_context});
+    control_object(control_.Get()).call("FailCall", k, description, result, kind, "Microsoft Word", "", std::int32_t{0});
 }
 
 void StandinControl::open_text(const std::string& windows_path)
 {
-    const auto path = Variant::text(windows_path);
-    Dispatch{control_, control_ids()}.call("OpenText", {&path});
+    control_object(control_.Get()).call("OpenText", windows_path);
 }
 
 void StandinControl::busy_for(std::int32_t milliseconds, std::int32_t rejection)
 {
-    const auto time = Variant::int32(milliseconds);
-    const auto result = Variant::int32(rejection);
-    Dispatch{control_, control_ids()}.call("BusyFor", {&time, &result});
+    control_object(control_.Get()).call("BusyFor", milliseconds, rejection);
 }
 
 std::string StandinControl::call_at(std::int32_t k)
 {
-    const auto number = Variant::int32(k);
-    Variant name = Dispatch{control_, control_ids()}.call("CallAt", {&number});
+    Variant name = control_object(control_.Get()).call("CallAt", k);
     const VARIANT& value = name.get();
     if (value.vt != VT_BSTR || !value.bstrVal) return {};
     return platform::win::to_utf8(std::wstring_view(value.bstrVal, SysStringLen(value.bstrVal)));
 }
 
-void StandinControl::close_documents() { Dispatch{control_, control_ids()}.call("CloseDocuments"); }
+void StandinControl::close_documents() { control_object(control_.Get()).call("CloseDocuments"); }
 
-void StandinControl::quit() { Dispatch{control_, control_ids()}.call("Quit"); }
+void StandinControl::quit() { control_object(control_.Get()).call("Quit"); }
 
 }  // namespace e2e_probe

@@ -127,8 +127,8 @@ public:
 TEST(ErrorObject, DescribesTheFailureOfAnEarlyBoundStyleCall)
 {
     ErrorObjectFailure failing;
-    word::com::MemberIds ids{"ErrorObjectFailure"};
-    word::com::Dispatch dispatch{&failing, ids};
+    word::com::ComSession session;
+    word::com::Dispatch dispatch{&failing, session, "ErrorObjectFailure"};
     try {
         dispatch.call("Delete");
         FAIL() << "the call did not fail";
@@ -178,8 +178,8 @@ TEST_F(CallFailure, AnUnknownMemberNameIsAnOleErrorNamingIt)
     ASSERT_EQ(GetActiveObject(standin_server::kWordApplicationClass, nullptr, running.GetAddressOf()), S_OK);
     Microsoft::WRL::ComPtr<IDispatch> application;
     ASSERT_EQ(running.As(&application), S_OK);
-    word::com::MemberIds ids{"_Application"};
-    word::com::Dispatch dispatch{application, ids};
+    word::com::ComSession session;
+    word::com::Dispatch dispatch{application, session, "_Application"};
     try {
         dispatch.call("PrintPreviewTwice");
         FAIL() << "an unknown member was called";

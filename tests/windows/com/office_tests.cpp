@@ -17,6 +17,7 @@
 #include "typeset/run.h"
 #include "word/com/busy_word.h"
 #include "word/com/com_word.h"
+#include "word/com/session.h"
 #include "word/errors.h"
 
 using com_tests::Office;
@@ -73,11 +74,7 @@ protected:
         document_ = write_document("office.txt", kReport);
         word_.emplace(StandinWord::start({"--document", document_}));
     }
-    void TearDown() override
-    {
-        word::com::set_busy_window(word::com::kBusyWordWindow);
-        word_.reset();
-    }
+    void TearDown() override { word_.reset(); }
 
     std::string document_;
     std::optional<StandinWord> word_;
@@ -130,13 +127,12 @@ TEST_F(RunningWord, EitherKindOfRejectionIsRetried)
 
 TEST_F(RunningWord, AWordBusyForLongerThanTheWindowEndsTheRunWithWhatToDo)
 {
-    word::com::set_busy_window(std::chrono::milliseconds(1000));
     word_->busy_for(3000);
     testing_support::FakeDialog dialog;
     testing_support::FakePlatform platform;
     const auto start = Clock::now();
     try {
-        word::WordServers servers{word::com::attach_to_word};
+        word::WordServers servers{[] { return word::com::attach_with_busy_window(std::chrono::milliseconds(1000)); }};
         typeset::typeset_active_document(dialog, servers, platform);
         ADD_FAILURE() << "the run went through a busy Word";
     } catch (const word::EOleException& error) {
@@ -225,16 +221,14 @@ TEST(BusyWordFilter, RetriesWithinTheWindowAndCancelsAfterIt)
 {
     word::com::BusyWordFilter filter;
     EXPECT_TRUE(filter.registered());
-    word::com::set_busy_window(std::chrono::milliseconds(300));
-    word::com::restart_busy_window();
+    auto session = std::make_shared<word::com::ComSession>(word::com::Server{}, std::chrono::milliseconds(300));
+    filter.keep(session);
     EXPECT_EQ(filter.RetryRejectedCall(nullptr, 0, SERVERCALL_RETRYLATER), 100u);
     EXPECT_EQ(filter.RetryRejectedCall(nullptr, 100, SERVERCALL_REJECTED), 100u);
     std::this_thread::sleep_for(std::chrono::milliseconds(350));
     EXPECT_EQ(filter.RetryRejectedCall(nullptr, 450, SERVERCALL_RETRYLATER), static_cast<DWORD>(-1));
     // The next call that Word answers opens a new window for the one after.
-    word::com::busy_call_answered();
+    session->busy().close();
     EXPECT_EQ(filter.RetryRejectedCall(nullptr, 0, SERVERCALL_RETRYLATER), 100u);
     EXPECT_EQ(filter.MessagePending(nullptr, 0, PENDINGTYPE_TOPLEVEL), static_cast<DWORD>(PENDINGMSG_WAITDEFPROCESS));
-    word::com::set_busy_window(word::com::kBusyWordWindow);
-    word::com::restart_busy_window();
 }

@@ -13,12 +13,17 @@ namespace com_tests {
 
 using Microsoft::WRL::ComPtr;
 using word::com::Dispatch;
-using word::com::MemberIds;
 using word::com::Variant;
 
 namespace {
 
-MemberIds control_ids{"StandinControl"};
+// The control is no Word: a session of its own.
+word::com::ComSession control_session;
+
+Dispatch control_object(IDispatch* control)
+{
+    return Dispatch{control, control_session, "StandinControl"};
+}
 
 // The build gives the server's path as the build machine sees it; Wine sees
 // the root of that file system as Z:.
@@ -75,8 +80,7 @@ ComPtr<IDispatch> find_control(Office office)
 
 std::int32_t read_number(IDispatch* control, const char* member)
 {
-    Dispatch dispatch{control, control_ids};
-    return dispatch.get_int32(member);
+    return control_object(control).get_int32(member);
 }
 
 }  // namespace
@@ -156,12 +160,12 @@ StandinWord::~StandinWord()
 
 std::string StandinWord::state_json()
 {
-    return Dispatch{control_, control_ids}.get_text("State");
+    return control_object(control_.Get()).get_text("State");
 }
 
 std::string StandinWord::render()
 {
-    return Dispatch{control_, control_ids}.get_text("Render");
+    return control_object(control_.Get()).get_text("Render");
 }
 
 std::int32_t StandinWord::round_trips() { return read_number(control_.Get(), "RoundTrips"); }
@@ -174,50 +178,38 @@ std::int32_t StandinWord::model_calls() { return read_number(control_.Get(), "Mo
 
 std::int32_t StandinWord::calls_of(const std::string& member)
 {
-    const auto name = Variant::text(member);
-    Variant result = Dispatch{control_, control_ids}.call("CallsOf", {&name});
+    Variant result = control_object(control_.Get()).call("CallsOf", member);
     return result.get().lVal;
 }
 
 void StandinWord::reset_counts()
 {
-    Dispatch{control_, control_ids}.call("ResetCounts");
+    control_object(control_.Get()).call("ResetCounts");
 }
 
 void StandinWord::fail_call(std::int32_t k, const std::string& description, HRESULT result,
                             standin_server::FaultKind kind, const std::string& source, const std::string& help_file,
                             std::int32_t help_context)
 {
-    const auto call_number = Variant::int32(k);
-    const auto description_argument = Variant::text(description);
-    const auto result_argument = Variant::int32(static_cast<std::int32_t>(result));
-    const auto kind_argument = Variant::int32(static_cast<std::int32_t>(kind));
-    const auto source_argument = Variant::text(source);
-    const auto help_file_argument = Variant::text(help_file);
-    const auto help_context_argument = Variant::int32(help_context);
-    Dispatch{control_, control_ids}.call("FailCall", {&call_number, &description_argument, &result_argument,
-                                                      &kind_argument, &source_argument, &help_file_argument,
-                                                      &help_context_argument});
+    control_object(control_.Get())
+        .call("FailCall", k, description, static_cast<std::int32_t>(result), static_cast<std::int32_t>(kind), source,
+              help_file, help_context);
 }
 
 void StandinWord::busy_for(std::int32_t milliseconds, HRESULT rejection)
 {
-    const auto time = Variant::int32(milliseconds);
-    const auto result = Variant::int32(static_cast<std::int32_t>(rejection));
-    Dispatch{control_, control_ids}.call("BusyFor", {&time, &result});
+    control_object(control_.Get()).call("BusyFor", milliseconds, static_cast<std::int32_t>(rejection));
 }
 
 void StandinWord::busy_calls(std::int32_t k, HRESULT rejection)
 {
-    const auto calls = Variant::int32(k);
-    const auto result = Variant::int32(static_cast<std::int32_t>(rejection));
-    Dispatch{control_, control_ids}.call("BusyCalls", {&calls, &result});
+    control_object(control_.Get()).call("BusyCalls", k, static_cast<std::int32_t>(rejection));
 }
 
 std::int32_t StandinWord::rejections() { return read_number(control_.Get(), "Rejections"); }
 bool StandinWord::screen_updating() { return read_number(control_.Get(), "ScreenUpdating") != 0; }
 bool StandinWord::undo_record_open() { return read_number(control_.Get(), "UndoRecordOpen") != 0; }
-std::string StandinWord::undo_steps() { return Dispatch{control_, control_ids}.get_text("UndoSteps"); }
+std::string StandinWord::undo_steps() { return control_object(control_.Get()).get_text("UndoSteps"); }
 
 bool StandinWord::undo()
 {
@@ -227,39 +219,36 @@ bool StandinWord::undo()
     ComPtr<IDispatch> application;
     if (FAILED(GetActiveObject(server, nullptr, found.GetAddressOf())) || FAILED(found.As(&application)))
         throw std::runtime_error("the stand-in's application is not running");
-    static MemberIds application_ids{"StandinApplication"};
-    static MemberIds document_ids{"StandinDocument"};
-    Dispatch document{Dispatch{application, application_ids}.get_object("ActiveDocument"), document_ids};
+    Dispatch document{Dispatch{application, control_session, "StandinApplication"}.get_object("ActiveDocument"),
+                      control_session, "StandinDocument"};
     return document.get_int32("Undo") != 0;
 }
 
 void StandinWord::open_text(const std::string& path)
 {
-    const auto path_argument = Variant::text(path);
-    Dispatch{control_, control_ids}.call("OpenText", {&path_argument});
+    control_object(control_.Get()).call("OpenText", path);
 }
 
 void StandinWord::open_listed_text(const std::string& path)
 {
-    const auto path_argument = Variant::text(path);
-    Dispatch{control_, control_ids}.call("OpenListText", {&path_argument});
+    control_object(control_.Get()).call("OpenListText", path);
 }
 
 void StandinWord::close_documents()
 {
-    Dispatch{control_, control_ids}.call("CloseDocuments");
+    control_object(control_.Get()).call("CloseDocuments");
 }
 
 void StandinWord::drop()
 {
-    Dispatch{control_, control_ids}.call("Drop");
+    control_object(control_.Get()).call("Drop");
     control_.Reset();
     wait_until_gone();
 }
 
 void StandinWord::quit()
 {
-    Dispatch{control_, control_ids}.call("Quit");
+    control_object(control_.Get()).call("Quit");
     control_.Reset();
     wait_until_gone();
 }

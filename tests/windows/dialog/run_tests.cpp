@@ -61,7 +61,7 @@ TEST_F(TypesetButton, TheDocumentIsLeftTypesetAndInTheUsersHands)
     EXPECT_NEAR(document.page_setup.top, 70.865f, 0.01f);    // 2.5 cm
     EXPECT_NEAR(document.page_setup.left, 70.865f, 0.01f);
     ASSERT_FALSE(document.paragraphs.empty());
-    EXPECT_EQ(document.paragraphs.front().format.alignment, 1);  // the title centred
+    EXPECT_EQ(document.paragraphs.front().format.alignment, word::ParagraphAlignment::center);  // the title centred
     EXPECT_EQ(document.paragraphs.front().chars.front().font_name, "宋体");
     EXPECT_EQ(document.paragraphs.front().chars.front().size, 18.0f);
     EXPECT_EQ(document.paragraphs[2].chars.front().size, 14.0f);
