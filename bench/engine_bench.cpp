@@ -263,6 +263,8 @@ struct Application : word::Application, Counted {
     std::unique_ptr<word::Document> active_document() override { return ++c.calls, std::make_unique<Document>(c); }
     std::unique_ptr<word::Selection> selection() override { return ++c.calls, std::make_unique<Selection>(c); }
     void screen_refresh() override { ++c.calls; }
+    std::vector<word::MemberName> missing_members(const std::vector<word::MemberName>&) override { return {}; }
+    std::string program_name() override { return "Word"; }
 };
 
 }  // namespace null_word

@@ -208,6 +208,33 @@ DocumentMap map_text(std::u32string_view shown, std::u32string_view full)
     return map;
 }
 
+const MemberTable& document_map_members()
+{
+    using word::ObjectType;
+    static const MemberTable members = {
+        needed(ObjectType::document, "Content"),
+        needed(ObjectType::range, "Text"),
+        needed(ObjectType::range, "Start"),
+        needed(ObjectType::range, "End"),
+        needed(ObjectType::document, "Paragraphs"),
+        needed(ObjectType::paragraphs, "Item"),
+        needed(ObjectType::paragraph, "Range"),
+        for_step(ObjectType::range, "TextRetrievalMode", Step::text_retrieval),
+        for_step(ObjectType::text_retrieval_mode, "IncludeFieldCodes", Step::text_retrieval),
+        for_step(ObjectType::text_retrieval_mode, "IncludeHiddenText", Step::text_retrieval),
+        for_step(ObjectType::document, "Sections", Step::section_breaks),
+        for_step(ObjectType::sections, "Count", Step::section_breaks),
+        for_step(ObjectType::sections, "Item", Step::section_breaks),
+        for_step(ObjectType::section, "Range", Step::section_breaks),
+        // Table.Range is reached only through a table: a document without
+        // one cannot tell, and a server without it fails the step.
+        for_step(ObjectType::document, "Tables", Step::tables),
+        for_step(ObjectType::tables, "Count", Step::tables),
+        for_step(ObjectType::tables, "Item", Step::tables),
+    };
+    return members;
+}
+
 DocumentMap read_document_map(RunContext& run)
 {
     auto& document = run.document();
@@ -220,13 +247,19 @@ DocumentMap read_document_map(RunContext& run)
     std::int32_t mapped_end = 0;
     if (positions_in(shown) == story_end) {
         map = map_text(shown, {});
-    } else {
-        const auto mode = content->text_retrieval_mode();
-        mode->set_include_field_codes(true);
-        mode->set_include_hidden_text(true);
-        full = platform::decode_utf8(content->text());
+    } else if (run.optional(Step::text_retrieval, [&] {
+                   const auto mode = content->text_retrieval_mode();
+                   mode->set_include_field_codes(true);
+                   mode->set_include_hidden_text(true);
+                   full = platform::decode_utf8(content->text());
+               })) {
         map = map_text(shown, full);
         map.exact = map.exact && positions_in(full) == story_end;
+    } else {
+        // Positions the text does not show: each paragraph is found in Word.
+        full.clear();
+        map = map_text(shown, {});
+        map.exact = false;
     }
     mapped_end = map.story_end;
     map.story_end = story_end;
@@ -237,12 +270,18 @@ DocumentMap read_document_map(RunContext& run)
     const std::u32string_view all = full.empty() ? std::u32string_view(shown) : std::u32string_view(full);
     const auto breaks = std::count(all.begin(), all.end(), U'\f');
     if (breaks > 0) {
-        const auto sections = document.sections();
-        const std::int32_t count = sections->count();
-        if (count - 1 != breaks) {
-            if (map.exact) {
-                std::vector<std::int32_t> section_ends;
+        std::int32_t count = 0;
+        std::vector<std::int32_t> section_ends;
+        const bool read = run.optional(Step::section_breaks, [&] {
+            const auto sections = document.sections();
+            count = sections->count();
+            if (count - 1 != breaks && map.exact)
                 for (std::int32_t i = 1; i < count; ++i) section_ends.push_back(sections->item(i)->range()->end() - 1);
+        });
+        if (!read) {
+            map.exact = false;
+        } else if (count - 1 != breaks) {
+            if (map.exact) {
                 // Page breaks join the paragraph they stand in to the next.
                 std::vector<MappedParagraph> joined;
                 for (MappedParagraph& paragraph : map.paragraphs) {
@@ -273,13 +312,16 @@ DocumentMap read_document_map(RunContext& run)
     }
 
     if (all.find(kCellMarkTail) != std::u32string_view::npos) {
-        const auto tables = document.tables();
-        const std::int32_t count = tables->count();
-        for (std::int32_t i = 1; i <= count; ++i) {
-            const auto range = tables->item(i)->range();
-            const std::int32_t start = range->start();
-            map.tables.push_back({start, range->end()});
-        }
+        const bool listed = run.optional(Step::tables, [&] {
+            const auto tables = document.tables();
+            const std::int32_t count = tables->count();
+            for (std::int32_t i = 1; i <= count; ++i) {
+                const auto range = tables->item(i)->range();
+                const std::int32_t start = range->start();
+                map.tables.push_back({start, range->end()});
+            }
+        });
+        if (!listed) map.tables.clear();
         std::sort(map.tables.begin(), map.tables.end(), [](const Span& a, const Span& b) { return a.start < b.start; });
     }
     if (map.exact)

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "typeset/server_support.h"
 #include "word/object_model.h"
 
 namespace typeset {
@@ -89,9 +90,15 @@ void note_skipped(Notes& notes, std::size_t index);
 // the caller's.
 DocumentMap map_text(std::u32string_view shown, std::u32string_view full);
 
+// What reading the map and finding its paragraphs use of Word's objects.
+const MemberTable& document_map_members();
+
 // Reads the map of the active document: Content.Text, Content.End, and when
 // needed the text again with codes and hidden text, the tables' ranges, and
-// the sections' ends when some "\f" are page breaks.
+// the sections' ends when some "\f" are page breaks. A server that cannot
+// show codes and hidden text, or tell section breaks from page breaks,
+// gives a map that is not exact; one that cannot list tables, a map
+// without them.
 DocumentMap read_document_map(RunContext& run);
 
 // A paragraph found where Word has it, or nothing when Word's paragraph does

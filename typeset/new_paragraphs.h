@@ -7,6 +7,9 @@
 
 namespace typeset {
 
+// What make_plain uses: each of its four changes is a step of its own.
+const MemberTable& new_paragraph_members();
+
 // Takes list numbering and character colour, underline and highlight off
 // the paragraphs written in `added`.
 void make_plain(RunContext& run, Span added);

@@ -31,6 +31,62 @@ inline constexpr const char* kPageNumberFrame = "\u2014  \u2014";
 inline constexpr std::int32_t kPageFieldPosition = 2;
 inline constexpr float kPageNumberIndentCharacters = 1;
 
+using word::ObjectType;
+
+// What the page's stages use of Word's objects, beyond the document map's.
+const MemberTable kOfficialMembers = {
+    needed(ObjectType::document, "Range"),
+    needed(ObjectType::document, "PageSetup"),
+    needed(ObjectType::range, "Delete"),
+    needed(ObjectType::range, "InsertParagraphAfter"),
+    needed(ObjectType::range, "InsertAfter"),
+    needed(ObjectType::range, "ParagraphFormat"),
+    needed(ObjectType::range, "Font"),
+    needed(ObjectType::page_setup, "PaperSize"),
+    needed(ObjectType::page_setup, "TopMargin"),
+    needed(ObjectType::page_setup, "BottomMargin"),
+    needed(ObjectType::page_setup, "LeftMargin"),
+    needed(ObjectType::page_setup, "RightMargin"),
+    for_step(ObjectType::page_setup, "LayoutMode", Step::document_grid),
+    for_step(ObjectType::page_setup, "CharsLine", Step::document_grid),
+    for_step(ObjectType::page_setup, "LinesPage", Step::document_grid),
+    needed(ObjectType::paragraph_format, "Alignment"),
+    needed(ObjectType::paragraph_format, "LeftIndent"),
+    needed(ObjectType::paragraph_format, "RightIndent"),
+    needed(ObjectType::paragraph_format, "FirstLineIndent"),
+    needed(ObjectType::paragraph_format, "LineSpacingRule"),
+    needed(ObjectType::paragraph_format, "LineSpacing"),
+    needed(ObjectType::paragraph_format, "LineUnitBefore"),
+    needed(ObjectType::paragraph_format, "LineUnitAfter"),
+    needed(ObjectType::paragraph_format, "SpaceBeforeAuto"),
+    needed(ObjectType::paragraph_format, "SpaceAfterAuto"),
+    for_step(ObjectType::paragraph_format, "CharacterUnitLeftIndent", Step::character_indents),
+    for_step(ObjectType::paragraph_format, "CharacterUnitRightIndent", Step::character_indents),
+    for_step(ObjectType::paragraph_format, "CharacterUnitFirstLineIndent", Step::character_indents),
+    needed(ObjectType::font, "Name"),
+    needed(ObjectType::font, "Size"),
+    needed(ObjectType::font, "Bold"),
+    for_step(ObjectType::font, "NameFarEast", Step::far_east_font),
+    for_step(ObjectType::document, "ListParagraphs", Step::list_headings),
+    for_step(ObjectType::list_paragraphs, "Count", Step::list_headings),
+    for_step(ObjectType::list_paragraphs, "Item", Step::list_headings),
+    for_step(ObjectType::range, "ListFormat", Step::list_headings),
+    for_step(ObjectType::list_format, "ListString", Step::list_headings),
+    for_step(ObjectType::page_setup, "OddAndEvenPagesHeaderFooter", Step::page_numbers),
+    for_step(ObjectType::page_setup, "DifferentFirstPageHeaderFooter", Step::page_numbers),
+    for_step(ObjectType::page_setup, "FooterDistance", Step::page_numbers),
+    for_step(ObjectType::document, "Sections", Step::page_numbers),
+    for_step(ObjectType::sections, "Count", Step::page_numbers),
+    for_step(ObjectType::sections, "Item", Step::page_numbers),
+    for_step(ObjectType::section, "Footers", Step::page_numbers),
+    for_step(ObjectType::headers_footers, "Item", Step::page_numbers),
+    for_step(ObjectType::header_footer, "Range", Step::page_numbers),
+    for_step(ObjectType::header_footer, "LinkToPrevious", Step::page_numbers),
+    for_step(ObjectType::range, "SetRange", Step::page_numbers),
+    for_step(ObjectType::range, "Fields", Step::page_numbers),
+    for_step(ObjectType::fields, "Add", Step::page_numbers),
+};
+
 inline constexpr std::int16_t kProgressAfterStructure = 20;
 inline constexpr std::int16_t kProgressAfterPage = 40;
 inline constexpr std::int16_t kProgressAfterBody = 60;
@@ -114,26 +170,46 @@ void set_up_page(RunContext& run)
     page->set_left_margin(run.centimetres_in_points(Edit::gwLeft));
     page->set_right_margin(run.centimetres_in_points(Edit::gwRight));
     // The grid follows the type area the margins leave.
-    page->set_layout_mode(word::LayoutMode::grid);
-    page->set_chars_line(kCharsLine);
-    page->set_lines_page(kLinesPage);
+    run.optional(Step::document_grid, [&] {
+        page->set_layout_mode(word::LayoutMode::grid);
+        page->set_chars_line(kCharsLine);
+        page->set_lines_page(kLinesPage);
+    });
     if (run.dialog.checked(CheckBox::gwYm)) {
-        page->set_odd_and_even_pages_header_footer(word::wdTrue);
-        page->set_different_first_page_header_footer(word::wdFalse);
-        // Footer distance is measured to the footer's bottom: one number
-        // line below the 7 mm gap under the type area.
-        page->set_footer_distance(run.centimetres_in_points(Edit::gwBottom) - kPageNumberGapPoints -
-                                  kPageNumberSize);
+        run.optional(Step::page_numbers, [&] {
+            page->set_odd_and_even_pages_header_footer(word::wdTrue);
+            page->set_different_first_page_header_footer(word::wdFalse);
+            // Footer distance is measured to the footer's bottom: one number
+            // line below the 7 mm gap under the type area.
+            page->set_footer_distance(run.centimetres_in_points(Edit::gwBottom) - kPageNumberGapPoints -
+                                      kPageNumberSize);
+        });
     }
     run.dialog.set_progress(kProgressAfterPage);
 }
 
 // Word keeps an indent in characters or in points, and one left over from
 // before may hold in either: both are cleared.
-void clear_first_line_indent(word::ParagraphFormat& format)
+void clear_first_line_indent(RunContext& run, word::ParagraphFormat& format)
 {
     format.set_first_line_indent(0);
-    format.set_character_unit_first_line_indent(0);
+    run.optional(Step::character_indents, [&] { format.set_character_unit_first_line_indent(0); });
+}
+
+// An indent in characters; in points of that many characters of the given
+// size where the server has no character units.
+void indent_in_characters(RunContext& run, word::ParagraphFormat& format, void (word::ParagraphFormat::*in_characters)(float),
+                          void (word::ParagraphFormat::*in_points)(float), float characters, float size)
+{
+    if (!run.optional(Step::character_indents, [&] { (format.*in_characters)(characters); }))
+        (format.*in_points)(characters * size);
+}
+
+// The Chinese font of the text. Without NameFarEast, Font.Name takes it,
+// and the Western letters go with it.
+void set_chinese_font(RunContext& run, word::Font& font, const std::string& name)
+{
+    if (!run.optional(Step::far_east_font, [&] { font.set_name_far_east(name); })) font.set_name(name);
 }
 
 // Every paragraph outside tables in the body's format, one range for each
@@ -149,10 +225,12 @@ void format_body(RunContext& run, const DocumentMap& map)
         const auto format = range.paragraph_format();
         format->set_alignment(word::ParagraphAlignment::justify);
         format->set_left_indent(0);
-        format->set_character_unit_left_indent(0);
+        run.optional(Step::character_indents, [&] { format->set_character_unit_left_indent(0); });
         format->set_right_indent(0);
-        format->set_character_unit_right_indent(0);
-        format->set_character_unit_first_line_indent(kBodyIndentCharacters);
+        run.optional(Step::character_indents, [&] { format->set_character_unit_right_indent(0); });
+        indent_in_characters(run, *format, &word::ParagraphFormat::set_character_unit_first_line_indent,
+                             &word::ParagraphFormat::set_first_line_indent, kBodyIndentCharacters,
+                             run.size(SizeCombo::gwZwFontSize));
         format->set_line_spacing_rule(word::LineSpacingRule::exactly);
         format->set_line_spacing(run.number(Edit::gwZwLine));
         format->set_line_unit_before(0);
@@ -172,8 +250,8 @@ void format_body(RunContext& run, const DocumentMap& map)
     }
     // The Western font first: a Chinese font put as Font.Name would also
     // become the font of Chinese text.
-    content_font->set_name(run.dialog.font_name(FontCombo::gwXwFontName));
-    content_font->set_name_far_east(run.dialog.font_name(FontCombo::gwZwFontName));
+    if (run.can(Step::far_east_font)) content_font->set_name(run.dialog.font_name(FontCombo::gwXwFontName));
+    set_chinese_font(run, *content_font, run.dialog.font_name(FontCombo::gwZwFontName));
     run.dialog.set_progress(kProgressAfterBody);
 }
 
@@ -188,16 +266,19 @@ struct Heading {
 std::vector<Heading> list_headings(RunContext& run, const DocumentMap& map)
 {
     std::vector<Heading> headings;
-    const auto items = run.document().list_paragraphs();
-    const auto count = items->count();
-    for (std::int32_t i = 1; i <= count; ++i) {
-        const auto range = items->item(i)->range();
-        const HeadingLevel level = heading_level(platform::decode_utf8(range->list_format()->list_string()));
-        if (level == HeadingLevel::none) continue;
-        const std::int32_t start = range->start();
-        const auto found = locate_paragraph(map, start, map.exact ? std::string() : range->text());
-        if (found) headings.push_back({*found, level, true});
-    }
+    const bool listed = run.optional(Step::list_headings, [&] {
+        const auto items = run.document().list_paragraphs();
+        const auto count = items->count();
+        for (std::int32_t i = 1; i <= count; ++i) {
+            const auto range = items->item(i)->range();
+            const HeadingLevel level = heading_level(platform::decode_utf8(range->list_format()->list_string()));
+            if (level == HeadingLevel::none) continue;
+            const std::int32_t start = range->start();
+            const auto found = locate_paragraph(map, start, map.exact ? std::string() : range->text());
+            if (found) headings.push_back({*found, level, true});
+        }
+    });
+    if (!listed) headings.clear();
     return headings;
 }
 
@@ -238,8 +319,8 @@ void format_heading(RunContext& run, const DocumentMap& map, const Heading& head
     for (const Span& span : spans) {
         const auto font = run.document().range(span.start, span.end)->font();
         switch (heading.level) {
-        case HeadingLevel::one: font->set_name_far_east(run.dialog.font_name(FontCombo::gwYjFontName)); break;
-        case HeadingLevel::two: font->set_name_far_east(run.dialog.font_name(FontCombo::gwEjFontName)); break;
+        case HeadingLevel::one: set_chinese_font(run, *font, run.dialog.font_name(FontCombo::gwYjFontName)); break;
+        case HeadingLevel::two: set_chinese_font(run, *font, run.dialog.font_name(FontCombo::gwEjFontName)); break;
         default: font->set_bold(1); break;
         }
     }
@@ -250,8 +331,9 @@ void place_sign_off_line(RunContext& run, const FoundParagraph& paragraph, float
     const auto format =
         run.document().range(paragraph.range.start, paragraph.range.end)->paragraph_format();
     format->set_alignment(word::ParagraphAlignment::right);
-    clear_first_line_indent(*format);
-    format->set_character_unit_right_indent(right_indent);
+    clear_first_line_indent(run, *format);
+    indent_in_characters(run, *format, &word::ParagraphFormat::set_character_unit_right_indent,
+                         &word::ParagraphFormat::set_right_indent, right_indent, run.size(SizeCombo::gwZwFontSize));
 }
 
 // The title: centred, in the title's font and size.
@@ -262,11 +344,11 @@ void format_title(RunContext& run, const DocumentMap& map, Notes& notes)
     } else if (const auto title = find_paragraph(run, map, 0)) {
         const auto range = run.document().range(title->range.start, title->range.end);
         const auto font = range->font();
-        font->set_name_far_east(run.dialog.font_name(FontCombo::gwBtFontName));
+        set_chinese_font(run, *font, run.dialog.font_name(FontCombo::gwBtFontName));
         font->set_size(run.size(SizeCombo::gwBtFontSize));
         const auto format = range->paragraph_format();
         format->set_alignment(word::ParagraphAlignment::center);
-        clear_first_line_indent(*format);
+        clear_first_line_indent(run, *format);
     } else {
         note_skipped(notes, 0);
     }
@@ -288,7 +370,7 @@ std::optional<std::size_t> format_addressee(RunContext& run, const DocumentMap& 
     if (const auto line = find_paragraph(run, map, first_body)) {
         const auto format = run.document().range(line->range.start, line->range.end)->paragraph_format();
         format->set_alignment(word::ParagraphAlignment::left);
-        clear_first_line_indent(*format);
+        clear_first_line_indent(run, *format);
     } else {
         note_skipped(notes, first_body);
     }
@@ -366,7 +448,7 @@ void format_elements(RunContext& run, const DocumentMap& map, Notes& notes)
 // "— 1 —" in the footers of odd pages (one character in from the right)
 // and of even pages (one in from the left); what the footers held before,
 // page numbers included, is replaced.
-void number_pages(RunContext& run)
+void number_footers(RunContext& run)
 {
     const auto sections = run.document().sections();
     const std::int32_t count = sections->count();
@@ -381,10 +463,14 @@ void number_pages(RunContext& run)
             font->set_name(kPageNumberFont);
             font->set_size(kPageNumberSize);
             const auto format = range->paragraph_format();
-            clear_first_line_indent(*format);
+            clear_first_line_indent(run, *format);
             format->set_alignment(odd ? word::ParagraphAlignment::right : word::ParagraphAlignment::left);
-            format->set_character_unit_left_indent(odd ? 0 : kPageNumberIndentCharacters);
-            format->set_character_unit_right_indent(odd ? kPageNumberIndentCharacters : 0);
+            indent_in_characters(run, *format, &word::ParagraphFormat::set_character_unit_left_indent,
+                                 &word::ParagraphFormat::set_left_indent, odd ? 0 : kPageNumberIndentCharacters,
+                                 kPageNumberSize);
+            indent_in_characters(run, *format, &word::ParagraphFormat::set_character_unit_right_indent,
+                                 &word::ParagraphFormat::set_right_indent, odd ? kPageNumberIndentCharacters : 0,
+                                 kPageNumberSize);
             // The new text takes the footer's format; the field goes in
             // between the dashes.
             range->set_text(kPageNumberFrame);
@@ -392,6 +478,12 @@ void number_pages(RunContext& run)
             range->fields()->add(*range, word::FieldType::page);
         }
     }
+}
+
+// A server that cannot write the footers or the page field leaves them.
+void number_pages(RunContext& run)
+{
+    run.optional(Step::page_numbers, [&] { number_footers(run); });
 }
 
 // "未安装方正小标宋简体，已用华文中宋" for every font that stands in for a
@@ -413,7 +505,7 @@ std::vector<std::string> substitute_notes(RunContext& run)
 
 void typeset_official_document(Dialog& dialog, word::WordServers& word, Platform& platform)
 {
-    run_in_frame(dialog, word, platform, [](RunContext& run) {
+    run_in_frame(dialog, word, platform, joined(kOfficialMembers, new_paragraph_members()), [](RunContext& run) {
         Notes skipped;
         const DocumentMap map = edit_paragraphs(run, skipped);
         set_up_page(run);

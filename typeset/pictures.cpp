@@ -19,7 +19,7 @@ void keep_pictures_whole(RunContext& run, const DocumentMap& map, Notes& notes)
         // Word keeps the indent in points or in characters, whichever was
         // set last.
         format->set_first_line_indent(0);
-        format->set_character_unit_first_line_indent(0);
+        run.optional(Step::character_indents, [&] { format->set_character_unit_first_line_indent(0); });
     }
 }
 

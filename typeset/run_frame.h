@@ -17,6 +17,10 @@ namespace typeset {
 // elapsed time in the completion message.
 using RunStages = std::function<std::vector<std::string>(RunContext&)>;
 
-void run_in_frame(Dialog& dialog, word::WordServers& word, Platform& platform, const RunStages& stages);
+// `members` are what the stages use of Word's object model; the frame adds
+// its own and the document map's, and asks the server about them all
+// before it changes anything.
+void run_in_frame(Dialog& dialog, word::WordServers& word, Platform& platform, const MemberTable& members,
+                  const RunStages& stages);
 
 }  // namespace typeset

@@ -5,11 +5,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "typeset/dialog.h"
 #include "typeset/document_map.h"
 #include "typeset/platform.h"
+#include "typeset/server_support.h"
 #include "word/components.h"
 
 namespace typeset {
@@ -18,6 +20,7 @@ struct RunContext {
     Dialog& dialog;
     word::WordServers& word;
     Platform& platform;
+    ServerSupport& support;
 
     // The document being typeset and Word itself, as the frame attached them.
     word::Document& document() { return word.WordDocument1.get(); }
@@ -27,6 +30,14 @@ struct RunContext {
     float number(Edit edit);
     float size(SizeCombo combo);
     float centimetres_in_points(Edit edit);
+
+    // Whether the server can do the step (it lacks none of its members and
+    // has refused none of its values so far).
+    bool can(Step step) const { return !support.lacks(step); }
+    // Does an optional step unless the server cannot; a Word error in it
+    // leaves the rest of the step out, not the run (a lost or busy server
+    // still ends it). Returns whether the step was done.
+    bool optional(Step step, const std::function<void()>& action);
 };
 
 // Where the progress bar stands once a stage is done; the run puts it back at

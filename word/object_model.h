@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace word {
 
@@ -48,6 +50,22 @@ constexpr std::int32_t value_of(Enumeration value)
 {
     return static_cast<std::int32_t>(value);
 }
+
+// The objects of the model, by which a member is named: a server names
+// its members per object type, and WPS Writer lacks some of Word's.
+enum class ObjectType {
+    application, documents, document, range, characters, font, paragraph_format, fields, list_format,
+    text_retrieval_mode, paragraphs, paragraph, page_setup, sections, section, headers_footers, header_footer,
+    tables, table, list_paragraphs, selection, undo_record
+};
+
+// One member as Word names it: {ObjectType::font, "NameFarEast"}.
+struct MemberName {
+    ObjectType object;
+    std::string_view member;
+
+    friend bool operator==(const MemberName&, const MemberName&) = default;
+};
 
 // Word's True and False for Long-typed flags.
 inline constexpr std::int32_t wdTrue = -1;
@@ -300,6 +318,14 @@ public:
     virtual std::unique_ptr<Document> active_document() = 0;
     virtual std::unique_ptr<Selection> selection() = 0;
     virtual void screen_refresh() = 0;
+
+    // Which of these members the server does not have, learned without
+    // changing anything. A member whose object cannot be reached (no
+    // document open, or a member on the way is itself lacking) counts as
+    // there: the member on the way is the one to name.
+    virtual std::vector<MemberName> missing_members(const std::vector<MemberName>& members) = 0;
+    // The program that answered, as its users call it: "Word" or "WPS 文字".
+    virtual std::string program_name() = 0;
 };
 
 }  // namespace word

@@ -56,6 +56,11 @@ public:
     std::unique_ptr<word::Document> active_document() override { return word_->active_document(); }
     std::unique_ptr<word::Selection> selection() override { return word_->selection(); }
     void screen_refresh() override { word_->screen_refresh(); }
+    std::vector<word::MemberName> missing_members(const std::vector<word::MemberName>& members) override
+    {
+        return word_->missing_members(members);
+    }
+    std::string program_name() override { return word_->program_name(); }
 
 private:
     std::unique_ptr<word::Application> word_;
@@ -143,7 +148,7 @@ TEST_F(OfficeRun, WordDoesNotRedrawDuringTheRunAndIsLeftAsItWasFound)
     EXPECT_EQ(dialog.messages.size(), 2u);
 }
 
-TEST_F(OfficeRun, AWordWithoutUndoRecordRunsAsBeforeWithoutAMessage)
+TEST_F(OfficeRun, AWordWithoutUndoRecordRunsAsBeforeAndSaysSo)
 {
     const std::vector<std::function<void()>> failures{
         [] { throw word::EOleError("Method 'UndoRecord' not supported by automation object"); },
@@ -152,7 +157,7 @@ TEST_F(OfficeRun, AWordWithoutUndoRecordRunsAsBeforeWithoutAMessage)
     for (const auto& fail : failures) {
         run([&] { return std::make_unique<WithoutUndoRecord>(standin::connect(model), fail); });
         ASSERT_EQ(dialog.messages.size(), 1u);
-        EXPECT_EQ(dialog.messages[0].text, "自动排版完成。用时：2.531秒");
+        EXPECT_EQ(dialog.messages[0].text, "自动排版完成。用时：2.531秒\nWord 不支持：整个排版作为一步撤销，已跳过");
         EXPECT_TRUE(model->active().undo_steps.empty());
         EXPECT_TRUE(model->screen_updating);
         dialog.messages.clear();

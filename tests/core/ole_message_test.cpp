@@ -36,10 +36,12 @@ TEST(OleMessage, TheCodeIsEightHexDigits)
 
 TEST(OleMessage, ABusyWordIsExplainedBeforeTheSystemsText)
 {
-    EXPECT_EQ(busy_word_message("Call was rejected by callee.\r\n", static_cast<std::int32_t>(0x80010001u)),
+    EXPECT_EQ(busy_word_message("Word", "Call was rejected by callee.\r\n", static_cast<std::int32_t>(0x80010001u)),
               "Word 正忙（可能有对话框未关闭），请在 Word 中完成当前操作后再试。\nCall was rejected by callee");
-    EXPECT_EQ(busy_word_message("", static_cast<std::int32_t>(0x8001010Au)),
+    EXPECT_EQ(busy_word_message("Word", "", static_cast<std::int32_t>(0x8001010Au)),
               "Word 正忙（可能有对话框未关闭），请在 Word 中完成当前操作后再试。\nOLE error 8001010a");
+    EXPECT_EQ(busy_word_message("WPS 文字", "", static_cast<std::int32_t>(0x8001010Au)),
+              "WPS 文字正忙（可能有对话框未关闭），请在 WPS 文字中完成当前操作后再试。\nOLE error 8001010a");
 }
 
 TEST(OleMessage, ALostConnectionIsToldFromAFailedCall)

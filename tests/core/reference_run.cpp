@@ -120,7 +120,8 @@ void typeset_active_document(typeset::Dialog& dialog, word::WordServers& word, t
         document_taken = true;
         word.WordDocument1->set_user_control(false);
 
-        RunContext run{dialog, word, platform};
+        typeset::ServerSupport support;
+        RunContext run{dialog, word, platform, support};
         typeset::format_document(run, typeset::DocumentMap{});
         if (dialog.checked(CheckBox::wbkh)) old_remove_trailing_blanks(run);
         old_paragraph_pass(run);

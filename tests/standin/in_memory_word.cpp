@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "word/errors.h"
+#include "word/program_name.h"
 #include "platform/error_text.h"
 #include "word/ole_message.h"
 
@@ -18,6 +19,9 @@ using Model = std::shared_ptr<WordModel>;
 template <class Action>
 auto invoke(WordModel& model, const char* member, Action action)
 {
+    // A name the server lacks fails before it reaches the server, as over COM.
+    const std::string_view name = std::string_view(member).substr(std::string_view(member).find('.') + 1);
+    if (model.lacks(name)) throw word::EOleError("Method '" + std::string(name) + "' not supported by automation object");
     try {
         model.call(member);
         return action();
@@ -735,6 +739,14 @@ public:
     {
         invoke(*model_, "Application.ScreenRefresh", [] {});
     }
+    std::vector<word::MemberName> missing_members(const std::vector<word::MemberName>& members) override
+    {
+        std::vector<word::MemberName> missing;
+        for (const word::MemberName& name : members)
+            if (model_->lacks(name.member)) missing.push_back(name);
+        return missing;
+    }
+    std::string program_name() override { return word::program_by_name(model_->application_name, word::kWordProgram); }
 
 private:
     Model model_;

@@ -121,6 +121,8 @@ void WordModel::call(const char* member)
 {
     calls.emplace_back(member);
     ++total_calls_;
+    const std::string_view name(member);
+    if (refused.contains(name.substr(name.find('.') + 1))) throw WordError(refused_text, hresult_refused);
     const auto fault = std::find_if(faults_.begin(), faults_.end(),
                                     [&](const Fault& f) { return f.call_number == total_calls_; });
     if (fault == faults_.end()) return;

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -26,6 +27,8 @@ inline constexpr const char* no_document_text = "This command is not available b
 inline constexpr const char* no_such_member_text = "The requested member of the collection does not exist.";
 inline constexpr const char* out_of_range_text = "Value out of range.";
 inline constexpr const char* object_deleted_text = "Object has been deleted.";
+inline constexpr std::int32_t hresult_refused = static_cast<std::int32_t>(0x800A1066u);
+inline constexpr const char* refused_text = "Command failed";
 
 class WordError : public std::runtime_error {
 public:
@@ -80,6 +83,15 @@ enum class PageMeasure { lines_page, chars_line, footer_distance };
 
 class WordModel {
 public:
+    // Application.Name.
+    std::string application_name = "Microsoft Word";
+    // Member names the stand-in does not have, on any object ("NameFarEast"),
+    // as WPS Writer lacks some of Word's; and those whose every call fails
+    // with a Word error, as a server that refuses a value does.
+    std::set<std::string, std::less<>> lacking;
+    std::set<std::string, std::less<>> refused;
+    bool lacks(std::string_view member) const { return lacking.contains(member); }
+
     bool visible = false;
     bool screen_updating = true;
     // The active document is the last one: the most recently opened.

@@ -206,11 +206,13 @@ HRESULT DispatchObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
 {
     if (!names || !ids || count == 0) return E_INVALIDARG;
     state_.last_call_tick = GetTickCount64();
+    for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
     if (is_word_object()) {
         if (state_.rejects_as_busy()) return state_.busy_result;
         ++state_.name_lookups;
+        // The names this server plays without, on every object.
+        if (state_.model->lacks(platform::win::to_utf8(names[0]))) return DISP_E_UNKNOWNNAME;
     }
-    for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
     // Word's names are not case-sensitive.
     for (std::size_t i = 0; i < members_.size(); ++i) {
         if (CompareStringOrdinal(names[0], -1, members_[i].c_str(), -1, TRUE) == CSTR_EQUAL) {

@@ -4,23 +4,30 @@
 //
 //   standin_word.exe [--document FILE.txt] [--without-application-interface]
 //                    [--idle-exit SECONDS] [--prog-id KWPS.Application [--per-user]]
-//                    [/regserver | /unregserver]
+//                    [--without Member,Member...] [--refuse Member,...] [--name NAME]
+//                    [/regserver | /regbrokenword | /unregserver]
 //
 // /regserver records the other options in the registration, so that a
 // server that COM starts gets them too (COM adds -Embedding). With
 // --prog-id the stand-in plays WPS Writer under that name: a class id of
 // its own, no Word interface, registered for all users or (--per-user) for
-// the current one. /unregserver removes every registration.
+// the current one. --without makes those member names unknown on every
+// object, as WPS lacks some of Word's; --refuse makes every call of those
+// members fail with a Word error; --name is Application.Name. /regbrokenword
+// registers Word.Application with a server that cannot start, as on a
+// machine where only WPS is left. /unregserver removes every registration.
 #include <windows.h>
 #include <objbase.h>
 #include <oleauto.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <string>
 #include <vector>
 
+#include "platform/win/text.h"
 #include "tests/standin/in_memory_word.h"
 #include "tests/standin_server/control_object.h"
 #include "tests/standin_server/registration.h"
@@ -71,6 +78,8 @@ struct Options {
     bool without_application_interface = false;
     std::wstring wps_prog_id;  // empty: plays Word
     bool per_user = false;
+    bool register_broken_word = false;
+    std::wstring without, refuse, name;
     long idle_exit_seconds = 600;
     std::wstring recorded;  // what /regserver writes into the registration
 };
@@ -98,6 +107,17 @@ Options parse(int count, wchar_t** arguments)
         } else if (argument == L"--prog-id" && i + 1 < count) {
             options.wps_prog_id = arguments[++i];
             record(L"--prog-id " + options.wps_prog_id);
+        } else if (argument == L"--without" && i + 1 < count) {
+            options.without = arguments[++i];
+            record(L"--without " + options.without);
+        } else if (argument == L"--refuse" && i + 1 < count) {
+            options.refuse = arguments[++i];
+            record(L"--refuse " + options.refuse);
+        } else if (argument == L"--name" && i + 1 < count) {
+            options.name = arguments[++i];
+            record(L"--name " + quoted(options.name));
+        } else if (argument == L"/regbrokenword" || argument == L"-regbrokenword") {
+            options.register_broken_word = true;
         } else if (argument == L"--per-user") {
             options.per_user = true;
         } else if (argument == L"--idle-exit" && i + 1 < count) {
@@ -111,6 +131,19 @@ Options parse(int count, wchar_t** arguments)
         // -Embedding and anything else: nothing to do.
     }
     return options;
+}
+
+// "A,B" as {"A", "B"}.
+std::set<std::string, std::less<>> names_in(const std::wstring& list)
+{
+    std::set<std::string, std::less<>> names;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t comma = std::min(list.find(L',', start), list.size());
+        if (comma > start) names.insert(platform::win::to_utf8(list.substr(start, comma - start)));
+        start = comma + 1;
+    }
+    return names;
 }
 
 // Cuts every caller off, as a Word that was closed does, and ends.
@@ -132,6 +165,10 @@ int serve(const Options& options)
     const CLSID& server_class = plays_wps ? kStandinWpsClass : kWordApplicationClass;
     const CLSID& control_class = plays_wps ? kWpsControlClass : kControlClass;
     state.idle_limit_seconds = options.idle_exit_seconds;
+    state.model->lacking = names_in(options.without);
+    state.model->refused = names_in(options.refuse);
+    if (!options.name.empty()) state.model->application_name = platform::win::to_utf8(options.name);
+    else if (plays_wps) state.model->application_name = "WPS 文字";
     state.last_call_tick = GetTickCount64();
     if (!options.document.empty() && !open_text_file(state, options.document, true)) {
         std::fwprintf(stderr, L"standin_word: cannot read %ls\n", options.document.c_str());
@@ -202,6 +239,7 @@ int main()
     const auto options = standin_server::parse(count, arguments);
     LocalFree(arguments);
 
+    if (options.register_broken_word) return standin_server::register_broken_word() ? 0 : 1;
     if (options.unregister_only) {
         standin_server::unregister_server();
         return 0;

@@ -127,6 +127,16 @@ bool register_server(const std::wstring& options)
            set_value(kMachine, interface_key + L"\\TypeLib", L"Version", L"1.0");
 }
 
+bool register_broken_word()
+{
+    const std::wstring class_key = kClassKey;
+    return set_value(kMachine, class_key, nullptr, L"Microsoft Word Application") &&
+           set_value(kMachine, class_key + L"\\LocalServer32", nullptr,
+                     L"C:\\Program Files\\Microsoft Office\\Office16\\WINWORD.EXE /Automation") &&
+           set_value(kMachine, class_key + L"\\ProgID", nullptr, kProgIdKey) &&
+           set_value(kMachine, std::wstring(kProgIdKey) + L"\\CLSID", nullptr, L"{000209FF-0000-0000-C000-000000000046}");
+}
+
 bool register_wps_server(const std::wstring& prog_id, bool per_user, const std::wstring& options)
 {
     const Classes& classes = per_user ? kUser : kMachine;

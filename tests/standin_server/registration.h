@@ -11,6 +11,9 @@ bool register_server(const std::wstring& options);
 // Registers it as WPS Writer under one of WPS's names, for all users or
 // for the current user only.
 bool register_wps_server(const std::wstring& prog_id, bool per_user, const std::wstring& options);
+// Registers Word.Application with a local server that is not there: Word
+// removed, its registration left behind.
+bool register_broken_word();
 // Removes every registration of the stand-in, as Word and as WPS.
 void unregister_server();
 

@@ -549,7 +549,7 @@ class ApplicationObject : public WordObject<word::Application> {
 public:
     ApplicationObject(ServerState& state, std::unique_ptr<word::Application> application)
         : WordObject(state, "Application", {L"Visible", L"Documents", L"ActiveDocument", L"Selection", L"ScreenRefresh",
-                      L"ScreenUpdating", L"UndoRecord"},
+                      L"ScreenUpdating", L"UndoRecord", L"Name"},
                      std::move(application))
     {
     }
@@ -580,7 +580,8 @@ protected:
             }
             expect_get(arguments);
             return Variant::boolean(word_->screen_updating());
-        default: expect_get(arguments); return object_result(new UndoRecordObject(state_, word_->undo_record()));
+        case 6: expect_get(arguments); return object_result(new UndoRecordObject(state_, word_->undo_record()));
+        default: expect_get(arguments); return Variant::text(state_.model->application_name);
         }
     }
 };

@@ -1,10 +1,10 @@
 #include "word/com/com_objects.h"
 
-#include <algorithm>
-#include <cstddef>
 #include <utility>
 
 #include "word/com/dispatch.h"
+#include "word/com/member_lookup.h"
+#include "word/com/object_types.h"
 
 namespace word::com {
 
@@ -12,20 +12,13 @@ namespace {
 
 using Microsoft::WRL::ComPtr;
 
-// The name of one of Word's interface types, as a template argument: the
-// session keeps one DISPID table per name.
-template <std::size_t N>
-struct TypeName {
-    constexpr TypeName(const char (&name)[N]) { std::copy_n(name, N, text); }
-    char text[N];
-};
-
-// One of Word's objects of the given type, and the session it came through.
-template <class Interface, TypeName type>
+// One of Word's objects of the given type, and the session it came through;
+// the session keeps one DISPID table per type.
+template <class Interface, ObjectType type>
 class ComObject : public Interface {
 public:
     ComObject(std::shared_ptr<ComSession> session, ComPtr<IDispatch> object)
-        : session_(std::move(session)), word_(std::move(object), *session_, type.text)
+        : session_(std::move(session)), word_(std::move(object), *session_, type_name(type))
     {
     }
 
@@ -43,7 +36,7 @@ protected:
     Dispatch word_;
 };
 
-class ComFont final : public ComObject<Font, "_Font"> {
+class ComFont final : public ComObject<Font, ObjectType::font> {
 public:
     using ComObject::ComObject;
 
@@ -55,7 +48,7 @@ public:
     void set_underline(Underline underline) override { word_.put("Underline", underline); }
 };
 
-class ComParagraphFormat final : public ComObject<ParagraphFormat, "_ParagraphFormat"> {
+class ComParagraphFormat final : public ComObject<ParagraphFormat, ObjectType::paragraph_format> {
 public:
     using ComObject::ComObject;
 
@@ -84,21 +77,21 @@ public:
     }
 };
 
-class ComCharacters final : public ComObject<Characters, "Characters"> {
+class ComCharacters final : public ComObject<Characters, ObjectType::characters> {
 public:
     using ComObject::ComObject;
 
     std::int32_t count() override { return word_.get_int32("Count"); }
 };
 
-class ComFields final : public ComObject<Fields, "Fields"> {
+class ComFields final : public ComObject<Fields, ObjectType::fields> {
 public:
     using ComObject::ComObject;
 
     void add(Range& range, FieldType type) override;
 };
 
-class ComListFormat final : public ComObject<ListFormat, "ListFormat"> {
+class ComListFormat final : public ComObject<ListFormat, ObjectType::list_format> {
 public:
     using ComObject::ComObject;
 
@@ -107,7 +100,7 @@ public:
     void remove_numbers() override { word_.call("RemoveNumbers"); }
 };
 
-class ComTextRetrievalMode final : public ComObject<TextRetrievalMode, "TextRetrievalMode"> {
+class ComTextRetrievalMode final : public ComObject<TextRetrievalMode, ObjectType::text_retrieval_mode> {
 public:
     using ComObject::ComObject;
 
@@ -115,7 +108,7 @@ public:
     void set_include_hidden_text(bool include) override { word_.put("IncludeHiddenText", include); }
 };
 
-class ComRange final : public ComObject<Range, "Range"> {
+class ComRange final : public ComObject<Range, ObjectType::range> {
 public:
     using ComObject::ComObject;
 
@@ -148,7 +141,7 @@ void ComFields::add(Range& range, FieldType type)
     word_.call("Add", dynamic_cast<ComRange&>(range).object(), type);
 }
 
-class ComParagraph final : public ComObject<Paragraph, "Paragraph"> {
+class ComParagraph final : public ComObject<Paragraph, ObjectType::paragraph> {
 public:
     using ComObject::ComObject;
 
@@ -162,7 +155,7 @@ public:
     void set_line_unit_after(float lines) override { word_.put("LineUnitAfter", lines); }
 };
 
-class ComParagraphs final : public ComObject<Paragraphs, "Paragraphs"> {
+class ComParagraphs final : public ComObject<Paragraphs, ObjectType::paragraphs> {
 public:
     using ComObject::ComObject;
 
@@ -174,7 +167,7 @@ public:
     std::unique_ptr<Paragraph> last() override { return wrap<ComParagraph>(word_.get_object("Last")); }
 };
 
-class ComPageSetup final : public ComObject<PageSetup, "PageSetup"> {
+class ComPageSetup final : public ComObject<PageSetup, ObjectType::page_setup> {
 public:
     using ComObject::ComObject;
 
@@ -197,7 +190,7 @@ public:
     void set_footer_distance(float points) override { word_.put("FooterDistance", points); }
 };
 
-class ComHeaderFooter final : public ComObject<HeaderFooter, "HeaderFooter"> {
+class ComHeaderFooter final : public ComObject<HeaderFooter, ObjectType::header_footer> {
 public:
     using ComObject::ComObject;
 
@@ -205,7 +198,7 @@ public:
     bool link_to_previous() override { return word_.get_int32("LinkToPrevious") != 0; }
 };
 
-class ComHeadersFooters final : public ComObject<HeadersFooters, "HeadersFooters"> {
+class ComHeadersFooters final : public ComObject<HeadersFooters, ObjectType::headers_footers> {
 public:
     using ComObject::ComObject;
 
@@ -215,7 +208,7 @@ public:
     }
 };
 
-class ComSection final : public ComObject<Section, "Section"> {
+class ComSection final : public ComObject<Section, ObjectType::section> {
 public:
     using ComObject::ComObject;
 
@@ -223,7 +216,7 @@ public:
     std::unique_ptr<Range> range() override { return wrap<ComRange>(word_.get_object("Range")); }
 };
 
-class ComSections final : public ComObject<Sections, "Sections"> {
+class ComSections final : public ComObject<Sections, ObjectType::sections> {
 public:
     using ComObject::ComObject;
 
@@ -234,14 +227,14 @@ public:
     }
 };
 
-class ComTable final : public ComObject<Table, "Table"> {
+class ComTable final : public ComObject<Table, ObjectType::table> {
 public:
     using ComObject::ComObject;
 
     std::unique_ptr<Range> range() override { return wrap<ComRange>(word_.get_object("Range")); }
 };
 
-class ComTables final : public ComObject<Tables, "Tables"> {
+class ComTables final : public ComObject<Tables, ObjectType::tables> {
 public:
     using ComObject::ComObject;
 
@@ -249,7 +242,7 @@ public:
     std::unique_ptr<Table> item(std::int32_t index) override { return wrap<ComTable>(word_.call_object("Item", index)); }
 };
 
-class ComListParagraphs final : public ComObject<ListParagraphs, "ListParagraphs"> {
+class ComListParagraphs final : public ComObject<ListParagraphs, ObjectType::list_paragraphs> {
 public:
     using ComObject::ComObject;
 
@@ -260,7 +253,7 @@ public:
     }
 };
 
-class ComSelection final : public ComObject<Selection, "Selection"> {
+class ComSelection final : public ComObject<Selection, ObjectType::selection> {
 public:
     using ComObject::ComObject;
 
@@ -274,14 +267,14 @@ public:
     void end_key(Unit unit, Movement movement) override { word_.call("EndKey", unit, movement); }
 };
 
-class ComDocuments final : public ComObject<Documents, "Documents"> {
+class ComDocuments final : public ComObject<Documents, ObjectType::documents> {
 public:
     using ComObject::ComObject;
 
     std::int32_t count() override { return word_.get_int32("Count"); }
 };
 
-class ComDocument final : public ComObject<Document, "_Document"> {
+class ComDocument final : public ComObject<Document, ObjectType::document> {
 public:
     using ComObject::ComObject;
 
@@ -302,7 +295,7 @@ public:
     std::unique_ptr<Tables> tables() override { return wrap<ComTables>(word_.get_object("Tables")); }
 };
 
-class ComUndoRecord final : public ComObject<UndoRecord, "UndoRecord"> {
+class ComUndoRecord final : public ComObject<UndoRecord, ObjectType::undo_record> {
 public:
     using ComObject::ComObject;
 
@@ -310,7 +303,7 @@ public:
     void end_custom_record() override { word_.call("EndCustomRecord"); }
 };
 
-class ComApplication final : public ComObject<Application, "_Application"> {
+class ComApplication final : public ComObject<Application, ObjectType::application> {
 public:
     using ComObject::ComObject;
 
@@ -325,6 +318,11 @@ public:
     }
     std::unique_ptr<Selection> selection() override { return wrap<ComSelection>(word_.get_object("Selection")); }
     void screen_refresh() override { word_.call("ScreenRefresh"); }
+    std::vector<MemberName> missing_members(const std::vector<MemberName>& members) override
+    {
+        return com::missing_members(object(), *session_, members);
+    }
+    std::string program_name() override { return com::program_name(object(), *session_); }
 };
 
 }  // namespace

@@ -17,7 +17,7 @@ Dispatch::Dispatch(ComPtr<IDispatch> object, ComSession& session, std::string_vi
 {
 }
 
-DISPID Dispatch::id_of(const char* member)
+DISPID Dispatch::lookup(const char* member)
 {
     if (const auto known = ids_.find(member); known != ids_.end()) return known->second;
     std::wstring name = platform::win::to_utf16(member);
@@ -26,9 +26,17 @@ DISPID Dispatch::id_of(const char* member)
     const HRESULT result = retry_while_busy(session_.busy(), [&] {
         return object_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
     });
-    if (result == DISP_E_UNKNOWNNAME || result == DISP_E_MEMBERNOTFOUND) raise_unknown_member(member);
-    check_system(result);
+    // A name the server lacks stays known as lacking: it is not asked again.
+    if (result == DISP_E_UNKNOWNNAME || result == DISP_E_MEMBERNOTFOUND) id = DISPID_UNKNOWN;
+    else check_system(result, session_.program_name());
     ids_.emplace(member, id);
+    return id;
+}
+
+DISPID Dispatch::id_of(const char* member)
+{
+    const DISPID id = lookup(member);
+    if (id == DISPID_UNKNOWN) raise_unknown_member(member);
     return id;
 }
 
@@ -47,7 +55,7 @@ std::int32_t Dispatch::get_int32(const char* member)
 {
     Variant result = get(member);
     Variant number;
-    check_system(VariantChangeType(number.put(), &result.get(), 0, VT_I4));
+    check_system(VariantChangeType(number.put(), &result.get(), 0, VT_I4), session_.program_name());
     return number.get().lVal;
 }
 
@@ -55,7 +63,7 @@ std::string Dispatch::get_text(const char* member)
 {
     Variant result = get(member);
     Variant text;
-    check_system(VariantChangeType(text.put(), &result.get(), 0, VT_BSTR));
+    check_system(VariantChangeType(text.put(), &result.get(), 0, VT_BSTR), session_.program_name());
     const BSTR value = text.get().bstrVal;
     return platform::win::bstr_to_utf8(value);
 }
@@ -89,7 +97,7 @@ Variant Dispatch::invoke(const char* member, WORD flags, std::span<const Variant
         return object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters,
                                property_put ? nullptr : result.put(), exception.put(), &argument_error);
     });
-    check_call(outcome, exception);
+    check_call(outcome, exception, session_.program_name());
     return result;
 }
 

@@ -26,6 +26,9 @@ public:
     // The object itself, to pass as another call's argument.
     IDispatch* object() const { return object_.Get(); }
 
+    // Whether the object answers to the name (looked up once per session).
+    bool has(const char* member) { return lookup(member) != DISPID_UNKNOWN; }
+
     // A property read (or a method with a result).
     Variant get(const char* member);
     Microsoft::WRL::ComPtr<IDispatch> get_object(const char* member);
@@ -54,6 +57,8 @@ public:
     }
 
 private:
+    // DISPID_UNKNOWN for a name the server does not know.
+    DISPID lookup(const char* member);
     DISPID id_of(const char* member);
     Variant invoke(const char* member, WORD flags, std::span<const Variant> arguments, bool property_put);
     static Microsoft::WRL::ComPtr<IDispatch> object_of(Variant& result);

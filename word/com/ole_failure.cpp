@@ -50,9 +50,9 @@ std::string system_error_text(HRESULT code)
 }
 
 // Word stayed busy for the whole window.
-[[noreturn]] void raise_busy(HRESULT result)
+[[noreturn]] void raise_busy(HRESULT result, std::string_view program)
 {
-    throw EOleSysError(busy_word_message(system_error_text(result), code_of(result)), code_of(result));
+    throw EOleSysError(busy_word_message(program, system_error_text(result), code_of(result)), code_of(result));
 }
 
 }  // namespace
@@ -74,10 +74,10 @@ const EXCEPINFO& ExceptionInfo::filled()
     return info_;
 }
 
-void check_call(HRESULT result, ExceptionInfo& info)
+void check_call(HRESULT result, ExceptionInfo& info, std::string_view program)
 {
     if (SUCCEEDED(result)) return;
-    if (is_busy_rejection(result)) raise_busy(result);
+    if (is_busy_rejection(result)) raise_busy(result, program);
     if (result != DISP_E_EXCEPTION) raise_from_error_object(result);
     const EXCEPINFO& exception = info.filled();
     // A server may describe its error by the 16-bit wCode alone.
@@ -88,11 +88,16 @@ void check_call(HRESULT result, ExceptionInfo& info)
                         bstr_to_utf8(exception.bstrHelpFile), static_cast<std::int32_t>(exception.dwHelpContext));
 }
 
-void check_system(HRESULT result)
+void check_system(HRESULT result, std::string_view program)
 {
     if (SUCCEEDED(result)) return;
-    if (is_busy_rejection(result)) raise_busy(result);
+    if (is_busy_rejection(result)) raise_busy(result, program);
     throw EOleSysError(ole_failure_message({}, system_error_text(result), code_of(result)), code_of(result));
+}
+
+std::string failure_text(HRESULT result)
+{
+    return ole_failure_message({}, system_error_text(result), code_of(result));
 }
 
 void raise_unknown_member(std::string_view name)

@@ -28,11 +28,15 @@ private:
 };
 
 // Failure of a member call: EOleException from the exception information
-// (DISP_E_EXCEPTION) or from the thread's error object.
-void check_call(HRESULT result, ExceptionInfo& info);
+// (DISP_E_EXCEPTION) or from the thread's error object. The program is the
+// one a busy rejection names ("Word", "WPS 文字").
+void check_call(HRESULT result, ExceptionInfo& info, std::string_view program = "Word");
 
 // Failure of a call into the COM runtime itself: EOleSysError.
-void check_system(HRESULT result);
+void check_system(HRESULT result, std::string_view program = "Word");
+
+// What the system says of a failure, or the generic OLE text.
+std::string failure_text(HRESULT result);
 
 // A member name the object does not know: EOleError.
 [[noreturn]] void raise_unknown_member(std::string_view name);

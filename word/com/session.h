@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "word/com/busy_word.h"
+#include "word/program_name.h"
 
 namespace word::com {
 
@@ -26,13 +27,15 @@ struct Server {
 };
 
 // The DISPIDs of one interface type, by member name: a server gives every
-// object of a type the same ones.
+// object of a type the same ones. DISPID_UNKNOWN: the server lacks it.
 using MemberIds = std::map<std::string, DISPID, std::less<>>;
 
 class ComSession {
 public:
     explicit ComSession(Server server = {}, std::chrono::milliseconds busy_window = kBusyWordWindow)
-        : server_(std::move(server)), busy_(busy_window) {}
+        : server_(std::move(server)),
+          program_name_(server_.product == Product::wps ? kWpsProgram : kWordProgram),
+          busy_(busy_window) {}
     ComSession(const ComSession&) = delete;
     ComSession& operator=(const ComSession&) = delete;
 
@@ -40,8 +43,20 @@ public:
     MemberIds& member_ids(std::string_view interface_name);
     BusyWindow& busy() { return busy_; }
 
+    // "Word" or "WPS 文字": by the class that answered until the server's
+    // own Application.Name has been read.
+    const std::string& program_name() const { return program_name_; }
+    bool program_name_read() const { return program_name_read_; }
+    void set_program_name(std::string name)
+    {
+        program_name_ = std::move(name);
+        program_name_read_ = true;
+    }
+
 private:
     Server server_;
+    std::string program_name_;
+    bool program_name_read_ = false;
     std::map<std::string, MemberIds, std::less<>> ids_;
     BusyWindow busy_;
 };

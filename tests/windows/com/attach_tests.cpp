@@ -64,7 +64,8 @@ TEST_F(Attach, StartsWordThroughItsRegistrationWhenNoneRuns)
 }
 
 // Wine has no text for REGDB_E_CLASSNOTREG (Windows says "Class not
-// registered"), so the generic text stands in for it.
+// registered"), so the generic text stands in for it; each program tried
+// has a line.
 TEST_F(Attach, WithoutWordFailsWithTheSystemErrorOfAClassNotRegistered)
 {
     StandinWord::unregister_server();
@@ -74,7 +75,7 @@ TEST_F(Attach, WithoutWordFailsWithTheSystemErrorOfAClassNotRegistered)
     } catch (const word::EOleException&) {
         FAIL() << "raised Word's exception kind instead of the system error";
     } catch (const word::EOleSysError& error) {
-        EXPECT_STREQ(error.what(), "OLE error 80040154");
+        EXPECT_STREQ(error.what(), "找不到可以使用的文字处理程序：\nWord：OLE error 80040154\nWPS 文字：未安装");
         EXPECT_EQ(static_cast<unsigned>(error.error_code()), 0x80040154u);
     }
 }

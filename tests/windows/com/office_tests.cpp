@@ -188,8 +188,7 @@ TEST_F(NoOffice, WpsIsStartedUnderItsOlderName)
     EXPECT_TRUE(StandinWord::is_running(Office::wps));
 }
 
-// Wine starts no server registered for one user only (Windows does), but
-// the class is found by its name, and a running WPS is found by its class.
+// The class is found by its name, and a running WPS is found by its class.
 TEST_F(NoOffice, ARunningWpsRegisteredForTheUserAloneIsFound)
 {
     StandinWord::register_wps_server("KWPS.Application", true, {});
