@@ -43,6 +43,19 @@ inline constexpr std::int32_t wdColorAutomatic = -16777216;
 inline constexpr std::int32_t wdUnderlineNone = 0;
 // ParagraphFormat.LineSpacingRule: single.
 inline constexpr std::int32_t wdLineSpaceSingle = 0;
+// Font.Color and Border.Color: red, RGB(255, 0, 0).
+inline constexpr std::int32_t wdColorRed = 255;
+// Borders.Item: the paragraph's top and bottom borders.
+inline constexpr std::int32_t wdBorderTop = -1;
+inline constexpr std::int32_t wdBorderBottom = -3;
+// Border.LineStyle and Border.LineWidth.
+inline constexpr std::int32_t wdLineStyleNone = 0;
+inline constexpr std::int32_t wdLineStyleSingle = 1;
+inline constexpr std::int32_t wdLineWidth075pt = 6;
+inline constexpr std::int32_t wdLineWidth100pt = 8;
+inline constexpr std::int32_t wdLineWidth150pt = 12;
+// TabStops.Add: a tab stop that text before it ends at.
+inline constexpr std::int32_t wdAlignTabRight = 2;
 // Word's True for Long-typed flags.
 inline constexpr std::int32_t wdTrue = -1;
 inline constexpr std::int32_t wdFalse = 0;
@@ -64,6 +77,33 @@ public:
     virtual void set_underline(std::int32_t underline) = 0;  // wdUnderline...
 };
 
+// One side of a paragraph's borders.
+class Border {
+public:
+    virtual ~Border() = default;
+    virtual void set_line_style(std::int32_t style) = 0;  // wdLineStyle...
+    virtual void set_line_width(std::int32_t width) = 0;  // wdLineWidth...
+    virtual void set_color(std::int32_t color) = 0;       // wdColor..., or an RGB value
+};
+
+// ParagraphFormat.Borders: the borders of every paragraph the format covers.
+class Borders {
+public:
+    virtual ~Borders() = default;
+    virtual std::unique_ptr<Border> item(std::int32_t which) = 0;  // wdBorderTop, wdBorderBottom
+    // Between the text and the bottom border.
+    virtual void set_distance_from_bottom(float points) = 0;
+};
+
+// ParagraphFormat.TabStops: the paragraphs' own tab stops.
+class TabStops {
+public:
+    virtual ~TabStops() = default;
+    virtual void clear_all() = 0;
+    // Position from the left margin.
+    virtual void add(float position, std::int32_t alignment) = 0;
+};
+
 class ParagraphFormat {
 public:
     virtual ~ParagraphFormat() = default;
@@ -83,6 +123,11 @@ public:
     virtual void set_character_unit_first_line_indent(float characters) = 0;
     virtual void set_character_unit_left_indent(float characters) = 0;
     virtual void set_character_unit_right_indent(float characters) = 0;
+    // In points; puts LineUnitBefore to 0 as Word does.
+    virtual void set_space_before(float points) = 0;
+    virtual void set_page_break_before(std::int32_t flag) = 0;
+    virtual std::unique_ptr<Borders> borders() = 0;
+    virtual std::unique_ptr<TabStops> tab_stops() = 0;
 };
 
 class Characters {

@@ -511,7 +511,9 @@ TEST(ParagraphFormats, AreKeptAsPutWithoutEffectsOnEachOther)
     format->set_space_after(0);
     format->set_space_before_auto(0);
     format->set_space_after_auto(0);
-    const standin::ParagraphFormatState expected{0, 4, 25, 0, 0, 0, 0, 0, 0, 0};
+    standin::ParagraphFormatState expected;
+    expected.line_spacing_rule = 4;
+    expected.line_spacing = 25;
     EXPECT_EQ(word.document().paragraphs[0].format, expected);
 }
 

@@ -552,6 +552,9 @@ void WordModel::set_paragraph_setting(const RangeRef& range, ParagraphSetting se
     case ParagraphSetting::space_after_auto:
         format_paragraphs(range, [&](ParagraphFormatState& f) { f.space_after_auto = value; });
         break;
+    case ParagraphSetting::page_break_before:
+        format_paragraphs(range, [&](ParagraphFormatState& f) { f.page_break_before = value; });
+        break;
     }
 }
 
@@ -582,7 +585,21 @@ void WordModel::set_paragraph_measure(const RangeRef& range, ParagraphMeasure me
         break;
     case ParagraphMeasure::line_unit_before:
         require_measure(value, 0, 1584);
-        format_paragraphs(range, [&](ParagraphFormatState& f) { f.line_unit_before = value; });
+        format_paragraphs(range, [&](ParagraphFormatState& f) {
+            f.line_unit_before = value;
+            f.space_before = 0;
+        });
+        break;
+    case ParagraphMeasure::space_before:
+        require_measure(value, 0, 1584);
+        format_paragraphs(range, [&](ParagraphFormatState& f) {
+            f.space_before = value;
+            f.line_unit_before = 0;
+        });
+        break;
+    case ParagraphMeasure::border_distance_from_bottom:
+        require_measure(value, 0, 31);
+        format_paragraphs(range, [&](ParagraphFormatState& f) { f.border_distance_from_bottom = value; });
         break;
     case ParagraphMeasure::line_unit_after:
         require_measure(value, 0, 1584);
@@ -617,6 +634,45 @@ void WordModel::set_paragraph_measure(const RangeRef& range, ParagraphMeasure me
         });
         break;
     }
+}
+
+void WordModel::require_border(std::int32_t side)
+{
+    if (side != word::wdBorderTop && side != word::wdBorderBottom) out_of_range();
+}
+
+void WordModel::set_border(const RangeRef& range, std::int32_t side, BorderSetting setting, std::int32_t value)
+{
+    require_border(side);
+    // Single, dotted, dashed ... up to the 3-D styles; widths in eighths of
+    // a point from a quarter to six points.
+    if (setting == BorderSetting::line_style && (value < 0 || value > 24)) out_of_range();
+    if (setting == BorderSetting::line_width && (value < 2 || value > 48)) out_of_range();
+    format_paragraphs(range, [&](ParagraphFormatState& f) {
+        BorderState& border = side == word::wdBorderTop ? f.border_top : f.border_bottom;
+        switch (setting) {
+        case BorderSetting::line_style: border.line_style = value; break;
+        case BorderSetting::line_width: border.line_width = value; break;
+        case BorderSetting::color: border.color = value; break;
+        }
+    });
+}
+
+void WordModel::clear_tab_stops(const RangeRef& range)
+{
+    format_paragraphs(range, [](ParagraphFormatState& f) { f.tab_stops.clear(); });
+}
+
+void WordModel::add_tab_stop(const RangeRef& range, float position, std::int32_t alignment)
+{
+    require_measure(position, 0, 1584);
+    if (alignment < 0 || alignment > 4) out_of_range();
+    format_paragraphs(range, [&](ParagraphFormatState& f) {
+        std::erase_if(f.tab_stops, [&](const TabStopState& stop) { return stop.position == position; });
+        const auto at = std::find_if(f.tab_stops.begin(), f.tab_stops.end(),
+                                     [&](const TabStopState& stop) { return stop.position > position; });
+        f.tab_stops.insert(at, {position, alignment});
+    });
 }
 
 void WordModel::set_font_name(const RangeRef& range, const std::string& name)

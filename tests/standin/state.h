@@ -31,6 +31,22 @@ struct CharFormat {
     bool operator==(const CharFormat&) const = default;
 };
 
+// One side of a paragraph's borders, as put.
+struct BorderState {
+    std::int32_t line_style = 0;  // wdLineStyleNone
+    std::int32_t line_width = 4;  // wdLineWidth050pt
+    std::int32_t color = -16777216;
+
+    bool operator==(const BorderState&) const = default;
+};
+
+struct TabStopState {
+    float position;  // from the left margin
+    std::int32_t alignment;
+
+    bool operator==(const TabStopState&) const = default;
+};
+
 // Each field is stored as put; Word's interplay between them (auto spacing
 // overriding spacing, rules rescaling line spacing) is not modelled, except
 // that an indent set in characters clears the same indent in points and
@@ -50,6 +66,15 @@ struct ParagraphFormatState {
     float character_unit_first_line_indent = 0;
     float character_unit_left_indent = 0;
     float character_unit_right_indent = 0;
+    // SpaceBefore and LineUnitBefore are one spacing: each put clears the
+    // other.
+    float space_before = 0;
+    std::int32_t page_break_before = 0;
+    BorderState border_top;
+    BorderState border_bottom;
+    float border_distance_from_bottom = 1;
+    // In order of position.
+    std::vector<TabStopState> tab_stops;
 
     bool operator==(const ParagraphFormatState&) const = default;
 };

@@ -33,6 +33,9 @@ MemberIds list_paragraphs_ids{"ListParagraphs"};
 MemberIds text_retrieval_mode_ids{"TextRetrievalMode"};
 MemberIds tables_ids{"Tables"};
 MemberIds table_ids{"Table"};
+MemberIds borders_ids{"Borders"};
+MemberIds border_ids{"Border"};
+MemberIds tab_stops_ids{"TabStops"};
 
 class ComFont : public Font {
 public:
@@ -44,6 +47,53 @@ public:
     void set_name_far_east(const std::string& name) override { word_.put("NameFarEast", Variant::text(name)); }
     void set_color(std::int32_t color) override { word_.put("Color", Variant::int32(color)); }
     void set_underline(std::int32_t underline) override { word_.put("Underline", Variant::int32(underline)); }
+
+private:
+    Dispatch word_;
+};
+
+class ComBorder : public Border {
+public:
+    explicit ComBorder(ComPtr<IDispatch> object) : word_(std::move(object), border_ids) {}
+
+    void set_line_style(std::int32_t style) override { word_.put("LineStyle", Variant::int32(style)); }
+    void set_line_width(std::int32_t width) override { word_.put("LineWidth", Variant::int32(width)); }
+    void set_color(std::int32_t color) override { word_.put("Color", Variant::int32(color)); }
+
+private:
+    Dispatch word_;
+};
+
+class ComBorders : public Borders {
+public:
+    explicit ComBorders(ComPtr<IDispatch> object) : word_(std::move(object), borders_ids) {}
+
+    std::unique_ptr<Border> item(std::int32_t which) override
+    {
+        const auto which_argument = Variant::int32(which);
+        return std::make_unique<ComBorder>(word_.call_object("Item", {&which_argument}));
+    }
+    void set_distance_from_bottom(float points) override
+    {
+        word_.put("DistanceFromBottom", Variant::float32(points));
+    }
+
+private:
+    Dispatch word_;
+};
+
+class ComTabStops : public TabStops {
+public:
+    explicit ComTabStops(ComPtr<IDispatch> object) : word_(std::move(object), tab_stops_ids) {}
+
+    void clear_all() override { word_.call("ClearAll"); }
+    // Leader omitted: spaces.
+    void add(float position, std::int32_t alignment) override
+    {
+        const auto position_argument = Variant::float32(position);
+        const auto alignment_argument = Variant::int32(alignment);
+        word_.call("Add", {&position_argument, &alignment_argument});
+    }
 
 private:
     Dispatch word_;
@@ -75,6 +125,13 @@ public:
     void set_character_unit_right_indent(float characters) override
     {
         word_.put("CharacterUnitRightIndent", Variant::float32(characters));
+    }
+    void set_space_before(float points) override { word_.put("SpaceBefore", Variant::float32(points)); }
+    void set_page_break_before(std::int32_t flag) override { word_.put("PageBreakBefore", Variant::int32(flag)); }
+    std::unique_ptr<Borders> borders() override { return std::make_unique<ComBorders>(word_.get_object("Borders")); }
+    std::unique_ptr<TabStops> tab_stops() override
+    {
+        return std::make_unique<ComTabStops>(word_.get_object("TabStops"));
     }
 
 private:
