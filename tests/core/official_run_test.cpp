@@ -78,7 +78,7 @@ TEST_F(OfficialRun, LaysTheSampleDocumentOutToTheStandardOnceAndForAll)
     const std::string before = standin::render(model->active());
     run();
     ASSERT_EQ(dialog.messages.size(), 1u);
-    EXPECT_EQ(dialog.messages[0].text, "自动排版完成。用时：2.531秒");
+    EXPECT_EQ(dialog.messages[0].text, "自动排版完成。用时：2.531秒\n已识别：标题（1 行）、主送机关");
     EXPECT_EQ(dialog.progress, 0);
     EXPECT_EQ(dialog.progress_history, (std::vector<std::int16_t>{20, 40, 60, 80, 100, 0}));
     const standin::DocumentState& document = model->active();
@@ -196,7 +196,7 @@ TEST_F(OfficialRun, NamesSubstituteFontsReadsListNumberingAndDatesWithoutAnOrgan
     dialog.edits[typeset::Edit::gwFwjg] = "";
     run();
     ASSERT_EQ(dialog.messages.size(), 1u);
-    EXPECT_EQ(dialog.messages[0].text, "自动排版完成。用时：2.531秒\n未安装方正小标宋简体，已用华文中宋\n未安装楷体_GB2312，已用楷体");
+    EXPECT_EQ(dialog.messages[0].text, "自动排版完成。用时：2.531秒\n已识别：标题（1 行）、主送机关\n未安装方正小标宋简体，已用华文中宋\n未安装楷体_GB2312，已用楷体");
     EXPECT_EQ(far_east(paragraphs()[0].chars[0]), "华文中宋");
     expect_heading(U"总体要求", 5, "黑体", 0);
     expect_heading(U"细化措施。", 5, "楷体", 0, true);
