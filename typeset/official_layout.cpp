@@ -302,6 +302,8 @@ private:
         const std::size_t blanks = below - above - 1;
         if (blanks == wanted) return;
         if (blanks < wanted) {
+            // Nothing is added inside a table.
+            if (map_.paragraphs[above].in_table) return;
             if (const auto paragraph = found(above))
                 changes.push_back({paragraph->range.end - 1, [this, span = paragraph->range] {
                                        document().range(span.start, span.end)->insert_paragraph_after();
@@ -320,12 +322,16 @@ private:
 
     void blank_lines(std::vector<Change>& changes)
     {
-        // One empty line above the attachment note.
-        for (const std::size_t note : all_of(roles_, Role::attachment_note)) {
-            std::size_t above = note;
+        const auto line_above = [&](std::size_t first) {
+            std::size_t above = first;
             while (above > 0 && roles_[above - 1].role == Role::blank) --above;
             if (above > 0) blanks_between(changes, above - 1, 1);
-        }
+        };
+        // One empty line above the attachment note, and above the sign-off,
+        // an existing one too.
+        for (const std::size_t note : all_of(roles_, Role::attachment_note)) line_above(note);
+        if (const auto lines = sign_off_lines(roles_))
+            line_above(lines->organs.empty() ? lines->date : lines->organs.front());
         // One under the title.
         const auto titles = all_of(roles_, Role::title);
         if (!titles.empty()) blanks_between(changes, titles.back(), 1);
