@@ -143,6 +143,7 @@ struct Range : word::Range, Counted {
         return ++c.calls, std::make_unique<TextRetrievalMode>(c);
     }
     void set_highlight_color_index(std::int32_t) override { ++c.calls; }
+    float information(std::int32_t) override { return ++c.calls, 0.0f; }
 };
 
 struct Paragraph : word::Paragraph, Counted {

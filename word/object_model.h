@@ -56,6 +56,9 @@ inline constexpr std::int32_t wdLineWidth100pt = 8;
 inline constexpr std::int32_t wdLineWidth150pt = 12;
 // TabStops.Add: a tab stop that text before it ends at.
 inline constexpr std::int32_t wdAlignTabRight = 2;
+// Range.Information: from the page's top edge to the top of the range's
+// first line, in points; Word lays the document out to answer.
+inline constexpr std::int32_t wdVerticalPositionRelativeToPage = 6;
 // Word's True for Long-typed flags.
 inline constexpr std::int32_t wdTrue = -1;
 inline constexpr std::int32_t wdFalse = 0;
@@ -190,6 +193,8 @@ public:
     virtual std::unique_ptr<ListFormat> list_format() = 0;
     virtual std::unique_ptr<TextRetrievalMode> text_retrieval_mode() = 0;
     virtual void set_highlight_color_index(std::int32_t index) = 0;  // wdNoHighlight, ...
+    // Range.Information of a measure in points: wdVerticalPositionRelativeToPage.
+    virtual float information(std::int32_t type) = 0;
 };
 
 class Paragraph {

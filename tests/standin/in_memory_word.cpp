@@ -365,6 +365,10 @@ public:
     {
         invoke(*model_, "Range.HighlightColorIndex", [&] { model_->set_highlight(range_, index); });
     }
+    float information(std::int32_t type) override
+    {
+        return invoke(*model_, "Range.Information", [&] { return model_->information(range_, type); });
+    }
 
 private:
     Model model_;

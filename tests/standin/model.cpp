@@ -98,6 +98,22 @@ bool same(const KeptParagraph& kept, const ParagraphState& paragraph)
     return at == paragraph.chars.size();
 }
 
+float line_height(const ParagraphState& paragraph)
+{
+    const ParagraphFormatState& f = paragraph.format;
+    if (f.line_spacing_rule == 4) return f.line_spacing;  // exactly
+    float size = 0;
+    for (const CharFormat& format : paragraph.chars) size = std::max(size, format.size);
+    const float single = size * 1.2f;
+    switch (f.line_spacing_rule) {
+    case 1: return single * 1.5f;
+    case 2: return single * 2;
+    case 3: return std::max(single, f.line_spacing);  // at least
+    case 5: return single * f.line_spacing / 12;      // multiple
+    default: return single;
+    }
+}
+
 void require_unit(std::int32_t unit, std::int32_t extend)
 {
     if (unit != word::wdStory && unit != word::wdLine) out_of_range();
@@ -715,6 +731,47 @@ void WordModel::set_font_color(const RangeRef& range, std::int32_t color)
 void WordModel::set_font_underline(const RangeRef& range, std::int32_t underline)
 {
     format_characters(range, [&](CharFormat& f) { f.underline = underline; });
+}
+
+float WordModel::information(const RangeRef& range, std::int32_t type)
+{
+    if (type != word::wdVerticalPositionRelativeToPage || range.story != 0) out_of_range();
+    const DocumentState& found = document(range.document);
+    const PageSetupState& page = found.page_setup;
+    const float area = page.page_height - page.top - page.bottom;
+    const StoryPosition at = locate(found, clamp_span(found, range).start);
+    float y = 0;
+    // A table row's cells side by side.
+    bool in_row = false;
+    float row_top = 0;
+    float row_bottom = 0;
+    for (std::size_t i = 0; i < found.paragraphs.size(); ++i) {
+        const ParagraphState& paragraph = found.paragraphs[i];
+        if (paragraph.mark == Mark::row_end) {
+            y = row_bottom;
+            in_row = false;
+            if (i == at.paragraph) return page.top + row_top;
+            continue;
+        }
+        if (paragraph.table != 0 && !in_row) {
+            in_row = true;
+            row_top = row_bottom = y;
+        }
+        if (paragraph.format.page_break_before != 0 && y > 0 && !in_row) y = 0;
+        y += paragraph.format.space_before;
+        const float height = line_height(paragraph);
+        const std::vector<std::int32_t> starts = line_starts(paragraph, page);
+        for (std::size_t line = 0; line < starts.size(); ++line) {
+            if (!in_row && y + height > area + 0.01f) y = 0;
+            if (i == at.paragraph && (line + 1 == starts.size() || starts[line + 1] > at.offset)) return page.top + y;
+            y += height;
+        }
+        if (in_row) {
+            row_bottom = std::max(row_bottom, y);
+            if (paragraph.mark == Mark::cell_end) y = row_top;
+        }
+    }
+    return page.top + y;
 }
 
 void WordModel::set_highlight(const RangeRef& range, std::int32_t index)

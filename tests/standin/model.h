@@ -192,6 +192,13 @@ public:
     void set_font_bold(const RangeRef& range, std::int32_t bold);
     void set_font_color(const RangeRef& range, std::int32_t color);
     void set_font_underline(const RangeRef& range, std::int32_t underline);
+    // Range.Information(wdVerticalPositionRelativeToPage) in the main
+    // story, by a simple pagination: pages of the type area's height, lines
+    // as high as an exact spacing, or 1.2 times the largest character (times
+    // the rule), a table row as high as its highest cell; space before, and
+    // page breaks before; a line that does not fit starts the next page,
+    // without the space before it.
+    float information(const RangeRef& range, std::int32_t type);
     // Range.HighlightColorIndex, to the same characters as Font.
     void set_highlight(const RangeRef& range, std::int32_t index);
     // Font.Name put an East Asian font (the stand-in's rule: a name that is

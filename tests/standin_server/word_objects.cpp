@@ -245,7 +245,7 @@ public:
         : WordObject(state, "Range",
                      {L"Start", L"End", L"Text", L"Characters", L"ParagraphFormat", L"Delete",
                       L"InsertParagraphAfter", L"InsertAfter", L"Font", L"SetRange", L"Fields", L"ListFormat",
-                      L"TextRetrievalMode", L"HighlightColorIndex"},
+                      L"TextRetrievalMode", L"HighlightColorIndex", L"Information"},
                      std::move(range))
     {
     }
@@ -281,6 +281,10 @@ protected:
             expect_get(arguments);
             return object_result(new TextRetrievalModeObject(state_, word_->text_retrieval_mode()));
         case 13: expect_put(arguments); word_->set_highlight_color_index(arguments.int32(0)); return {};
+        case 14:
+            if (arguments.is_put()) throw BadCall{DISP_E_MEMBERNOTFOUND};
+            arguments.expect(1);
+            return Variant::float32(word_->information(arguments.int32(0)));
         case 3:
             expect_get(arguments);
             return object_result(new CharactersObject(state_, word_->characters()));

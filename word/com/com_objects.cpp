@@ -237,6 +237,11 @@ public:
     {
         word_.put("HighlightColorIndex", Variant::int32(index));
     }
+    float information(std::int32_t type) override
+    {
+        const auto type_argument = Variant::int32(type);
+        return word_.get_float32("Information", {&type_argument});
+    }
 
 private:
     Dispatch word_;

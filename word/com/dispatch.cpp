@@ -48,6 +48,14 @@ Variant Dispatch::get(const char* member)
     return invoke(member, DISPATCH_PROPERTYGET | DISPATCH_METHOD, {}, false);
 }
 
+float Dispatch::get_float32(const char* member, std::initializer_list<const Variant*> arguments)
+{
+    Variant result = invoke(member, DISPATCH_PROPERTYGET | DISPATCH_METHOD, arguments, false);
+    Variant number;
+    check_system(VariantChangeType(number.put(), &result.get(), 0, VT_R4));
+    return number.get().fltVal;
+}
+
 ComPtr<IDispatch> Dispatch::get_object(const char* member)
 {
     Variant result = get(member);

@@ -44,6 +44,8 @@ public:
     Microsoft::WRL::ComPtr<IDispatch> get_object(const char* member);
     std::int32_t get_int32(const char* member);
     std::string get_text(const char* member);
+    // A property read with arguments, as a number.
+    float get_float32(const char* member, std::initializer_list<const Variant*> arguments);
 
     void put(const char* member, const Variant& value);
 
