@@ -18,6 +18,10 @@ namespace {
 inline constexpr float kPointsPerMillimetre = 72 / 25.4f;
 // A4 as the run sets it.
 inline constexpr float kPageWidth = 595.3f;
+inline constexpr float kPageHeight = 841.9f;
+// Under the imprint's last line: Word's distance to its border, and the
+// thick rule.
+inline constexpr float kLastRulePoints = 2;
 // 份号, 密级, 紧急程度, the attachment label: 3号黑体.
 inline constexpr float kHeaderSize = 16;
 // The mark's upper edge 35 mm below the type area's top.
@@ -156,6 +160,7 @@ public:
         }
         format_attachments();
         format_imprint();
+        keep_imprint_at_foot();
     }
 
 private:
@@ -631,6 +636,32 @@ private:
                     rule(*borders->item(word::wdBorderBottom), last ? word::wdLineWidth100pt : word::wdLineWidth075pt);
             }
         }
+    }
+
+    // The last rule on the type area's bottom edge: space before the
+    // imprint, as much as Word's layout of the page leaves under its last
+    // line. Measured after every other format, the imprint's space before
+    // being none yet; an imprint that runs onto another page stays.
+    void keep_imprint_at_foot()
+    {
+        std::vector<std::size_t> lines;
+        for (std::size_t i = 0; i < roles_.size(); ++i)
+            if (roles_[i].role == Role::copy_to || roles_[i].role == Role::printed_by) lines.push_back(i);
+        if (lines.empty()) return;
+        const auto first = find_paragraph(run_, map_, lines.front());
+        const auto last = find_paragraph(run_, map_, lines.back());
+        if (!first || !last) return;
+        const float top = document().range(first->range.start, first->range.start)->information(
+            word::wdVerticalPositionRelativeToPage);
+        const float last_top = document().range(last->range.end - 1, last->range.end - 1)->information(
+            word::wdVerticalPositionRelativeToPage);
+        if (last_top < top) {
+            notes_.push_back("版记跨页，未移至末页底端");
+            return;
+        }
+        const float bottom = kPageHeight - run_.centimetres_in_points(Edit::gwBottom);
+        const float space = bottom - (last_top + line() + kLastRulePoints);
+        if (space > 0) document().range(first->range.start, first->range.end)->paragraph_format()->set_space_before(space);
     }
 
     static void rule(word::Border& border, std::int32_t width)

@@ -12,6 +12,7 @@
 #include "tests/standin/dump.h"
 #include "tests/standin/in_memory_word.h"
 #include "tests/standin/model.h"
+#include "tests/standin/story.h"
 #include "platform/utf8.h"
 #include "tests/support/fake_dialog.h"
 #include "typeset/official_run.h"
@@ -333,6 +334,12 @@ TEST_F(OfficialRun, LaysEveryPartOfAFullDocumentOut)
     EXPECT_EQ(starting(U"抄送：").format.border_top, thick);
     EXPECT_EQ(starting(U"抄送：").format.border_bottom, thin);
     EXPECT_EQ(printed.format.border_bottom, thick);
+    // At the foot of the last page, as the stand-in's pagination has it: the
+    // last rule on the type area's bottom edge.
+    EXPECT_GT(starting(U"抄送：").format.space_before, line);
+    const auto last_line = standin::connect(model)->active_document()->range(
+        standin::story_length(model->active()) - 1, standin::story_length(model->active()) - 1);
+    EXPECT_NEAR(last_line->information(word::wdVerticalPositionRelativeToPage) + line + 2, 841.9f - 3.5f * 28.346f, 0.01f);
 
     // A second run changes nothing.
     const std::string first = standin::to_json(*model);
