@@ -325,7 +325,7 @@ void TForm1::set_font_name(typeset::FontCombo which, const std::string& name)
     }
     // A saved font missing here is stood in for as the built-in one is.
     const dialog::FontInstalled installed = [this](std::string_view font) { return font_installed(std::string(font)); };
-    font_combo(which).set_font_name(dialog::font_to_show(*chain, name, installed));
+    font_combo(which).show_font_name(dialog::font_to_show(*chain, name, installed));
     Official.show_substitute(which);
 }
 

@@ -33,6 +33,8 @@ enum ControlId : int {
     kIssuerId,
     kPageNumbersId,
     kBlankLinesId,
+    kMarkFontSizeId,
+    kLevel3BoldId,
 };
 
 // The entry of the sizes list that a built-in size names.
@@ -95,6 +97,8 @@ void OfficialPage::create(const Setup& setup)
     };
     auto size = [&](SizeComboBox& combo, dialog::SizeCombo which, HWND parent, const RECT& bounds, int id) {
         combo.create_size_combo(parent, bounds, id, bold, s(kFontEntryHeight), size_index(which));
+        // A size no entry names, as the mark's, is the field's text.
+        if (size_index(which) < 0) combo.set_text(std::string(dialog::built_in(which)));
         setup.name(dialog::name_of(which), combo.handle());
     };
     auto check = [&](FlatCheckBox& box, dialog::CheckBox which, HWND parent, const RECT& bounds, int id,
@@ -124,6 +128,8 @@ void OfficialPage::create(const Setup& setup)
     size(gwBtFontSize, dialog::SizeCombo::gwBtFontSize, title, s.rect(72, 65, 89, 20), kTitleFontSizeId);
     label(RzLabel17, "RzLabel17", title, s.rect(16, 24, 48, 12), L"字体");
     label(RzLabel18, "RzLabel18", title, s.rect(16, 69, 48, 12), L"字号");
+    size(gwBzFontSize, dialog::SizeCombo::gwBzFontSize, title, s.rect(190, 65, 67, 20), kMarkFontSizeId);
+    label(RzLabel27, "RzLabel27", title, s.rect(164, 69, 24, 12), L"标志");
 
     const HWND body = group(RzGroupBox7, "RzGroupBox7", s.rect(296, 102, 265, 120), L"正文", kBodyId);
     font(gwZwFontName, dialog::FontCombo::gwZwFontName, body, s.rect(72, 19, 145, 22), kBodyFontNameId);
@@ -137,27 +143,28 @@ void OfficialPage::create(const Setup& setup)
     label(RzLabel22, "RzLabel22", body, s.rect(241, 69, 12, 12), L"磅");
     label(RzLabel23, "RzLabel23", body, s.rect(16, 96, 48, 12), L"西文字体");
 
-    const HWND headings = group(RzGroupBox8, "RzGroupBox8", s.rect(16, 232, 265, 106), L"标题层级", kHeadingsId);
-    font(gwYjFontName, dialog::FontCombo::gwYjFontName, headings, s.rect(72, 19, 145, 22), kLevel1FontNameId);
-    note(gwYjFontNote, "gwYjFontNote", headings, 46);
-    font(gwEjFontName, dialog::FontCombo::gwEjFontName, headings, s.rect(72, 65, 145, 22), kLevel2FontNameId);
-    note(gwEjFontNote, "gwEjFontNote", headings, 91);
-    label(RzLabel24, "RzLabel24", headings, s.rect(16, 24, 48, 12), L"一级标题");
-    label(RzLabel25, "RzLabel25", headings, s.rect(16, 70, 48, 12), L"二级标题");
+    const HWND headings = group(RzGroupBox8, "RzGroupBox8", s.rect(16, 232, 265, 118), L"标题层级", kHeadingsId);
+    font(gwYjFontName, dialog::FontCombo::gwYjFontName, headings, s.rect(72, 17, 145, 22), kLevel1FontNameId);
+    note(gwYjFontNote, "gwYjFontNote", headings, 42);
+    font(gwEjFontName, dialog::FontCombo::gwEjFontName, headings, s.rect(72, 58, 145, 22), kLevel2FontNameId);
+    note(gwEjFontNote, "gwEjFontNote", headings, 83);
+    check(gwSjjc, dialog::CheckBox::gwSjjc, headings, s.rect(16, 98, 97, 15), kLevel3BoldId, L"三级标题加粗");
+    label(RzLabel24, "RzLabel24", headings, s.rect(16, 22, 48, 12), L"一级标题");
+    label(RzLabel25, "RzLabel25", headings, s.rect(16, 63, 48, 12), L"二级标题");
 
-    const HWND ending = group(RzGroupBox9, "RzGroupBox9", s.rect(296, 232, 265, 106), L"文尾", kEndingId);
+    const HWND ending = group(RzGroupBox9, "RzGroupBox9", s.rect(296, 232, 265, 118), L"文尾", kEndingId);
     check(gwLk, dialog::CheckBox::gwLk, ending, s.rect(16, 21, 181, 15), kSignOffId, L"添加落款（发文机关和日期）");
     edit(gwFwjg, dialog::Edit::gwFwjg, ending, s.rect(84, 43, 157, 20), kIssuerId);
     check(gwYm, dialog::CheckBox::gwYm, ending, s.rect(16, 74, 67, 15), kPageNumbersId, L"添加页码");
     check(gwKh, dialog::CheckBox::gwKh, ending, s.rect(112, 74, 91, 15), kBlankLinesId, L"去除尾部空行");
     label(RzLabel26, "RzLabel26", ending, s.rect(32, 47, 48, 12), L"发文机关");
 
-    // Each combo starts with the first installed font of its chain.
+    // Each combo starts with the first installed font of its chain, or the
+    // chain's first when none is.
     for (const dialog::FontChain& chain : dialog::kFontChains) {
-        chained(chain.combo).set_font_name(dialog::first_installed(chain, installed_));
+        chained(chain.combo).show_font_name(dialog::first_installed(chain, installed_));
         chained(chain.combo).on_change([this, which = chain.combo] { show_substitute(which); });
     }
-    gwXwFontName.set_font_name(std::string(dialog::built_in(dialog::FontCombo::gwXwFontName)));
     show_substitutes();
 }
 
@@ -179,6 +186,7 @@ SizeComboBox* OfficialPage::size_combo(dialog::SizeCombo which)
     switch (which) {
     case dialog::SizeCombo::gwBtFontSize: return &gwBtFontSize;
     case dialog::SizeCombo::gwZwFontSize: return &gwZwFontSize;
+    case dialog::SizeCombo::gwBzFontSize: return &gwBzFontSize;
     default: return nullptr;
     }
 }
@@ -201,6 +209,7 @@ FlatCheckBox* OfficialPage::check_box(dialog::CheckBox which)
     case dialog::CheckBox::gwLk: return &gwLk;
     case dialog::CheckBox::gwYm: return &gwYm;
     case dialog::CheckBox::gwKh: return &gwKh;
+    case dialog::CheckBox::gwSjjc: return &gwSjjc;
     default: return nullptr;
     }
 }
@@ -211,17 +220,19 @@ ChainedFontCombo& OfficialPage::chained(dialog::FontCombo which)
     case dialog::FontCombo::gwZwFontName: return gwZwFontName;
     case dialog::FontCombo::gwYjFontName: return gwYjFontName;
     case dialog::FontCombo::gwEjFontName: return gwEjFontName;
+    case dialog::FontCombo::gwXwFontName: return gwXwFontName;
     default: return gwBtFontName;
     }
 }
 
-Label& OfficialPage::note_of(dialog::FontCombo which)
+Label* OfficialPage::note_of(dialog::FontCombo which)
 {
     switch (which) {
-    case dialog::FontCombo::gwZwFontName: return gwZwFontNote;
-    case dialog::FontCombo::gwYjFontName: return gwYjFontNote;
-    case dialog::FontCombo::gwEjFontName: return gwEjFontNote;
-    default: return gwBtFontNote;
+    case dialog::FontCombo::gwBtFontName: return &gwBtFontNote;
+    case dialog::FontCombo::gwZwFontName: return &gwZwFontNote;
+    case dialog::FontCombo::gwYjFontName: return &gwYjFontNote;
+    case dialog::FontCombo::gwEjFontName: return &gwEjFontNote;
+    default: return nullptr;
     }
 }
 
@@ -233,9 +244,10 @@ void OfficialPage::show_substitutes()
 void OfficialPage::show_substitute(dialog::FontCombo which)
 {
     const dialog::FontChain* chain = dialog::chain_of(which);
-    if (!chain) return;
+    Label* label = note_of(which);
+    if (!chain || !label) return;
     const auto text = dialog::substitute_note(*chain, font_combo(which)->font_name(), installed_);
-    const HWND note = note_of(which).handle();
+    const HWND note = label->handle();
     SetWindowTextW(note, to_utf16(text.value_or("")).c_str());
     InvalidateRect(note, nullptr, TRUE);
 }

@@ -71,16 +71,17 @@ public:
         RzLabel21, RzLabel22, RzLabel23, RzLabel24, RzLabel25, RzLabel26;
     FlatEdit gwTop, gwBottom, gwLeft, gwRight, gwZwLine;
     TextEdit gwFwjg;
-    ChainedFontCombo gwBtFontName, gwZwFontName, gwYjFontName, gwEjFontName;
-    FontComboBox gwXwFontName;
-    SizeComboBox gwBtFontSize, gwZwFontSize;
-    FlatCheckBox gwLk, gwYm, gwKh;
-    // The substitute notes, one per chain.
+    ChainedFontCombo gwBtFontName, gwZwFontName, gwYjFontName, gwEjFontName, gwXwFontName;
+    SizeComboBox gwBtFontSize, gwZwFontSize, gwBzFontSize;
+    FlatCheckBox gwLk, gwYm, gwKh, gwSjjc;
+    // The substitute notes, one per chain but the Western font's, which the
+    // completion message names alone.
     Label gwBtFontNote, gwZwFontNote, gwYjFontNote, gwEjFontNote;
+    Label RzLabel27;
 
 private:
     ChainedFontCombo& chained(dialog::FontCombo which);
-    Label& note_of(dialog::FontCombo which);
+    Label* note_of(dialog::FontCombo which);
     dialog::FontInstalled installed_;
 };
 
