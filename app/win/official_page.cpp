@@ -143,16 +143,16 @@ void OfficialPage::create(const Setup& setup)
     label(RzLabel22, "RzLabel22", body, s.rect(241, 69, 12, 12), L"磅");
     label(RzLabel23, "RzLabel23", body, s.rect(16, 96, 48, 12), L"西文字体");
 
-    const HWND headings = group(RzGroupBox8, "RzGroupBox8", s.rect(16, 232, 265, 118), L"标题层级", kHeadingsId);
+    const HWND headings = group(RzGroupBox8, "RzGroupBox8", s.rect(16, 232, 265, 110), L"标题层级", kHeadingsId);
     font(gwYjFontName, dialog::FontCombo::gwYjFontName, headings, s.rect(72, 17, 145, 22), kLevel1FontNameId);
-    note(gwYjFontNote, "gwYjFontNote", headings, 42);
-    font(gwEjFontName, dialog::FontCombo::gwEjFontName, headings, s.rect(72, 58, 145, 22), kLevel2FontNameId);
-    note(gwEjFontNote, "gwEjFontNote", headings, 83);
-    check(gwSjjc, dialog::CheckBox::gwSjjc, headings, s.rect(16, 98, 97, 15), kLevel3BoldId, L"三级标题加粗");
+    note(gwYjFontNote, "gwYjFontNote", headings, 40);
+    font(gwEjFontName, dialog::FontCombo::gwEjFontName, headings, s.rect(72, 54, 145, 22), kLevel2FontNameId);
+    note(gwEjFontNote, "gwEjFontNote", headings, 77);
+    check(gwSjjc, dialog::CheckBox::gwSjjc, headings, s.rect(16, 91, 97, 15), kLevel3BoldId, L"三级标题加粗");
     label(RzLabel24, "RzLabel24", headings, s.rect(16, 22, 48, 12), L"一级标题");
-    label(RzLabel25, "RzLabel25", headings, s.rect(16, 63, 48, 12), L"二级标题");
+    label(RzLabel25, "RzLabel25", headings, s.rect(16, 59, 48, 12), L"二级标题");
 
-    const HWND ending = group(RzGroupBox9, "RzGroupBox9", s.rect(296, 232, 265, 118), L"文尾", kEndingId);
+    const HWND ending = group(RzGroupBox9, "RzGroupBox9", s.rect(296, 232, 265, 110), L"文尾", kEndingId);
     check(gwLk, dialog::CheckBox::gwLk, ending, s.rect(16, 21, 181, 15), kSignOffId, L"添加落款（发文机关和日期）");
     edit(gwFwjg, dialog::Edit::gwFwjg, ending, s.rect(84, 43, 157, 20), kIssuerId);
     check(gwYm, dialog::CheckBox::gwYm, ending, s.rect(16, 74, 67, 15), kPageNumbersId, L"添加页码");
