@@ -68,7 +68,7 @@ check_official_state() {
         "[[\"\",3],[\"此处写发文机关\",2],[\"$today\",2,2]]" \
         "$(state_query '.paragraphs[-3:] | [[.[0].text, .[0].alignment], [.[1].text, .[1].alignment], [.[2].text, .[2].alignment, .[2].character_unit_right_indent]]')"
     check "8. page numbers: 14 pt 宋体 “— 1 —”, odd pages one character in from the right, even from the left" \
-        '[-1,"— {PAGE} —",2,1,"— {PAGE} —",0,1,[["宋体",14]]]' \
+        '[-1,"— { PAGE |1} —",2,1,"— { PAGE |1} —",0,1,[["宋体",14]]]' \
         "$(state_query '[.page_setup.odd_and_even_pages_header_footer] + (.sections[0].footers | [.primary.text, .primary.paragraphs[0].alignment, .primary.paragraphs[0].character_unit_right_indent, .even_pages.text, .even_pages.paragraphs[0].alignment, .even_pages.paragraphs[0].character_unit_left_indent, ([.primary.paragraphs[0].runs[], .even_pages.paragraphs[0].runs[]] | map([.font_name, .size]) | unique)])')"
 }
 
