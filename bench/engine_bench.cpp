@@ -48,6 +48,28 @@ struct Font : word::Font, Counted {
     void set_underline(word::Underline) override { ++c.calls; }
 };
 
+struct Border : word::Border, Counted {
+    Counter& c;
+    explicit Border(Counter& counter) : Counted(counter), c(counter) {}
+    void set_line_style(word::LineStyle) override { ++c.calls; }
+    void set_line_width(word::LineWidth) override { ++c.calls; }
+    void set_color(word::Color) override { ++c.calls; }
+};
+
+struct Borders : word::Borders, Counted {
+    Counter& c;
+    explicit Borders(Counter& counter) : Counted(counter), c(counter) {}
+    std::unique_ptr<word::Border> item(word::BorderSide) override { return ++c.calls, std::make_unique<Border>(c); }
+    void set_distance_from_bottom(float) override { ++c.calls; }
+};
+
+struct TabStops : word::TabStops, Counted {
+    Counter& c;
+    explicit TabStops(Counter& counter) : Counted(counter), c(counter) {}
+    void clear_all() override { ++c.calls; }
+    void add(float, word::TabAlignment) override { ++c.calls; }
+};
+
 struct ParagraphFormat : word::ParagraphFormat, Counted {
     Counter& c;
     explicit ParagraphFormat(Counter& counter) : Counted(counter), c(counter) {}
@@ -65,6 +87,10 @@ struct ParagraphFormat : word::ParagraphFormat, Counted {
     void set_character_unit_first_line_indent(float) override { ++c.calls; }
     void set_character_unit_left_indent(float) override { ++c.calls; }
     void set_character_unit_right_indent(float) override { ++c.calls; }
+    void set_space_before(float) override { ++c.calls; }
+    void set_page_break_before(std::int32_t) override { ++c.calls; }
+    std::unique_ptr<word::Borders> borders() override { return ++c.calls, std::make_unique<Borders>(c); }
+    std::unique_ptr<word::TabStops> tab_stops() override { return ++c.calls, std::make_unique<TabStops>(c); }
 };
 
 struct Characters : word::Characters, Counted {
@@ -117,6 +143,7 @@ struct Range : word::Range, Counted {
         return ++c.calls, std::make_unique<TextRetrievalMode>(c);
     }
     void set_highlight_color_index(word::HighlightColor) override { ++c.calls; }
+    float information(word::Information) override { return ++c.calls, 0.0f; }
 };
 
 struct Paragraph : word::Paragraph, Counted {

@@ -20,11 +20,12 @@ struct FontChain {
     std::array<std::string_view, 4> fonts;  // unused places are ""
 };
 
-inline constexpr std::array<FontChain, 4> kFontChains{{
+inline constexpr std::array<FontChain, 5> kFontChains{{
     {FontCombo::gwBtFontName, {"方正小标宋简体", "方正小标宋_GBK", "华文中宋", "宋体"}},
     {FontCombo::gwZwFontName, {"仿宋_GB2312", "仿宋", "华文仿宋", ""}},
     {FontCombo::gwYjFontName, {"黑体", "微软雅黑", "", ""}},
     {FontCombo::gwEjFontName, {"楷体_GB2312", "楷体", "华文楷体", ""}},
+    {FontCombo::gwXwFontName, {"Times New Roman", "", "", ""}},
 }};
 
 constexpr const FontChain* chain_of(FontCombo combo)
@@ -57,13 +58,28 @@ inline std::string font_to_show(const FontChain& chain, const std::string& name,
 }
 
 // "未安装方正小标宋简体，已用华文中宋" when the chain's first font is missing
-// and `chosen` stands in for it; nothing when the first font is installed or
-// chosen anyway.
+// and `chosen` stands in for it. A missing font chosen still goes into the
+// document, where Word shows another in its place: "未安装仿宋_GB2312、仿宋、
+// 华文仿宋，Word 将替换显示" when it is the chain's first and none of the
+// chain is installed, else that font alone is named. Nothing when the
+// chosen font is the first, or the first is installed too.
 inline std::optional<std::string> substitute_note(const FontChain& chain, const std::string& chosen,
                                                   const FontInstalled& installed)
 {
     const std::string_view wanted = chain.fonts.front();
-    if (chosen.empty() || chosen == wanted || installed(wanted)) return std::nullopt;
+    if (chosen.empty()) return std::nullopt;
+    if (!installed(chosen)) {
+        std::string missing = chosen;
+        if (chosen == wanted) {
+            for (std::size_t i = 1; i < chain.fonts.size(); ++i) {
+                if (chain.fonts[i].empty()) continue;
+                if (installed(chain.fonts[i])) return "未安装" + chosen + "，Word 将替换显示";
+                missing += "、" + std::string(chain.fonts[i]);
+            }
+        }
+        return "未安装" + missing + "，Word 将替换显示";
+    }
+    if (chosen == wanted || installed(wanted)) return std::nullopt;
     return "未安装" + std::string(wanted) + "，已用" + chosen;
 }
 

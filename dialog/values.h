@@ -13,15 +13,16 @@ namespace dialog {
 
 // "gw" names belong to the official-document page (公文): its margins, the
 // title (bt), the body (zw), the heading levels (yj, ej), the Western font
-// (xw), the issuing organ (fwjg), the sign-off (lk), page numbers (ym) and
-// the trailing blanks (kh).
+// (xw), the issuing organ (fwjg), the sign-off (lk), page numbers (ym),
+// the trailing blanks (kh), the issuing organ's mark (bz) and the third
+// heading level in bold (sjjc).
 enum class Edit {
     ymszLeft, ymszRight, ymszTop, ymszBottom, zwLine, zwDuanQianDuanHou, btDuanQianDuanHou,
     gwTop, gwBottom, gwLeft, gwRight, gwZwLine, gwFwjg
 };
-enum class SizeCombo { zwFontSize, btFontSize, gwBtFontSize, gwZwFontSize };
+enum class SizeCombo { zwFontSize, btFontSize, gwBtFontSize, gwZwFontSize, gwBzFontSize };
 enum class FontCombo { zwFontName, btFontName, gwBtFontName, gwZwFontName, gwYjFontName, gwEjFontName, gwXwFontName };
-enum class CheckBox { wbkh, tshr, zhyh, DuanQian, gwLk, gwYm, gwKh };
+enum class CheckBox { wbkh, tshr, zhyh, DuanQian, gwLk, gwYm, gwKh, gwSjjc };
 
 // The kind of a value's control is the enum it is named by.
 using Control = std::variant<Edit, SizeCombo, FontCombo, CheckBox>;
@@ -62,6 +63,8 @@ inline constexpr auto kValues = std::to_array<Value>({
     {"gwRight", Edit::gwRight, "gwymsz", "right", "2.6", Page::TabSheet2},
     {"gwBtFontName", FontCombo::gwBtFontName, "gwbt", "fontname", "方正小标宋简体", Page::TabSheet2},
     {"gwBtFontSize", SizeCombo::gwBtFontSize, "gwbt", "fontsize", "二号(22)", Page::TabSheet2},
+    // No Chinese size name is as large as the mark usually is.
+    {"gwBzFontSize", SizeCombo::gwBzFontSize, "gwbt", "biaozhi", "48", Page::TabSheet2},
     {"gwZwFontName", FontCombo::gwZwFontName, "gwzw", "fontname", "仿宋_GB2312", Page::TabSheet2},
     {"gwZwFontSize", SizeCombo::gwZwFontSize, "gwzw", "fontsize", "三号(16)", Page::TabSheet2},
     {"gwZwLine", Edit::gwZwLine, "gwzw", "line", "28.95", Page::TabSheet2},
@@ -72,6 +75,7 @@ inline constexpr auto kValues = std::to_array<Value>({
     {"gwLk", CheckBox::gwLk, "gwwb", "luokuan", "1", Page::TabSheet2},
     {"gwYm", CheckBox::gwYm, "gwwb", "yema", "1", Page::TabSheet2},
     {"gwKh", CheckBox::gwKh, "gwwb", "kongxing", "1", Page::TabSheet2},
+    {"gwSjjc", CheckBox::gwSjjc, "gwjb", "sanjijiacu", "1", Page::TabSheet2},
 });
 
 // The page shown at start is the one that was active at close, kept by its

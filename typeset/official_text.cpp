@@ -33,6 +33,63 @@ std::size_t skip(std::u32string_view text, std::size_t at, Predicate predicate)
     return at;
 }
 
+// 0 to 9 for "〇" (or "○", "零") to "九", -1 for anything else.
+int chinese_digit(char32_t c)
+{
+    const std::size_t at = std::u32string_view(U"〇一二三四五六七八九").find(c);
+    if (at != std::u32string_view::npos) return static_cast<int>(at);
+    return c == U'○' || c == U'零' ? 0 : -1;
+}
+
+int digit_value(char32_t c) { return c >= U'０' ? static_cast<int>(c - U'０') : static_cast<int>(c - U'0'); }
+
+// "十二" 12, "二十" 20, "三十一" 31, "一百" 100; -1 when it is none of these.
+int chinese_number(std::u32string_view numerals)
+{
+    int value = 0;
+    int digit = -1;
+    for (const char32_t c : numerals) {
+        if (c == U'十' || c == U'百') {
+            value += (digit < 0 ? 1 : digit) * (c == U'十' ? 10 : 100);
+            digit = -1;
+        } else {
+            const int d = chinese_digit(c);
+            if (d < 0 || digit >= 0) return -1;
+            digit = d;
+        }
+    }
+    return numerals.empty() ? -1 : value + (digit < 0 ? 0 : digit);
+}
+
+// Arabic digits, full-width ones too: their value, or -1.
+int arabic_number(std::u32string_view digits)
+{
+    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), is_digit)) return -1;
+    int value = 0;
+    for (const char32_t c : digits) value = std::min(value * 10 + digit_value(c), 100000);
+    return value;
+}
+
+// A year written out: "2027年" or "二〇二七年".
+bool starts_with_year(std::u32string_view text)
+{
+    if (text.size() < 5 || text[4] != U'年') return false;
+    const std::u32string_view year = text.substr(0, 4);
+    return std::all_of(year.begin(), year.end(), is_digit) ||
+           std::all_of(year.begin(), year.end(), [](char32_t c) { return chinese_digit(c) >= 0; });
+}
+
+// "二、三季度", "一、二年级": the number after "、" counts on from the one
+// before it, so the two are a list of numbers, not a heading. "三、一季度"
+// and "一、一体化" do not count on.
+bool counts_on(std::u32string_view number, std::u32string_view rest)
+{
+    rest = rest.substr(std::min(rest.size(), skip(rest, 0, is_space)));
+    if (rest.empty() || !is_chinese_numeral(rest.front()) || starts_with_year(rest)) return false;
+    const int next = rest.front() == U'十' ? 10 : rest.front() == U'百' ? 100 : chinese_digit(rest.front());
+    return next > chinese_number(number);
+}
+
 
 }  // namespace
 
@@ -84,7 +141,9 @@ HeadingLevel heading_level(std::u32string_view text)
     if (at >= text.size()) return HeadingLevel::none;
 
     const std::size_t numerals = skip(text, at, is_chinese_numeral);
-    if (numerals > at && numerals < text.size() && text[numerals] == U'、') return HeadingLevel::one;
+    if (numerals > at && numerals < text.size() && text[numerals] == U'、')
+        return counts_on(text.substr(at, numerals - at), text.substr(numerals + 1)) ? HeadingLevel::none
+                                                                                     : HeadingLevel::one;
 
     if (is_opening(text[at])) {
         const std::size_t chinese = skip(text, at + 1, is_chinese_numeral);
@@ -96,8 +155,9 @@ HeadingLevel heading_level(std::u32string_view text)
 
     const std::size_t digits = skip(text, at, is_digit);
     if (digits > at && digits < text.size() && (text[digits] == U'.' || text[digits] == U'．')) {
-        // "1.5倍" is a number.
-        if (digits + 1 < text.size() && is_digit(text[digits + 1])) return HeadingLevel::none;
+        // "1.5倍" is a number; "1.2027年重点工作" a heading.
+        const std::u32string_view rest = text.substr(digits + 1);
+        if (!rest.empty() && is_digit(rest.front()) && !starts_with_year(rest)) return HeadingLevel::none;
         return HeadingLevel::three;
     }
     return HeadingLevel::none;
@@ -106,7 +166,7 @@ HeadingLevel heading_level(std::u32string_view text)
 std::int32_t heading_extent(const TextParagraph& paragraph)
 {
     const std::u32string_view text = paragraph.text;
-    const std::size_t stop = text.find(U'。');
+    const std::size_t stop = text.find_first_of(U"。：；？！");
     if (stop != std::u32string_view::npos && !is_blank(text.substr(stop + 1)))
         return utf16_length(text.substr(0, stop + 1));
     return paragraph.length + 1;
@@ -121,14 +181,22 @@ bool ends_with_colon(std::u32string_view text)
 bool is_date_line(std::u32string_view text)
 {
     const std::u32string line = trimmed(text);
-    std::size_t at = 0;
-    for (const char32_t unit : {U'年', U'月', U'日'}) {
-        const std::size_t digits = skip(line, at, is_digit);
-        const std::size_t wanted_most = unit == U'年' ? 4 : 2;
-        if (digits == at || digits - at > wanted_most || digits >= line.size() || line[digits] != unit) return false;
-        at = digits + 1;
-    }
-    return at == line.size();
+    const std::size_t year = line.find(U'年');
+    const std::size_t month = line.find(U'月');
+    const std::size_t day = line.find(U'日');
+    if (year != 4 || month == std::u32string::npos || month < year || day != line.size() - 1 || day < month)
+        return false;
+    const std::u32string_view view = line;
+    const std::u32string_view y = view.substr(0, year);
+    const std::u32string_view m = view.substr(year + 1, month - year - 1);
+    const std::u32string_view d = view.substr(month + 1, day - month - 1);
+    // All in Arabic digits or all in Chinese numerals, as a date is written.
+    const bool arabic = std::all_of(y.begin(), y.end(), is_digit);
+    const bool chinese = std::all_of(y.begin(), y.end(), [](char32_t c) { return chinese_digit(c) >= 0; });
+    if (!arabic && !chinese) return false;
+    const int month_value = arabic ? (m.size() <= 2 ? arabic_number(m) : -1) : chinese_number(m);
+    const int day_value = arabic ? (d.size() <= 2 ? arabic_number(d) : -1) : chinese_number(d);
+    return month_value >= 1 && month_value <= 12 && day_value >= 1 && day_value <= 31;
 }
 
 float width_in_characters(std::u32string_view text)

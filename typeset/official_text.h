@@ -34,19 +34,23 @@ enum class HeadingLevel { none, one, two, three, four };
 
 // The level of the numbering at the start of a text: "一、" one, "（一）"
 // two, "1." or "1．" three, "（1）" four; half-width parentheses count as
-// full-width ones, and "1.5倍" is a number, not a heading. A list string
+// full-width ones. "1.5倍" and "１．５倍" are numbers and "二、三季度" a list
+// of numbers, not headings; "1.2027年重点工作" is one. A list string
 // ("一、") is read the same way.
 HeadingLevel heading_level(std::u32string_view text);
 
 // How much of a heading paragraph, from its start, takes the heading's
-// font: up to and including its first "。" when body text follows it in
-// the same paragraph, else the whole paragraph and its mark.
+// font: up to and including its first "。", "：", "；", "？" or "！" when
+// body text follows it in the same paragraph, else the whole paragraph and
+// its mark.
 std::int32_t heading_extent(const TextParagraph& paragraph);
 
 // The addressee line ends with a colon, full- or half-width.
 bool ends_with_colon(std::u32string_view text);
 
-// "2026年12月8日", as the run writes it and a user may have typed it.
+// "2026年12月8日", as the run writes it and a user may have typed it, or
+// "二〇二六年十二月八日"; the month 1 to 12, the day 1 to 31. Blanks around
+// it are no part of it.
 bool is_date_line(std::u32string_view text);
 
 // Width in characters: a half-width letter, digit or space counts half.

@@ -35,6 +35,9 @@ const char* object_name(ObjectType type)
     case ObjectType::list_paragraphs: return "ListParagraphs";
     case ObjectType::selection: return "Selection";
     case ObjectType::undo_record: return "UndoRecord";
+    case ObjectType::borders: return "Borders";
+    case ObjectType::border: return "Border";
+    case ObjectType::tab_stops: return "TabStops";
     }
     return "";
 }
@@ -64,6 +67,11 @@ StepText text_of(Step step)
     case Step::plain_colour: return {"去除新增段落的字体颜色", nullptr};
     case Step::plain_underline: return {"去除新增段落的下划线", nullptr};
     case Step::plain_highlight: return {"去除新增段落的突出显示", nullptr};
+    case Step::red_mark: return {"发文机关标志套红", nullptr};
+    case Step::rules: return {"分隔线", nullptr};
+    case Step::tab_stops: return {"制表位", "默认制表位"};
+    case Step::attachment_pages: return {"附件另起一页", nullptr};
+    case Step::imprint_at_foot: return {"版记置于末页底部", nullptr};
     }
     return {"", nullptr};
 }

@@ -17,7 +17,7 @@ namespace typeset {
 enum class Step {
     window, user_control, screen_updating, undo_record, text_retrieval, section_breaks, tables, document_grid,
     character_indents, far_east_font, list_headings, page_numbers, plain_numbers, plain_colour,
-    plain_underline, plain_highlight
+    plain_underline, plain_highlight, red_mark, rules, tab_stops, attachment_pages, imprint_at_foot
 };
 
 // A member a run uses: required when it belongs to no step.

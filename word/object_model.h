@@ -36,13 +36,25 @@ enum class LayoutMode : std::int32_t { normal = 0, grid = 1 };
 enum class HeaderFooterIndex : std::int32_t { primary = 1, first_page = 2, even_pages = 3 };
 // Fields.Add (WdFieldType): the page number.
 enum class FieldType : std::int32_t { page = 33 };
-// Font.Color (WdColor): the automatic colour (black on white), or an RGB
-// value, Color{0x0000FF} for red.
-enum class Color : std::int32_t { automatic = -16777216 };
+// Font.Color and Border.Color (WdColor): the automatic colour (black on
+// white), or an RGB value as 0xBBGGRR.
+enum class Color : std::int32_t { automatic = -16777216, red = 0x0000FF };
 // Font.Underline (WdUnderline).
 enum class Underline : std::int32_t { none = 0, single = 1 };
 // Range.HighlightColorIndex (WdColorIndex).
 enum class HighlightColor : std::int32_t { none = 0 };
+// Borders.Item (WdBorderType): a paragraph's top and bottom borders.
+enum class BorderSide : std::int32_t { top = -1, bottom = -3 };
+// Border.LineStyle (WdLineStyle).
+enum class LineStyle : std::int32_t { none = 0, single = 1 };
+// Border.LineWidth (WdLineWidth), in eighths of a point.
+enum class LineWidth : std::int32_t { pt_0_50 = 4, pt_0_75 = 6, pt_1_00 = 8, pt_1_50 = 12 };
+// TabStops.Add (WdTabAlignment): a stop that the text before it ends at.
+enum class TabAlignment : std::int32_t { left = 0, right = 2 };
+// Range.Information (WdInformation) of a measure in points: from the page's
+// top edge to the top of the range's first line; Word lays the document out
+// to answer.
+enum class Information : std::int32_t { vertical_position_relative_to_page = 6 };
 
 // The integer Word takes for one of the values above.
 template <class Enumeration>
@@ -56,7 +68,7 @@ constexpr std::int32_t value_of(Enumeration value)
 enum class ObjectType {
     application, documents, document, range, characters, font, paragraph_format, fields, list_format,
     text_retrieval_mode, paragraphs, paragraph, page_setup, sections, section, headers_footers, header_footer,
-    tables, table, list_paragraphs, selection, undo_record
+    tables, table, list_paragraphs, selection, undo_record, borders, border, tab_stops
 };
 
 // One member as Word names it: {ObjectType::font, "NameFarEast"}.
@@ -88,6 +100,33 @@ public:
     virtual void set_underline(Underline underline) = 0;
 };
 
+// One side of a paragraph's borders.
+class Border {
+public:
+    virtual ~Border() = default;
+    virtual void set_line_style(LineStyle style) = 0;
+    virtual void set_line_width(LineWidth width) = 0;
+    virtual void set_color(Color color) = 0;
+};
+
+// ParagraphFormat.Borders: the borders of every paragraph the format covers.
+class Borders {
+public:
+    virtual ~Borders() = default;
+    virtual std::unique_ptr<Border> item(BorderSide side) = 0;
+    // Between the text and the bottom border.
+    virtual void set_distance_from_bottom(float points) = 0;
+};
+
+// ParagraphFormat.TabStops: the paragraphs' own tab stops.
+class TabStops {
+public:
+    virtual ~TabStops() = default;
+    virtual void clear_all() = 0;
+    // Position from the left margin.
+    virtual void add(float position, TabAlignment alignment) = 0;
+};
+
 class ParagraphFormat {
 public:
     virtual ~ParagraphFormat() = default;
@@ -107,6 +146,11 @@ public:
     virtual void set_character_unit_first_line_indent(float characters) = 0;
     virtual void set_character_unit_left_indent(float characters) = 0;
     virtual void set_character_unit_right_indent(float characters) = 0;
+    // In points; puts LineUnitBefore to 0 as Word does.
+    virtual void set_space_before(float points) = 0;
+    virtual void set_page_break_before(std::int32_t flag) = 0;
+    virtual std::unique_ptr<Borders> borders() = 0;
+    virtual std::unique_ptr<TabStops> tab_stops() = 0;
 };
 
 class Characters {
@@ -169,6 +213,7 @@ public:
     virtual std::unique_ptr<ListFormat> list_format() = 0;
     virtual std::unique_ptr<TextRetrievalMode> text_retrieval_mode() = 0;
     virtual void set_highlight_color_index(HighlightColor index) = 0;
+    virtual float information(Information type) = 0;
 };
 
 class Paragraph {

@@ -229,7 +229,7 @@ void TForm1::set_font_name(typeset::FontCombo which, const std::string& name)
     }
     // A saved font missing here is stood in for as the built-in one is.
     const dialog::FontInstalled installed = [this](std::string_view font) { return font_installed(std::string(font)); };
-    value_control<FontComboBox>(which).set_font_name(dialog::font_to_show(*chain, name, installed));
+    value_control<FontComboBox>(which).show_font_name(dialog::font_to_show(*chain, name, installed));
     Official.show_substitute(which);
 }
 

@@ -1,7 +1,6 @@
 #include "app/win/official_page.h"
 
 #include <array>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -30,6 +29,8 @@ constexpr auto kRows = std::to_array<ControlRow<OfficialPage>>({
     {&OfficialPage::gwBtFontSize, "gwBtFontSize", "RzGroupBox6", {72, 65, 89, 20}, nullptr, 211},
     {&OfficialPage::RzLabel17, "RzLabel17", "RzGroupBox6", {16, 24, 48, 12}, L"字体", kNoId},
     {&OfficialPage::RzLabel18, "RzLabel18", "RzGroupBox6", {16, 69, 48, 12}, L"字号", kNoId},
+    {&OfficialPage::gwBzFontSize, "gwBzFontSize", "RzGroupBox6", {190, 65, 67, 20}, nullptr, 222},
+    {&OfficialPage::RzLabel27, "RzLabel27", "RzGroupBox6", {164, 69, 24, 12}, L"标志", kNoId},
 
     {&OfficialPage::RzGroupBox7, "RzGroupBox7", "", {296, 102, 265, 120}, L"正文", 203},
     {&OfficialPage::gwZwFontName, "gwZwFontName", "RzGroupBox7", {72, 19, 145, 22}, nullptr, 212},
@@ -43,15 +44,16 @@ constexpr auto kRows = std::to_array<ControlRow<OfficialPage>>({
     {&OfficialPage::RzLabel22, "RzLabel22", "RzGroupBox7", {241, 69, 12, 12}, L"磅", kNoId},
     {&OfficialPage::RzLabel23, "RzLabel23", "RzGroupBox7", {16, 96, 48, 12}, L"西文字体", kNoId},
 
-    {&OfficialPage::RzGroupBox8, "RzGroupBox8", "", {16, 232, 265, 106}, L"标题层级", 204},
-    {&OfficialPage::gwYjFontName, "gwYjFontName", "RzGroupBox8", {72, 19, 145, 22}, nullptr, 216},
-    {&OfficialPage::gwYjFontNote, "gwYjFontNote", "RzGroupBox8", {16, 46, 241, 12}, L"", kNoId},
-    {&OfficialPage::gwEjFontName, "gwEjFontName", "RzGroupBox8", {72, 65, 145, 22}, nullptr, 217},
-    {&OfficialPage::gwEjFontNote, "gwEjFontNote", "RzGroupBox8", {16, 91, 241, 12}, L"", kNoId},
-    {&OfficialPage::RzLabel24, "RzLabel24", "RzGroupBox8", {16, 24, 48, 12}, L"一级标题", kNoId},
-    {&OfficialPage::RzLabel25, "RzLabel25", "RzGroupBox8", {16, 70, 48, 12}, L"二级标题", kNoId},
+    {&OfficialPage::RzGroupBox8, "RzGroupBox8", "", {16, 232, 265, 110}, L"标题层级", 204},
+    {&OfficialPage::gwYjFontName, "gwYjFontName", "RzGroupBox8", {72, 17, 145, 22}, nullptr, 216},
+    {&OfficialPage::gwYjFontNote, "gwYjFontNote", "RzGroupBox8", {16, 40, 241, 12}, L"", kNoId},
+    {&OfficialPage::gwEjFontName, "gwEjFontName", "RzGroupBox8", {72, 54, 145, 22}, nullptr, 217},
+    {&OfficialPage::gwEjFontNote, "gwEjFontNote", "RzGroupBox8", {16, 77, 241, 12}, L"", kNoId},
+    {&OfficialPage::gwSjjc, "gwSjjc", "RzGroupBox8", {16, 91, 97, 15}, L"三级标题加粗", 223},
+    {&OfficialPage::RzLabel24, "RzLabel24", "RzGroupBox8", {16, 22, 48, 12}, L"一级标题", kNoId},
+    {&OfficialPage::RzLabel25, "RzLabel25", "RzGroupBox8", {16, 59, 48, 12}, L"二级标题", kNoId},
 
-    {&OfficialPage::RzGroupBox9, "RzGroupBox9", "", {296, 232, 265, 106}, L"文尾", 205},
+    {&OfficialPage::RzGroupBox9, "RzGroupBox9", "", {296, 232, 265, 110}, L"文尾", 205},
     {&OfficialPage::gwLk, "gwLk", "RzGroupBox9", {16, 21, 181, 15}, L"添加落款（发文机关和日期）", 218},
     {&OfficialPage::gwFwjg, "gwFwjg", "RzGroupBox9", {84, 43, 157, 20}, nullptr, 219},
     {&OfficialPage::gwYm, "gwYm", "RzGroupBox9", {16, 74, 67, 15}, L"添加页码", 220},
@@ -69,7 +71,8 @@ constexpr bool is_note_of(std::string_view note, std::string_view combo)
            note.substr(0, note.size() - kind.size()) == combo.substr(0, combo.size() - kind.size());
 }
 
-// Every chain's combo reports changes, and has its note.
+// Every chain's combo reports changes; each has its note but the Western
+// font's, whose substitute the completion message names alone.
 constexpr bool chains_fit_rows()
 {
     for (const dialog::FontChain& chain : dialog::kFontChains) {
@@ -82,19 +85,19 @@ constexpr bool chains_fit_rows()
             chained = chained || (row.name == combo && std::holds_alternative<Chained>(row.member));
             noted = noted || (is_note_of(row.name, combo) && std::holds_alternative<Note>(row.member));
         }
-        if (!chained || !noted) return false;
+        if (!chained || (!noted && chain.combo != dialog::FontCombo::gwXwFontName)) return false;
     }
     return true;
 }
 static_assert(chains_fit_rows());
 
-Label& note_of(OfficialPage& page, dialog::FontCombo which)
+Label* note_of(OfficialPage& page, dialog::FontCombo which)
 {
     const std::string_view combo = dialog::name_of(which);
     for (const ControlRow<OfficialPage>& row : kRows) {
-        if (is_note_of(row.name, combo)) return *find_control<Label, OfficialPage>(page, kRows, row.name);
+        if (is_note_of(row.name, combo)) return find_control<Label, OfficialPage>(page, kRows, row.name);
     }
-    throw std::logic_error("no note beside " + std::string(combo));
+    return nullptr;
 }
 
 }  // namespace
@@ -121,9 +124,10 @@ void OfficialPage::show_substitutes()
 void OfficialPage::show_substitute(dialog::FontCombo which)
 {
     const dialog::FontChain* chain = dialog::chain_of(which);
-    if (!chain) return;
+    Label* label = note_of(*this, which);
+    if (!chain || !label) return;
     const auto text = dialog::substitute_note(*chain, value_control<FontComboBox>(which)->font_name(), installed_);
-    const HWND note = note_of(*this, which).handle();
+    const HWND note = label->handle();
     SetWindowTextW(note, platform::win::to_utf16(text.value_or("")).c_str());
     InvalidateRect(note, nullptr, TRUE);
 }

@@ -51,14 +51,14 @@ public:
     FlatButton RzButton3;
     FlatGroupBox RzGroupBox5, RzGroupBox6, RzGroupBox7, RzGroupBox8, RzGroupBox9;
     Label RzLabel12, RzLabel13, RzLabel14, RzLabel15, RzLabel16, RzLabel17, RzLabel18, RzLabel19, RzLabel20,
-        RzLabel21, RzLabel22, RzLabel23, RzLabel24, RzLabel25, RzLabel26;
+        RzLabel21, RzLabel22, RzLabel23, RzLabel24, RzLabel25, RzLabel26, RzLabel27;
     FlatEdit gwTop, gwBottom, gwLeft, gwRight, gwZwLine;
     TextEdit gwFwjg;
-    ChainedFontCombo gwBtFontName, gwZwFontName, gwYjFontName, gwEjFontName;
-    FontComboBox gwXwFontName;
-    SizeComboBox gwBtFontSize, gwZwFontSize;
-    FlatCheckBox gwLk, gwYm, gwKh;
-    // The substitute notes, one per chain, named after their combos.
+    ChainedFontCombo gwBtFontName, gwZwFontName, gwYjFontName, gwEjFontName, gwXwFontName;
+    SizeComboBox gwBtFontSize, gwZwFontSize, gwBzFontSize;
+    FlatCheckBox gwLk, gwYm, gwKh, gwSjjc;
+    // The substitute notes, named after their combos: one per chain but the
+    // Western font's, which the completion message names alone.
     Label gwBtFontNote, gwZwFontNote, gwYjFontNote, gwEjFontNote;
 
 private:

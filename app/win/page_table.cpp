@@ -51,8 +51,11 @@ void create_control(const PlacedControl& control, const PageBuild& build)
                 created->create_edit(parent, bounds, control.id, std::string(value_named(control.name).built_in),
                                      bold);
             } else if constexpr (std::is_same_v<Control, SizeComboBox>) {
-                created->create_size_combo(parent, bounds, control.id, bold, entry_height,
-                                           app::size_index(value_named(control.name).built_in));
+                const std::string_view built_in = value_named(control.name).built_in;
+                const int entry = app::size_index(built_in);
+                created->create_size_combo(parent, bounds, control.id, bold, entry_height, entry);
+                // A size no entry names, as the mark's, is the field's text.
+                if (entry < 0) created->set_text(std::string(built_in));
             } else if constexpr (std::is_same_v<Control, FontComboBox>) {
                 created->create_font_combo(parent, bounds, control.id, bold, entry_height);
             } else if constexpr (std::is_same_v<Control, FlatCheckBox>) {
@@ -73,7 +76,9 @@ void show_first_font(FontComboBox& combo, std::string_view name, const dialog::F
 {
     const auto which = std::get<dialog::FontCombo>(value_named(name).control);
     const dialog::FontChain* chain = dialog::chain_of(which);
-    combo.set_font_name(chain ? dialog::first_installed(*chain, installed) : std::string(dialog::built_in(which)));
+    // A chain none of whose fonts is installed shows its first by name.
+    if (chain) combo.show_font_name(dialog::first_installed(*chain, installed));
+    else combo.set_font_name(std::string(dialog::built_in(which)));
 }
 
 }  // namespace app::win

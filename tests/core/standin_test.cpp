@@ -511,8 +511,9 @@ TEST(ParagraphFormats, AreKeptAsPutWithoutEffectsOnEachOther)
     format->set_space_after(0);
     format->set_space_before_auto(0);
     format->set_space_after_auto(0);
-    const standin::ParagraphFormatState expected{
-        word::ParagraphAlignment::left, word::LineSpacingRule::exactly, 25, 0, 0, 0, 0, 0, 0, 0};
+    standin::ParagraphFormatState expected;
+    expected.line_spacing_rule = word::LineSpacingRule::exactly;
+    expected.line_spacing = 25;
     EXPECT_EQ(word.document().paragraphs[0].format, expected);
 }
 

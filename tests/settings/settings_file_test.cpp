@@ -32,11 +32,11 @@ const std::string first_page_file =
 const std::string second_page_file =
     "[gwwb]\r\nluokuan=1\r\nyema=1\r\nkongxing=1\r\n"
     "fwjg=\xb4\xcb\xb4\xa6\xd0\xb4\xb7\xa2\xce\xc4\xbb\xfa\xb9\xd8\r\n\r\n"
+    "[gwjb]\r\nsanjijiacu=1\r\nyiji=\xba\xda\xcc\xe5\r\nerji=\xbf\xac\xcc\xe5_GB2312\r\n\r\n"
     "[gwymsz]\r\ntop=3.7\r\nbottom=3.5\r\nleft=2.8\r\nright=2.6\r\n\r\n"
-    "[gwbt]\r\nfontname=\xb7\xbd\xd5\xfd\xd0\xa1\xb1\xea\xcb\xce\xbc\xf2\xcc\xe5\r\nfontsize=\xb6\xfe\xba\xc5(22)\r\n\r\n"
+    "[gwbt]\r\nfontname=\xb7\xbd\xd5\xfd\xd0\xa1\xb1\xea\xcb\xce\xbc\xf2\xcc\xe5\r\nfontsize=\xb6\xfe\xba\xc5(22)\r\nbiaozhi=48\r\n\r\n"
     "[gwzw]\r\nfontname=\xb7\xc2\xcb\xce_GB2312\r\nfontsize=\xc8\xfd\xba\xc5(16)\r\nline=28.95\r\n"
-    "xwfontname=Times New Roman\r\n\r\n"
-    "[gwjb]\r\nyiji=\xba\xda\xcc\xe5\r\nerji=\xbf\xac\xcc\xe5_GB2312\r\n\r\n";
+    "xwfontname=Times New Roman\r\n\r\n";
 const std::string page_file = "[page]\r\nactive=0\r\n\r\n";
 const std::string default_file = first_page_file + second_page_file + page_file;
 

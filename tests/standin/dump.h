@@ -24,7 +24,9 @@ std::string render(const DocumentState& document);
 // section's "page_width" and "page_height", "footer_linked") and "raw_text":
 // every position of the main story, marks as Range.Text reads them. A format
 // has "hidden", "color", "underline" and "highlight" only when not Word's
-// default.
+// default; a paragraph "space_before", "page_break_before", "border_top",
+// "border_bottom", "border_distance_from_bottom" and "tab_stops" only when
+// not a new paragraph's (both views alike).
 std::string to_json(const WordModel& model);
 
 }  // namespace standin

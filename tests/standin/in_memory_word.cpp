@@ -65,6 +65,68 @@ private:
     RangeRef range_;
 };
 
+class InMemoryBorder : public word::Border {
+public:
+    InMemoryBorder(Model model, RangeRef range, word::BorderSide side)
+        : model_(std::move(model)), range_(range), side_(side) {}
+
+    void set_line_style(word::LineStyle style) override { put("Border.LineStyle", BorderSetting::line_style, style); }
+    void set_line_width(word::LineWidth width) override { put("Border.LineWidth", BorderSetting::line_width, width); }
+    void set_color(word::Color color) override { put("Border.Color", BorderSetting::color, color); }
+
+private:
+    template <class Value>
+    void put(const char* member, BorderSetting setting, Value value)
+    {
+        invoke(*model_, member, [&] { model_->set_border(range_, side_, setting, word::value_of(value)); });
+    }
+
+    Model model_;
+    RangeRef range_;
+    word::BorderSide side_;
+};
+
+class InMemoryBorders : public word::Borders {
+public:
+    InMemoryBorders(Model model, RangeRef range) : model_(std::move(model)), range_(range) {}
+
+    std::unique_ptr<word::Border> item(word::BorderSide which) override
+    {
+        return invoke(*model_, "Borders.Item", [&] {
+            model_->require_border(which);
+            return std::make_unique<InMemoryBorder>(model_, range_, which);
+        });
+    }
+    void set_distance_from_bottom(float points) override
+    {
+        invoke(*model_, "Borders.DistanceFromBottom", [&] {
+            model_->set_paragraph_measure(range_, ParagraphMeasure::border_distance_from_bottom, points);
+        });
+    }
+
+private:
+    Model model_;
+    RangeRef range_;
+};
+
+class InMemoryTabStops : public word::TabStops {
+public:
+    InMemoryTabStops(Model model, RangeRef range) : model_(std::move(model)), range_(range) {}
+
+    void clear_all() override
+    {
+        invoke(*model_, "TabStops.ClearAll", [&] { model_->clear_tab_stops(range_); });
+    }
+    void add(float position, word::TabAlignment alignment) override
+    {
+        invoke(*model_, "TabStops.Add", [&] { model_->add_tab_stop(range_, position, alignment); });
+    }
+
+private:
+    Model model_;
+    RangeRef range_;
+};
+
 class InMemoryParagraphFormat : public word::ParagraphFormat {
 public:
     InMemoryParagraphFormat(Model model, RangeRef range) : model_(std::move(model)), range_(range) {}
@@ -126,6 +188,28 @@ public:
     {
         measure("ParagraphFormat.CharacterUnitRightIndent", ParagraphMeasure::character_unit_right_indent,
                 characters);
+    }
+    void set_space_before(float points) override
+    {
+        measure("ParagraphFormat.SpaceBefore", ParagraphMeasure::space_before, points);
+    }
+    void set_page_break_before(std::int32_t flag) override
+    {
+        setting("ParagraphFormat.PageBreakBefore", ParagraphSetting::page_break_before, flag);
+    }
+    std::unique_ptr<word::Borders> borders() override
+    {
+        return invoke(*model_, "ParagraphFormat.Borders", [&] {
+            model_->range_start(range_);
+            return std::make_unique<InMemoryBorders>(model_, range_);
+        });
+    }
+    std::unique_ptr<word::TabStops> tab_stops() override
+    {
+        return invoke(*model_, "ParagraphFormat.TabStops", [&] {
+            model_->range_start(range_);
+            return std::make_unique<InMemoryTabStops>(model_, range_);
+        });
     }
 
 private:
@@ -285,6 +369,10 @@ public:
     void set_highlight_color_index(word::HighlightColor index) override
     {
         invoke(*model_, "Range.HighlightColorIndex", [&] { model_->set_highlight(range_, index); });
+    }
+    float information(word::Information type) override
+    {
+        return invoke(*model_, "Range.Information", [&] { return model_->information(range_, type); });
     }
 
 private:

@@ -98,6 +98,22 @@ bool same(const KeptParagraph& kept, const ParagraphState& paragraph)
     return at == paragraph.chars.size();
 }
 
+float line_height(const ParagraphState& paragraph)
+{
+    const ParagraphFormatState& f = paragraph.format;
+    if (f.line_spacing_rule == word::LineSpacingRule::exactly) return f.line_spacing;
+    float size = 0;
+    for (const CharFormat& format : paragraph.chars) size = std::max(size, format.size);
+    const float single = size * 1.2f;
+    switch (word::value_of(f.line_spacing_rule)) {
+    case 1: return single * 1.5f;
+    case 2: return single * 2;
+    case 3: return std::max(single, f.line_spacing);  // at least
+    case 5: return single * f.line_spacing / 12;      // multiple
+    default: return single;
+    }
+}
+
 void require_unit(word::Unit unit, word::Movement movement)
 {
     if (unit != word::Unit::story && unit != word::Unit::line) out_of_range();
@@ -556,6 +572,9 @@ void WordModel::set_paragraph_setting(const RangeRef& range, ParagraphSetting se
     case ParagraphSetting::space_after_auto:
         format_paragraphs(range, [&](ParagraphFormatState& f) { f.space_after_auto = value; });
         break;
+    case ParagraphSetting::page_break_before:
+        format_paragraphs(range, [&](ParagraphFormatState& f) { f.page_break_before = value; });
+        break;
     }
 }
 
@@ -586,7 +605,21 @@ void WordModel::set_paragraph_measure(const RangeRef& range, ParagraphMeasure me
         break;
     case ParagraphMeasure::line_unit_before:
         require_measure(value, 0, 1584);
-        format_paragraphs(range, [&](ParagraphFormatState& f) { f.line_unit_before = value; });
+        format_paragraphs(range, [&](ParagraphFormatState& f) {
+            f.line_unit_before = value;
+            f.space_before = 0;
+        });
+        break;
+    case ParagraphMeasure::space_before:
+        require_measure(value, 0, 1584);
+        format_paragraphs(range, [&](ParagraphFormatState& f) {
+            f.space_before = value;
+            f.line_unit_before = 0;
+        });
+        break;
+    case ParagraphMeasure::border_distance_from_bottom:
+        require_measure(value, 0, 31);
+        format_paragraphs(range, [&](ParagraphFormatState& f) { f.border_distance_from_bottom = value; });
         break;
     case ParagraphMeasure::line_unit_after:
         require_measure(value, 0, 1584);
@@ -621,6 +654,45 @@ void WordModel::set_paragraph_measure(const RangeRef& range, ParagraphMeasure me
         });
         break;
     }
+}
+
+void WordModel::require_border(word::BorderSide side)
+{
+    if (side != word::BorderSide::top && side != word::BorderSide::bottom) out_of_range();
+}
+
+void WordModel::set_border(const RangeRef& range, word::BorderSide side, BorderSetting setting, std::int32_t value)
+{
+    require_border(side);
+    // Single, dotted, dashed ... up to the 3-D styles; widths in eighths of
+    // a point from a quarter to six points.
+    if (setting == BorderSetting::line_style && (value < 0 || value > 24)) out_of_range();
+    if (setting == BorderSetting::line_width && (value < 2 || value > 48)) out_of_range();
+    format_paragraphs(range, [&](ParagraphFormatState& f) {
+        BorderState& border = side == word::BorderSide::top ? f.border_top : f.border_bottom;
+        switch (setting) {
+        case BorderSetting::line_style: border.line_style = word::LineStyle{value}; break;
+        case BorderSetting::line_width: border.line_width = word::LineWidth{value}; break;
+        case BorderSetting::color: border.color = word::Color{value}; break;
+        }
+    });
+}
+
+void WordModel::clear_tab_stops(const RangeRef& range)
+{
+    format_paragraphs(range, [](ParagraphFormatState& f) { f.tab_stops.clear(); });
+}
+
+void WordModel::add_tab_stop(const RangeRef& range, float position, word::TabAlignment alignment)
+{
+    require_measure(position, 0, 1584);
+    if (word::value_of(alignment) < 0 || word::value_of(alignment) > 4) out_of_range();
+    format_paragraphs(range, [&](ParagraphFormatState& f) {
+        std::erase_if(f.tab_stops, [&](const TabStopState& stop) { return stop.position == position; });
+        const auto at = std::find_if(f.tab_stops.begin(), f.tab_stops.end(),
+                                     [&](const TabStopState& stop) { return stop.position > position; });
+        f.tab_stops.insert(at, {position, alignment});
+    });
 }
 
 void WordModel::set_font_name(const RangeRef& range, const std::string& name)
@@ -663,6 +735,47 @@ void WordModel::set_font_color(const RangeRef& range, word::Color color)
 void WordModel::set_font_underline(const RangeRef& range, word::Underline underline)
 {
     format_characters(range, [&](CharFormat& f) { f.underline = underline; });
+}
+
+float WordModel::information(const RangeRef& range, word::Information type)
+{
+    if (type != word::Information::vertical_position_relative_to_page || range.story != 0) out_of_range();
+    const DocumentState& found = document(range.document);
+    const PageSetupState& page = found.page_setup;
+    const float area = page.page_height - page.top - page.bottom;
+    const StoryPosition at = locate(found, clamp_span(found, range).start);
+    float y = 0;
+    // A table row's cells side by side.
+    bool in_row = false;
+    float row_top = 0;
+    float row_bottom = 0;
+    for (std::size_t i = 0; i < found.paragraphs.size(); ++i) {
+        const ParagraphState& paragraph = found.paragraphs[i];
+        if (paragraph.mark == Mark::row_end) {
+            y = row_bottom;
+            in_row = false;
+            if (i == at.paragraph) return page.top + row_top;
+            continue;
+        }
+        if (paragraph.table != 0 && !in_row) {
+            in_row = true;
+            row_top = row_bottom = y;
+        }
+        if (paragraph.format.page_break_before != 0 && y > 0 && !in_row) y = 0;
+        y += paragraph.format.space_before;
+        const float height = line_height(paragraph);
+        const std::vector<std::int32_t> starts = line_starts(paragraph, page);
+        for (std::size_t line = 0; line < starts.size(); ++line) {
+            if (!in_row && y + height > area + 0.01f) y = 0;
+            if (i == at.paragraph && (line + 1 == starts.size() || starts[line + 1] > at.offset)) return page.top + y;
+            y += height;
+        }
+        if (in_row) {
+            row_bottom = std::max(row_bottom, y);
+            if (paragraph.mark == Mark::cell_end) y = row_top;
+        }
+    }
+    return page.top + y;
 }
 
 void WordModel::set_highlight(const RangeRef& range, word::HighlightColor index)

@@ -73,11 +73,13 @@ struct ParagraphRef {
 };
 
 enum class Margin { top, bottom, left, right };
-enum class ParagraphSetting { alignment, line_spacing_rule, space_before_auto, space_after_auto };
+enum class ParagraphSetting { alignment, line_spacing_rule, space_before_auto, space_after_auto, page_break_before };
 enum class ParagraphMeasure {
     line_spacing, space_after, first_line_indent, right_indent, line_unit_before, line_unit_after, left_indent,
-    character_unit_first_line_indent, character_unit_left_indent, character_unit_right_indent
+    character_unit_first_line_indent, character_unit_left_indent, character_unit_right_indent, space_before,
+    border_distance_from_bottom
 };
+enum class BorderSetting { line_style, line_width, color };
 enum class PageSetting { paper_size, layout_mode, odd_and_even_pages_header_footer, different_first_page_header_footer };
 enum class PageMeasure { lines_page, chars_line, footer_distance };
 
@@ -187,6 +189,13 @@ public:
     // touches (a collapsed range: the paragraph it is in).
     void set_paragraph_setting(const RangeRef& range, ParagraphSetting setting, std::int32_t value);
     void set_paragraph_measure(const RangeRef& range, ParagraphMeasure measure, float value);
+    // ParagraphFormat.Borders.Item(side): wdBorderTop or wdBorderBottom only.
+    void require_border(word::BorderSide side);
+    void set_border(const RangeRef& range, word::BorderSide side, BorderSetting setting, std::int32_t value);
+    // ParagraphFormat.TabStops: ClearAll, and Add, which replaces a stop at
+    // the same position.
+    void clear_tab_stops(const RangeRef& range);
+    void add_tab_stop(const RangeRef& range, float position, word::TabAlignment alignment);
 
     // Font of the selection: every character of the range, marks included; a
     // collapsed range in an empty paragraph formats that paragraph's mark.
@@ -195,6 +204,13 @@ public:
     void set_font_bold(const RangeRef& range, std::int32_t bold);
     void set_font_color(const RangeRef& range, word::Color color);
     void set_font_underline(const RangeRef& range, word::Underline underline);
+    // Range.Information(Information::vertical_position_relative_to_page) in the main
+    // story, by a simple pagination: pages of the type area's height, lines
+    // as high as an exact spacing, or 1.2 times the largest character (times
+    // the rule), a table row as high as its highest cell; space before, and
+    // page breaks before; a line that does not fit starts the next page,
+    // without the space before it.
+    float information(const RangeRef& range, word::Information type);
     // Range.HighlightColorIndex, to the same characters as Font.
     void set_highlight(const RangeRef& range, word::HighlightColor index);
     // Font.Name put an East Asian font (the stand-in's rule: a name that is

@@ -33,6 +33,22 @@ struct CharFormat {
     bool operator==(const CharFormat&) const = default;
 };
 
+// One side of a paragraph's borders, as put.
+struct BorderState {
+    word::LineStyle line_style = word::LineStyle::none;
+    word::LineWidth line_width = word::LineWidth::pt_0_50;
+    word::Color color = word::Color::automatic;
+
+    bool operator==(const BorderState&) const = default;
+};
+
+struct TabStopState {
+    float position;  // from the left margin
+    word::TabAlignment alignment;
+
+    bool operator==(const TabStopState&) const = default;
+};
+
 // Each field is stored as put; Word's interplay between them (auto spacing
 // overriding spacing, rules rescaling line spacing) is not modelled, except
 // that an indent set in characters clears the same indent in points and
@@ -52,6 +68,15 @@ struct ParagraphFormatState {
     float character_unit_first_line_indent = 0;
     float character_unit_left_indent = 0;
     float character_unit_right_indent = 0;
+    // SpaceBefore and LineUnitBefore are one spacing: each put clears the
+    // other.
+    float space_before = 0;
+    std::int32_t page_break_before = 0;
+    BorderState border_top;
+    BorderState border_bottom;
+    float border_distance_from_bottom = 1;
+    // In order of position.
+    std::vector<TabStopState> tab_stops;
 
     bool operator==(const ParagraphFormatState&) const = default;
 };

@@ -63,6 +63,70 @@ protected:
     }
 };
 
+class BorderObject : public WordObject<word::Border> {
+public:
+    BorderObject(ServerState& state, std::unique_ptr<word::Border> border)
+        : WordObject(state, "Border", {L"LineStyle", L"LineWidth", L"Color"}, std::move(border))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
+    {
+        expect_put(arguments);
+        switch (member) {
+        case 0: word_->set_line_style(arguments.enumeration<word::LineStyle>(0)); break;
+        case 1: word_->set_line_width(arguments.enumeration<word::LineWidth>(0)); break;
+        default: word_->set_color(arguments.enumeration<word::Color>(0)); break;
+        }
+        return {};
+    }
+};
+
+// Item is the default member in Word; the callers name it.
+class BordersObject : public WordObject<word::Borders> {
+public:
+    BordersObject(ServerState& state, std::unique_ptr<word::Borders> borders)
+        : WordObject(state, "Borders", {L"Item", L"DistanceFromBottom"}, std::move(borders))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
+    {
+        if (member == 0) {
+            arguments.expect(1);
+            return object_result(new BorderObject(state_, word_->item(arguments.enumeration<word::BorderSide>(0))));
+        }
+        expect_put(arguments);
+        word_->set_distance_from_bottom(arguments.float32(0));
+        return {};
+    }
+};
+
+class TabStopsObject : public WordObject<word::TabStops> {
+public:
+    TabStopsObject(ServerState& state, std::unique_ptr<word::TabStops> stops)
+        : WordObject(state, "TabStops", {L"ClearAll", L"Add"}, std::move(stops))
+    {
+    }
+
+protected:
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
+    {
+        if (member == 0) {
+            arguments.expect(0);
+            word_->clear_all();
+            return {};
+        }
+        // Add(Position, Alignment): Leader is never passed. Word answers the
+        // new TabStop, which the callers drop.
+        arguments.expect(2);
+        word_->add(arguments.float32(0), arguments.enumeration<word::TabAlignment>(1));
+        return {};
+    }
+};
+
 class ParagraphFormatObject : public WordObject<word::ParagraphFormat> {
 public:
     ParagraphFormatObject(ServerState& state, std::unique_ptr<word::ParagraphFormat> format)
@@ -70,7 +134,7 @@ public:
                      {L"Alignment", L"LineSpacingRule", L"LineSpacing", L"SpaceAfter", L"FirstLineIndent",
                       L"RightIndent", L"LineUnitBefore", L"LineUnitAfter", L"SpaceBeforeAuto", L"SpaceAfterAuto",
                       L"LeftIndent", L"CharacterUnitFirstLineIndent", L"CharacterUnitLeftIndent",
-                      L"CharacterUnitRightIndent"},
+                      L"CharacterUnitRightIndent", L"SpaceBefore", L"PageBreakBefore", L"Borders", L"TabStops"},
                      std::move(format))
     {
     }
@@ -78,6 +142,14 @@ public:
 protected:
     Variant invoke_member(std::size_t member, const Arguments& arguments) override
     {
+        if (member == 16) {
+            expect_get(arguments);
+            return object_result(new BordersObject(state_, word_->borders()));
+        }
+        if (member == 17) {
+            expect_get(arguments);
+            return object_result(new TabStopsObject(state_, word_->tab_stops()));
+        }
         expect_put(arguments);
         switch (member) {
         case 0: word_->set_alignment(arguments.enumeration<word::ParagraphAlignment>(0)); break;
@@ -93,7 +165,9 @@ protected:
         case 10: word_->set_left_indent(arguments.float32(0)); break;
         case 11: word_->set_character_unit_first_line_indent(arguments.float32(0)); break;
         case 12: word_->set_character_unit_left_indent(arguments.float32(0)); break;
-        default: word_->set_character_unit_right_indent(arguments.float32(0)); break;
+        case 13: word_->set_character_unit_right_indent(arguments.float32(0)); break;
+        case 14: word_->set_space_before(arguments.float32(0)); break;
+        default: word_->set_page_break_before(arguments.int32(0)); break;
         }
         return {};
     }
@@ -171,7 +245,7 @@ public:
         : WordObject(state, "Range",
                      {L"Start", L"End", L"Text", L"Characters", L"ParagraphFormat", L"Delete",
                       L"InsertParagraphAfter", L"InsertAfter", L"Font", L"SetRange", L"Fields", L"ListFormat",
-                      L"TextRetrievalMode", L"HighlightColorIndex"},
+                      L"TextRetrievalMode", L"HighlightColorIndex", L"Information"},
                      std::move(range))
     {
     }
@@ -207,6 +281,10 @@ protected:
             expect_get(arguments);
             return object_result(new TextRetrievalModeObject(state_, word_->text_retrieval_mode()));
         case 13: expect_put(arguments); word_->set_highlight_color_index(arguments.enumeration<word::HighlightColor>(0)); return {};
+        case 14:
+            if (arguments.is_put()) throw BadCall{DISP_E_MEMBERNOTFOUND};
+            arguments.expect(1);
+            return Variant::float32(word_->information(arguments.enumeration<word::Information>(0)));
         case 3:
             expect_get(arguments);
             return object_result(new CharactersObject(state_, word_->characters()));
@@ -283,7 +361,7 @@ protected:
         case 0: expect_get(arguments); return int32_result(word_->count());
         case 1:
             arguments.expect(1);
-            return object_result(new ParagraphObject(state_, word_->item(arguments.int32(0))));
+            return object_result(new ParagraphObject(state_, word_->item(arguments.enumeration<word::BorderSide>(0))));
         default: expect_get(arguments); return object_result(new ParagraphObject(state_, word_->last()));
         }
     }
@@ -385,7 +463,7 @@ protected:
             return int32_result(word_->count());
         }
         arguments.expect(1);
-        return object_result(new SectionObject(state_, word_->item(arguments.int32(0))));
+        return object_result(new SectionObject(state_, word_->item(arguments.enumeration<word::BorderSide>(0))));
     }
 };
 
@@ -419,7 +497,7 @@ protected:
             return int32_result(word_->count());
         }
         arguments.expect(1);
-        return object_result(new TableObject(state_, word_->item(arguments.int32(0))));
+        return object_result(new TableObject(state_, word_->item(arguments.enumeration<word::BorderSide>(0))));
     }
 };
 
@@ -438,7 +516,7 @@ protected:
             return int32_result(word_->count());
         }
         arguments.expect(1);
-        return object_result(new ParagraphObject(state_, word_->item(arguments.int32(0))));
+        return object_result(new ParagraphObject(state_, word_->item(arguments.enumeration<word::BorderSide>(0))));
     }
 };
 

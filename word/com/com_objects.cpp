@@ -36,6 +36,32 @@ protected:
     Dispatch word_;
 };
 
+class ComBorder final : public ComObject<Border, ObjectType::border> {
+public:
+    using ComObject::ComObject;
+
+    void set_line_style(LineStyle style) override { word_.put("LineStyle", style); }
+    void set_line_width(LineWidth width) override { word_.put("LineWidth", width); }
+    void set_color(Color color) override { word_.put("Color", color); }
+};
+
+class ComBorders final : public ComObject<Borders, ObjectType::borders> {
+public:
+    using ComObject::ComObject;
+
+    std::unique_ptr<Border> item(BorderSide side) override { return wrap<ComBorder>(word_.call_object("Item", side)); }
+    void set_distance_from_bottom(float points) override { word_.put("DistanceFromBottom", points); }
+};
+
+class ComTabStops final : public ComObject<TabStops, ObjectType::tab_stops> {
+public:
+    using ComObject::ComObject;
+
+    void clear_all() override { word_.call("ClearAll"); }
+    // Leader omitted: spaces.
+    void add(float position, TabAlignment alignment) override { word_.call("Add", position, alignment); }
+};
+
 class ComFont final : public ComObject<Font, ObjectType::font> {
 public:
     using ComObject::ComObject;
@@ -75,6 +101,10 @@ public:
     {
         word_.put("CharacterUnitRightIndent", characters);
     }
+    void set_space_before(float points) override { word_.put("SpaceBefore", points); }
+    void set_page_break_before(std::int32_t flag) override { word_.put("PageBreakBefore", flag); }
+    std::unique_ptr<Borders> borders() override { return wrap<ComBorders>(word_.get_object("Borders")); }
+    std::unique_ptr<TabStops> tab_stops() override { return wrap<ComTabStops>(word_.get_object("TabStops")); }
 };
 
 class ComCharacters final : public ComObject<Characters, ObjectType::characters> {
@@ -133,6 +163,7 @@ public:
         return wrap<ComTextRetrievalMode>(word_.get_object("TextRetrievalMode"));
     }
     void set_highlight_color_index(HighlightColor index) override { word_.put("HighlightColorIndex", index); }
+    float information(Information type) override { return word_.get_float32("Information", type); }
 };
 
 void ComFields::add(Range& range, FieldType type)

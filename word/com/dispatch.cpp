@@ -45,6 +45,13 @@ Variant Dispatch::get(const char* member)
     return invoke(member, DISPATCH_PROPERTYGET | DISPATCH_METHOD, {}, false);
 }
 
+float Dispatch::as_float32(Variant result)
+{
+    Variant number;
+    check_system(VariantChangeType(number.put(), &result.get(), 0, VT_R4), session_.program_name());
+    return number.get().fltVal;
+}
+
 ComPtr<IDispatch> Dispatch::get_object(const char* member)
 {
     Variant result = get(member);

@@ -34,6 +34,13 @@ public:
     Microsoft::WRL::ComPtr<IDispatch> get_object(const char* member);
     std::int32_t get_int32(const char* member);
     std::string get_text(const char* member);
+    // A property read with arguments (Range.Information), as a number.
+    template <class... Arguments>
+    float get_float32(const char* member, const Arguments&... arguments)
+    {
+        const std::array<Variant, sizeof...(Arguments)> values{argument(arguments)...};
+        return as_float32(invoke(member, DISPATCH_PROPERTYGET | DISPATCH_METHOD, values, false));
+    }
 
     template <class Value>
     void put(const char* member, const Value& value)
@@ -62,6 +69,7 @@ private:
     DISPID id_of(const char* member);
     Variant invoke(const char* member, WORD flags, std::span<const Variant> arguments, bool property_put);
     static Microsoft::WRL::ComPtr<IDispatch> object_of(Variant& result);
+    float as_float32(Variant result);
 
     Microsoft::WRL::ComPtr<IDispatch> object_;
     ComSession& session_;

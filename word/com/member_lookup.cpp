@@ -14,11 +14,11 @@ namespace {
 using Microsoft::WRL::ComPtr;
 
 // How an object of a type is read from one of another: a property, or
-// Item(1) of a collection.
+// Item(item) of a collection.
 struct Way {
     ObjectType from;
     const char* member;
-    bool first_item = false;
+    std::int32_t item = 0;
 };
 
 std::optional<Way> way_to(ObjectType type)
@@ -37,15 +37,18 @@ std::optional<Way> way_to(ObjectType type)
     case ObjectType::list_format: return Way{ObjectType::range, "ListFormat"};
     case ObjectType::text_retrieval_mode: return Way{ObjectType::range, "TextRetrievalMode"};
     case ObjectType::paragraphs: return Way{ObjectType::document, "Paragraphs"};
-    case ObjectType::paragraph: return Way{ObjectType::paragraphs, "Item", true};
+    case ObjectType::paragraph: return Way{ObjectType::paragraphs, "Item", 1};
     case ObjectType::page_setup: return Way{ObjectType::document, "PageSetup"};
     case ObjectType::sections: return Way{ObjectType::document, "Sections"};
-    case ObjectType::section: return Way{ObjectType::sections, "Item", true};
+    case ObjectType::section: return Way{ObjectType::sections, "Item", 1};
     case ObjectType::headers_footers: return Way{ObjectType::section, "Footers"};
-    case ObjectType::header_footer: return Way{ObjectType::headers_footers, "Item", true};
+    case ObjectType::header_footer: return Way{ObjectType::headers_footers, "Item", 1};
     case ObjectType::tables: return Way{ObjectType::document, "Tables"};
-    case ObjectType::table: return Way{ObjectType::tables, "Item", true};
+    case ObjectType::table: return Way{ObjectType::tables, "Item", 1};
     case ObjectType::list_paragraphs: return Way{ObjectType::document, "ListParagraphs"};
+    case ObjectType::borders: return Way{ObjectType::paragraph_format, "Borders"};
+    case ObjectType::border: return Way{ObjectType::borders, "Item", value_of(BorderSide::bottom)};
+    case ObjectType::tab_stops: return Way{ObjectType::paragraph_format, "TabStops"};
     }
     return std::nullopt;
 }
@@ -72,7 +75,7 @@ public:
         if (result.object) {
             Dispatch from(result.object, session_, type_name(way.from));
             try {
-                result.object = from.has(way.member) ? way.first_item ? from.call_object(way.member, 1)
+                result.object = from.has(way.member) ? way.item != 0 ? from.call_object(way.member, way.item)
                                                                       : from.get_object(way.member)
                                                      : nullptr;
             } catch (const EOleSysError& error) {

@@ -31,6 +31,9 @@ constexpr const char* type_name(ObjectType type)
     case ObjectType::list_paragraphs: return "ListParagraphs";
     case ObjectType::selection: return "Selection";
     case ObjectType::undo_record: return "UndoRecord";
+    case ObjectType::borders: return "Borders";
+    case ObjectType::border: return "Border";
+    case ObjectType::tab_stops: return "TabStops";
     }
     return "";
 }

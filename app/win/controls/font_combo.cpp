@@ -42,7 +42,7 @@ void FontComboBox::recreate()
     if (handle()) DestroyWindow(handle());
     create_window();
     SetWindowPos(handle(), before ? before : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (!previous.empty()) set_font_name(previous);
+    if (!previous.empty()) show_font_name(previous);
 }
 
 void FontComboBox::fill_list()
@@ -99,6 +99,14 @@ void FontComboBox::set_font_name(const std::string& name)
         }
     }
     select(-1);
+}
+
+void FontComboBox::show_font_name(const std::string& name)
+{
+    set_font_name(name);
+    if (selected_index() >= 0 || name.empty()) return;
+    const auto index = SendMessageW(handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_utf16(name).c_str()));
+    if (index >= 0) select(static_cast<int>(index));
 }
 
 std::wstring FontComboBox::field_text() const

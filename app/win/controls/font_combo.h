@@ -23,6 +23,10 @@ public:
     // recent copy before the sorted entry); with none, the combo is left
     // without a selection.
     void set_font_name(const std::string& name);
+    // As set_font_name, but a font missing from the list gets an entry of
+    // its own at the end: the combo names what the run will put, never
+    // nothing.
+    void show_font_name(const std::string& name);
 
     // Destroys the window and creates it again in the same place: the list
     // is filled afresh, without recent fonts, and the font selected before

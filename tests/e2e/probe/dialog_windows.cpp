@@ -280,6 +280,7 @@ std::vector<SeenWindow> find_controls(HWND form)
     controls.push_back(seen("gwBtFontName", nth(official_title_combos, 0)));
     controls.push_back(seen("gwBtFontNote", nth(official_title_labels, 1)));
     controls.push_back(seen("gwBtFontSize", nth(official_title_combos, 1)));
+    controls.push_back(seen("gwBzFontSize", nth(official_title_combos, 2)));
     controls.push_back(seen("gwZwFontName", nth(official_body_combos, 0)));
     controls.push_back(seen("gwZwFontNote", nth(official_body_labels, 1)));
     controls.push_back(seen("gwZwFontSize", nth(official_body_combos, 1)));
@@ -293,6 +294,7 @@ std::vector<SeenWindow> find_controls(HWND form)
     controls.push_back(seen("gwFwjg", nth(children_in_reading_order(ending, L"Edit"), 0)));
     controls.push_back(seen("gwYm", descendant_with_text(official, "添加页码")));
     controls.push_back(seen("gwKh", descendant_with_text(official, "去除尾部空行")));
+    controls.push_back(seen("gwSjjc", descendant_with_text(official, "三级标题加粗")));
     return controls;
 }
 

@@ -140,17 +140,21 @@ TEST_F(ComRun, AFailureAtAnyCallLeavesNoReferenceBehind)
 
 // The official-document run over COM: the sample official document, with
 // two headings that Word numbers as list items added before its trailing
-// blanks, and the run's every new member reached through the server.
-TEST(ComOfficialRun, LeavesTheDocumentAsTheInMemoryRunDoes)
+// blanks, and the full sample, whose header, attachment and imprint take
+// borders, tab stops, page breaks and the page's layout: the run's every
+// new member reached through the server.
+std::string official_sample(const char* name)
 {
-    std::ifstream file(TIDYSET_SAMPLES_DIR "/official.txt", std::ios::binary);
+    std::ifstream file(std::string(TIDYSET_SAMPLES_DIR "/") + name, std::ios::binary);
     std::stringstream read;
     read << file.rdbuf();
-    std::string text = read.str();
-    ASSERT_FALSE(text.empty());
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-    text += "\n[[三、]]做好应急准备\n[[（一）]]加强值守。节日期间全天候值班。\n\n\n";
+    return read.str();
+}
 
+// The stand-in's state after the run over COM.
+std::string expect_official_run_over_com(const std::string& text,
+                                         const std::vector<std::pair<const char*, int>>& calls)
+{
     auto in_memory = std::make_shared<standin::WordModel>();
     in_memory->open(standin::load_listed_text(text));
     testing_support::FakeDialog expected_dialog;
@@ -170,13 +174,33 @@ TEST(ComOfficialRun, LeavesTheDocumentAsTheInMemoryRunDoes)
         word::WordServers servers{word::com::attach_to_word};
         typeset::typeset_official_document(dialog, servers, platform);
     }
-    ASSERT_EQ(dialog.messages.size(), 1u);
-    EXPECT_EQ(dialog.messages[0].text, expected_dialog.messages.at(0).text);
-    EXPECT_EQ(standin.state_json(), standin::to_json(*in_memory));
-    EXPECT_NE(standin.state_json().find(R"("list_string":"三、")"), std::string::npos);
-    EXPECT_EQ(standin.calls_of("Fields.Add"), 2);
+    EXPECT_EQ(dialog.messages.size(), 1u);
+    EXPECT_EQ(dialog.messages.at(0).text, expected_dialog.messages.at(0).text);
+    const std::string state = standin.state_json();
+    EXPECT_EQ(state, standin::to_json(*in_memory));
+    for (const auto& [member, count] : calls) EXPECT_EQ(standin.calls_of(member), count) << member;
     EXPECT_EQ(standin.references(), 0);
     EXPECT_EQ(standin.objects_alive(), 0);
+    return state;
+}
+
+TEST(ComOfficialRun, LeavesTheDocumentAsTheInMemoryRunDoes)
+{
+    std::string text = official_sample("official.txt");
+    ASSERT_FALSE(text.empty());
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    text += "\n[[三、]]做好应急准备\n[[（一）]]加强值守。节日期间全天候值班。\n\n\n";
+    const std::string state = expect_official_run_over_com(text, {{"Fields.Add", 2}});
+    EXPECT_NE(state.find(R"("list_string":"三、")"), std::string::npos);
+}
+
+TEST(ComOfficialRun, LaysTheFullSampleOutAsTheInMemoryRunDoes)
+{
+    const std::string text = official_sample("official-full.txt");
+    ASSERT_FALSE(text.empty());
+    expect_official_run_over_com(text, {{"Border.Color", 1}, {"Borders.DistanceFromBottom", 1},
+                                        {"TabStops.Add", 1}, {"ParagraphFormat.PageBreakBefore", 1},
+                                        {"Range.Information", 2}});
 }
 
 }  // namespace
