@@ -180,6 +180,19 @@ constexpr int value_kind(const ControlMember<Page>& member)
 // kind; name no value of another page or kind; keep their names and members
 // apart; and place each control in the page or a group box of an earlier
 // row.
+// Digits with at most one point: "48", "10.5".
+constexpr bool is_points(std::string_view text)
+{
+    int points = 0;
+    bool digits = false;
+    for (const char c : text) {
+        if (c == '.') ++points;
+        else if (c >= '0' && c <= '9') digits = true;
+        else return false;
+    }
+    return digits && points <= 1;
+}
+
 template <class Page>
 constexpr bool rows_fit_values(std::span<const ControlRow<Page>> rows, dialog::Page page)
 {
@@ -189,7 +202,9 @@ constexpr bool rows_fit_values(std::span<const ControlRow<Page>> rows, dialog::P
         if (kind >= 0) {
             const dialog::Value* value = dialog::value_named(row.name);
             if (!value || value->page != page || static_cast<int>(value->control.index()) != kind) return false;
-            if (std::holds_alternative<dialog::SizeCombo>(value->control) && app::size_index(value->built_in) < 0) {
+            // A size combo's built-in value is an entry, or points typed in.
+            if (std::holds_alternative<dialog::SizeCombo>(value->control) && app::size_index(value->built_in) < 0 &&
+                !is_points(value->built_in)) {
                 return false;
             }
         }

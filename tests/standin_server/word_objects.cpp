@@ -361,7 +361,7 @@ protected:
         case 0: expect_get(arguments); return int32_result(word_->count());
         case 1:
             arguments.expect(1);
-            return object_result(new ParagraphObject(state_, word_->item(arguments.enumeration<word::BorderSide>(0))));
+            return object_result(new ParagraphObject(state_, word_->item(arguments.int32(0))));
         default: expect_get(arguments); return object_result(new ParagraphObject(state_, word_->last()));
         }
     }
@@ -463,7 +463,7 @@ protected:
             return int32_result(word_->count());
         }
         arguments.expect(1);
-        return object_result(new SectionObject(state_, word_->item(arguments.enumeration<word::BorderSide>(0))));
+        return object_result(new SectionObject(state_, word_->item(arguments.int32(0))));
     }
 };
 
@@ -497,7 +497,7 @@ protected:
             return int32_result(word_->count());
         }
         arguments.expect(1);
-        return object_result(new TableObject(state_, word_->item(arguments.enumeration<word::BorderSide>(0))));
+        return object_result(new TableObject(state_, word_->item(arguments.int32(0))));
     }
 };
 
@@ -516,7 +516,7 @@ protected:
             return int32_result(word_->count());
         }
         arguments.expect(1);
-        return object_result(new ParagraphObject(state_, word_->item(arguments.enumeration<word::BorderSide>(0))));
+        return object_result(new ParagraphObject(state_, word_->item(arguments.int32(0))));
     }
 };
 
