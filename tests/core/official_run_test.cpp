@@ -219,6 +219,8 @@ TEST_F(OfficialRun, NamesSubstituteFontsReadsListNumberingAndDatesWithoutAnOrgan
     dialog.missing_fonts = {"方正小标宋简体", "楷体_GB2312"};
     dialog.fonts[typeset::FontCombo::gwBtFontName] = "华文中宋";
     dialog.fonts[typeset::FontCombo::gwEjFontName] = "楷体";
+    // A Chinese font for Latin letters must not become the Chinese text's.
+    dialog.fonts[typeset::FontCombo::gwXwFontName] = "宋体";
     dialog.edits[typeset::Edit::gwFwjg] = "";
     run();
     ASSERT_EQ(dialog.messages.size(), 1u);
@@ -227,6 +229,7 @@ TEST_F(OfficialRun, NamesSubstituteFontsReadsListNumberingAndDatesWithoutAnOrgan
     expect_heading(U"总体要求", 5, "黑体", 0);
     expect_heading(U"细化措施。", 5, "楷体", 0, true);
     expect_heading(U"1.5倍", 0, "仿宋_GB2312", 0);
+    EXPECT_EQ(starting(U"1.5倍").chars[0].font_name, "宋体");
 
     // Without an organ's name the date alone, two characters in, once.
     const auto count = paragraphs().size();

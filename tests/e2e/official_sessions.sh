@@ -171,6 +171,60 @@ session_missing_title_font() {
     restore_title_font
 }
 
+# A whole 公文 (header, two-line title, table, attachment note, joint
+# sign-off, annotation, attachment, imprint) on a system with none of the
+# body's chain: every part read back from the stand-in's state.
+session_full_document() {
+    say "== a whole official document, none of the body font's chain installed"
+    local font
+    for font in 仿宋_GB2312 仿宋; do "$WINE" reg delete "$replacements" /v "$font" /f >/dev/null 2>&1; done
+    standin_start "$e2e_root/samples/official-full.txt"
+    program_start "$(program_folder)"
+    click Tab2
+    check "10. the body combo names the chain's standard font, the note says Word will substitute it" \
+        "仿宋_GB2312|未安装仿宋_GB2312、仿宋、华文仿宋，Word 将替换显示" \
+        "$(control_text gwZwFontName)|$(control_text gwZwFontNote)"
+    press_official
+    check_match "11. the message names every part recognised, and the font Word will substitute" \
+        '\\n已识别：版头、标题（2 行）、主送机关、附件说明、落款、附注、附件、版记\\n未安装仿宋_GB2312、仿宋、华文仿宋，Word 将替换显示$' \
+        "$box_text"
+    dismiss_box
+    probe state || abort "no document: $seen"
+    official_state="$seen"
+    # p TEXT: the paragraph that starts with TEXT; q TEXT: the one that is TEXT.
+    local p='def p($t): [.paragraphs[] | select(.text | startswith($t))][0];
+        def q($t): [.paragraphs[] | select(.text == $t)][0];'
+    check "1. header: 份号, 密级, 紧急程度 16 pt 黑体 flush left; the mark red 48 pt, centred; the number centred over a red rule" \
+        '[[[0,[["黑体",16]]]],[1,[[48,255]]],[1,[1,12,255]]]' \
+        "$(state_query "$p"'[([(p("000001"), p("机密"), p("特急")) | [.alignment, ([.runs[] | [.name_far_east, .size]] | unique)]] | unique), (p("某某市人民政府文件") | [.alignment, ([.runs[] | [.size, .color]] | unique)]), (p("某政发") | [.alignment, (.border_bottom | [.line_style, .line_width, .color])])]')"
+    check "2. and 3. both title lines centred 22 pt, one empty line, the addressee flush left" \
+        '[[1,1],"",[0,0]]' \
+        "$(state_query "$p"'[([p("关于开展"), p("暨隐患")] | map(.alignment)), .paragraphs[([.paragraphs[].text] | index("暨隐患排查整治工作的通知")) + 1].text, (p("各区县") | [.alignment, .character_unit_first_line_indent])]')"
+    check "4. headings: 黑体, 楷体 up to the first 。, the third level bold, in the attachment too" \
+        '[["黑体"],["楷体_GB2312","仿宋_GB2312"],[1,0],["黑体"]]' \
+        "$(state_query "$p"'[(p("一、总体要求") | [.runs[].name_far_east] | unique), (p("（一）压实") | [.runs[].name_far_east]), (p("1.开展") | [.runs[].bold]), (p("一、检查范围") | [.runs[].name_far_east] | unique)]')"
+    check "5. to 7. the attachment note hanging under its first name; both organs and the date right-aligned; the annotation two characters in" \
+        '[[6,-4],[6,-1],[2,2.5],[2,2.5],[2,2],[0,2]]' \
+        "$(state_query "$p"'[(p("附件：1."), p("2.隐患")) | [.character_unit_left_indent, .character_unit_first_line_indent]] + [(q("某某市人民政府"), q("某某市应急管理局"), q("2026年12月8日")) | [.alignment, .character_unit_right_indent]] + [p("（此件") | [.alignment, .character_unit_first_line_indent]]')"
+    check "8. and 9. the attachment on a new page; the imprint 14 pt between thick rules, the date at a right tab stop" \
+        '[-1,[14],[1,8],[1,6],[1,8],"某某市人民政府办公室\t2026年12月8日印发",[2]]' \
+        "$(state_query "$p"'[p("附件1").page_break_before, (p("抄送") | [.runs[].size] | unique), (p("抄送") | .border_top | [.line_style, .line_width]), (p("抄送") | .border_bottom | [.line_style, .line_width]), (.paragraphs[-1] | .border_bottom | [.line_style, .line_width]), .paragraphs[-1].text, [.paragraphs[-1].tab_stops[].alignment]]')"
+    press_official
+    dismiss_box
+    probe state
+    check "a second run leaves the whole document as the first did" "$official_state" "$seen"
+    program_close || check "the window closes" "closed" "open"
+    standin_quit
+    restore_body_fonts
+}
+
+restore_body_fonts() {
+    local font
+    for font in 仿宋_GB2312 仿宋; do
+        "$WINE" reg add "$replacements" /v "$font" /t REG_SZ /d "$(tidyset_song_face)" /f >/dev/null 2>&1
+    done
+}
+
 restore_title_font() {
     "$WINE" reg add "$replacements" /v 方正小标宋简体 /t REG_SZ /d "$(tidyset_song_face)" /f >/dev/null 2>&1
 }
@@ -194,9 +248,10 @@ restore_resolution() {
 official_state=""
 e2e_start
 # Whatever happens, the prefix is left as the recipe made it.
-trap 'restore_title_font; restore_resolution; e2e_cleanup' EXIT
+trap 'restore_title_font; restore_body_fonts; restore_resolution; e2e_cleanup' EXIT
 standin_register
 session_official_document
 session_missing_title_font
+session_full_document
 session_high_resolution
 e2e_summary
