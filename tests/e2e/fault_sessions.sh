@@ -32,13 +32,18 @@ press_typeset() {
 }
 
 # One complete run with no fault; sets $calls to the member calls it made.
+# The first run on a server also asks which members it lacks, once for the
+# program's life: the runs counted and failed are the ones after it.
 count_calls_of_a_run() {
-    probe open "$document_path"
-    probe reset-counts
-    press_typeset
-    check_match "a run without faults completes" "$completion" "$box_text" || abort "the run does not complete"
-    dismiss_box
-    wait_idle || abort "the dialog is not usable after a complete run: $seen"
+    local run
+    for run in first counted; do
+        probe open "$document_path"
+        probe reset-counts
+        press_typeset
+        check_match "a $run run without faults completes" "$completion" "$box_text" || abort "the run does not complete"
+        dismiss_box
+        wait_idle || abort "the dialog is not usable after a complete run: $seen"
+    done
     calls="$(standin_number MemberCalls)"
     call_names=("")
     local k
