@@ -215,7 +215,8 @@ TEST_F(OfficialRun, LaysTheSampleDocumentOutToTheStandardOnceAndForAll)
 TEST_F(OfficialRun, NamesSubstituteFontsReadsListNumberingAndDatesWithoutAnOrgan)
 {
     model->open(standin::load_listed_text(
-        "通知\n各单位：\n[[一、]]总体要求\n[[（一）]]细化措施。各单位要抓好落实。\n1.5倍于去年。\n"));
+        "通知\n各单位：\n[[一、]]总体要求\n[[（一）]]细化措施。各单位要抓好落实。\n1.5倍于去年。\n"
+        "\u3000\u3000\n"));
     dialog.missing_fonts = {"方正小标宋简体", "楷体_GB2312"};
     dialog.fonts[typeset::FontCombo::gwBtFontName] = "华文中宋";
     dialog.fonts[typeset::FontCombo::gwEjFontName] = "楷体";
@@ -231,7 +232,8 @@ TEST_F(OfficialRun, NamesSubstituteFontsReadsListNumberingAndDatesWithoutAnOrgan
     expect_heading(U"1.5倍", 0, "仿宋_GB2312", 0);
     EXPECT_EQ(starting(U"1.5倍").chars[0].font_name, "宋体");
 
-    // Without an organ's name the date alone, two characters in, once.
+    // Without an organ's name the date alone, two characters in, once; the
+    // blank of full-width spaces at the end is gone.
     const auto count = paragraphs().size();
     EXPECT_TRUE(paragraphs()[count - 2].text.empty());
     EXPECT_EQ(paragraphs()[count - 1].text, U"2026年12月8日");
