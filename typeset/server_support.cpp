@@ -8,40 +8,6 @@ namespace typeset {
 
 namespace {
 
-using word::ObjectType;
-
-const char* object_name(ObjectType type)
-{
-    switch (type) {
-    case ObjectType::application: return "Application";
-    case ObjectType::documents: return "Documents";
-    case ObjectType::document: return "Document";
-    case ObjectType::range: return "Range";
-    case ObjectType::characters: return "Characters";
-    case ObjectType::font: return "Font";
-    case ObjectType::paragraph_format: return "ParagraphFormat";
-    case ObjectType::fields: return "Fields";
-    case ObjectType::list_format: return "ListFormat";
-    case ObjectType::text_retrieval_mode: return "TextRetrievalMode";
-    case ObjectType::paragraphs: return "Paragraphs";
-    case ObjectType::paragraph: return "Paragraph";
-    case ObjectType::page_setup: return "PageSetup";
-    case ObjectType::sections: return "Sections";
-    case ObjectType::section: return "Section";
-    case ObjectType::headers_footers: return "HeadersFooters";
-    case ObjectType::header_footer: return "HeaderFooter";
-    case ObjectType::tables: return "Tables";
-    case ObjectType::table: return "Table";
-    case ObjectType::list_paragraphs: return "ListParagraphs";
-    case ObjectType::selection: return "Selection";
-    case ObjectType::undo_record: return "UndoRecord";
-    case ObjectType::borders: return "Borders";
-    case ObjectType::border: return "Border";
-    case ObjectType::tab_stops: return "TabStops";
-    }
-    return "";
-}
-
 struct StepText {
     const char* name;
     // What the run does instead, if anything.
@@ -112,7 +78,7 @@ std::string ServerSupport::unsupported_message() const
 {
     std::string names;
     for (const word::MemberName& name : required_missing_)
-        append_listed(names, std::string(object_name(name.object)) + "." + std::string(name.member));
+        append_listed(names, std::string(word::object_name(name.object)) + "." + std::string(name.member));
     return "当前的文字处理程序（" + program_ + "）不支持 " + names + "，无法排版。";
 }
 

@@ -79,6 +79,39 @@ struct MemberName {
     friend bool operator==(const MemberName&, const MemberName&) = default;
 };
 
+// The object's name as Word's reference gives it: "Font", "ParagraphFormat".
+constexpr const char* object_name(ObjectType type)
+{
+    switch (type) {
+    case ObjectType::application: return "Application";
+    case ObjectType::documents: return "Documents";
+    case ObjectType::document: return "Document";
+    case ObjectType::range: return "Range";
+    case ObjectType::characters: return "Characters";
+    case ObjectType::font: return "Font";
+    case ObjectType::paragraph_format: return "ParagraphFormat";
+    case ObjectType::fields: return "Fields";
+    case ObjectType::list_format: return "ListFormat";
+    case ObjectType::text_retrieval_mode: return "TextRetrievalMode";
+    case ObjectType::paragraphs: return "Paragraphs";
+    case ObjectType::paragraph: return "Paragraph";
+    case ObjectType::page_setup: return "PageSetup";
+    case ObjectType::sections: return "Sections";
+    case ObjectType::section: return "Section";
+    case ObjectType::headers_footers: return "HeadersFooters";
+    case ObjectType::header_footer: return "HeaderFooter";
+    case ObjectType::tables: return "Tables";
+    case ObjectType::table: return "Table";
+    case ObjectType::list_paragraphs: return "ListParagraphs";
+    case ObjectType::selection: return "Selection";
+    case ObjectType::undo_record: return "UndoRecord";
+    case ObjectType::borders: return "Borders";
+    case ObjectType::border: return "Border";
+    case ObjectType::tab_stops: return "TabStops";
+    }
+    return "";
+}
+
 // Word's True and False for Long-typed flags.
 inline constexpr std::int32_t wdTrue = -1;
 inline constexpr std::int32_t wdFalse = 0;

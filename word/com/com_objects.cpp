@@ -4,7 +4,6 @@
 
 #include "word/com/dispatch.h"
 #include "word/com/member_lookup.h"
-#include "word/com/object_types.h"
 
 namespace word::com {
 
@@ -18,7 +17,7 @@ template <class Interface, ObjectType type>
 class ComObject : public Interface {
 public:
     ComObject(std::shared_ptr<ComSession> session, ComPtr<IDispatch> object)
-        : session_(std::move(session)), word_(std::move(object), *session_, type_name(type))
+        : session_(std::move(session)), word_(std::move(object), *session_, object_name(type))
     {
     }
 

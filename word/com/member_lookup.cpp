@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "word/com/dispatch.h"
-#include "word/com/object_types.h"
 #include "word/errors.h"
 
 namespace word::com {
@@ -73,7 +72,7 @@ public:
         const Way way = *way_to(type);
         Reached result = reach(way.from);
         if (result.object) {
-            Dispatch from(result.object, session_, type_name(way.from));
+            Dispatch from(result.object, session_, object_name(way.from));
             try {
                 result.object = from.has(way.member) ? way.item != 0 ? from.call_object(way.member, way.item)
                                                                       : from.get_object(way.member)
@@ -98,7 +97,7 @@ private:
 bool known_unreachable(ComSession& session, ObjectType type)
 {
     for (auto way = way_to(type); way; way = way_to(way->from)) {
-        const MemberIds& known = session.member_ids(type_name(way->from));
+        const MemberIds& known = session.member_ids(object_name(way->from));
         if (const auto id = known.find(way->member); id != known.end() && id->second == DISPID_UNKNOWN) return true;
     }
     return false;
@@ -113,14 +112,14 @@ std::vector<MemberName> missing_members(IDispatch* application, ComSession& sess
     std::vector<MemberName> lacking;
     for (const MemberName& name : members) {
         const std::string member(name.member);
-        const MemberIds& known = session.member_ids(type_name(name.object));
+        const MemberIds& known = session.member_ids(object_name(name.object));
         if (const auto id = known.find(member); id != known.end()) {
             if (id->second == DISPID_UNKNOWN) lacking.push_back(name);
             continue;
         }
         if (known_unreachable(session, name.object)) continue;
         const Reached& object = lookup.reach(name.object);
-        if (object.object && !Dispatch(object.object, session, type_name(name.object)).has(member.c_str()))
+        if (object.object && !Dispatch(object.object, session, object_name(name.object)).has(member.c_str()))
             lacking.push_back(name);
     }
     return lacking;
@@ -131,7 +130,7 @@ std::string program_name(IDispatch* application, ComSession& session)
     if (session.program_name_read()) return session.program_name();
     std::string name = session.program_name();
     try {
-        Dispatch word(application, session, type_name(ObjectType::application));
+        Dispatch word(application, session, object_name(ObjectType::application));
         if (word.has("Name")) name = program_by_name(word.get_text("Name"), name);
     } catch (const EOleSysError& error) {
         if (is_connection_failure(error.error_code())) throw;
