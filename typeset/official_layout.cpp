@@ -569,7 +569,7 @@ private:
             if (const auto f = paragraph_format(i)) {
                 f->set_alignment(word::ParagraphAlignment::right);
                 clear_first_line_indent(*f);
-                this->right_indent(*f, indent, body_size());
+                right_indent(*f, indent, body_size());
             }
         };
         for (const std::size_t organ : lines->organs) place(organ, indents.name);

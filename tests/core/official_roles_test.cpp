@@ -1,5 +1,5 @@
 // Reading a whole official document: real-looking documents, each line with
-// the role it must get, then the few text rules a line alone decides.
+// the role it must get, and the order of the font chains.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -9,7 +9,6 @@
 #include "dialog/font_chains.h"
 #include "platform/utf8.h"
 #include "typeset/official_roles.h"
-#include "typeset/official_text.h"
 
 namespace {
 
@@ -242,25 +241,6 @@ TEST(OfficialRoles, ReadsEachPartOfRealDocuments)
             EXPECT_EQ(found->date, sign_off.date);
         }
     }
-}
-
-TEST(OfficialRoles, TextRulesALineDecidesAlone)
-{
-    EXPECT_EQ(typeset::heading_level(U"１．５倍"), HeadingLevel::none);
-    EXPECT_EQ(typeset::heading_level(U"一、二〇二七年工作安排"), HeadingLevel::one);
-    EXPECT_EQ(typeset::heading_level(U"三、一季度工作回顾"), HeadingLevel::one);
-
-    EXPECT_FALSE(typeset::is_date_line(U"2026年123月8日"));
-    EXPECT_FALSE(typeset::is_date_line(U"2026年13月8日"));
-    EXPECT_FALSE(typeset::is_date_line(U"2026年12月32日"));
-    EXPECT_FALSE(typeset::is_date_line(U"二〇二六年十三月八日"));
-    EXPECT_FALSE(typeset::is_date_line(U"2026年十二月八日"));
-    EXPECT_TRUE(typeset::is_date_line(U"二〇二六年十二月三十一日"));
-
-    const auto plain = typeset::sign_off_indents(U"某某局", U"2026年12月8日");
-    const auto padded = typeset::sign_off_indents(U"某某局\u3000", U"2026年12月8日 \u3000\u3000");
-    EXPECT_EQ(padded.name, plain.name);
-    EXPECT_EQ(padded.date, plain.date);
 }
 
 TEST(FontChains, TakeTheFirstInstalledFontInTheChainsOrder)

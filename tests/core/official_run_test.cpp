@@ -399,7 +399,8 @@ TEST(OfficialText, ReadsHeadingsDatesAndSignOffWidths)
         {U"12．分工", HeadingLevel::three},         {U"１．全角数字", HeadingLevel::three},
         {U"1.5倍", HeadingLevel::none},             {U"2027年工作", HeadingLevel::none},
         {U"（1）第一阶段", HeadingLevel::four},     {U"(12)其他", HeadingLevel::four},
-        {U"", HeadingLevel::none},
+        {U"", HeadingLevel::none},                  {U"１．５倍", HeadingLevel::none},
+        {U"一、二〇二七年工作安排", HeadingLevel::one}, {U"三、一季度工作回顾", HeadingLevel::one},
     };
     for (const auto& [text, level] : levels) EXPECT_EQ(typeset::heading_level(text), level) << platform::encode_utf8(text);
 
@@ -409,10 +410,11 @@ TEST(OfficialText, ReadsHeadingsDatesAndSignOffWidths)
     EXPECT_EQ(typeset::heading_extent(paragraphs[1]), 5);   // up to the first "。"
     EXPECT_EQ(typeset::heading_extent(paragraphs[2]), 7);   // the whole paragraph and its mark
 
-    EXPECT_TRUE(typeset::is_date_line(U"2026年12月8日"));
-    EXPECT_TRUE(typeset::is_date_line(U" 2027年1月5日 "));
-    EXPECT_FALSE(typeset::is_date_line(U"2027年1月10日至1月25日"));
-    EXPECT_FALSE(typeset::is_date_line(U"20271年1月5日"));
+    for (const std::u32string_view date : {U"2026年12月8日", U" 2027年1月5日 ", U"二〇二六年十二月三十一日"})
+        EXPECT_TRUE(typeset::is_date_line(date)) << platform::encode_utf8(date);
+    for (const std::u32string_view other : {U"2027年1月10日至1月25日", U"20271年1月5日", U"2026年123月8日", U"2026年13月8日",
+                                           U"2026年12月32日", U"二〇二六年十三月八日", U"2026年十二月八日"})
+        EXPECT_FALSE(typeset::is_date_line(other)) << platform::encode_utf8(other);
 
     // A long name: two characters from the edge, the date under its third
     // character; a short one: the date two from the edge, the name moved.
@@ -422,6 +424,10 @@ TEST(OfficialText, ReadsHeadingsDatesAndSignOffWidths)
     const auto short_name = typeset::sign_off_indents(U"某某局", U"2026年12月8日");
     EXPECT_EQ(short_name.date, 2);
     EXPECT_EQ(short_name.name, 7.5f);
+    // Blanks typed around the lines do not move them.
+    const auto padded = typeset::sign_off_indents(U"某某局\u3000", U"2026年12月8日 \u3000\u3000");
+    EXPECT_EQ(padded.name, short_name.name);
+    EXPECT_EQ(padded.date, short_name.date);
 }
 
 TEST_F(OfficialRun, AFailureAtAnyCallHandsTheDocumentBack)
@@ -473,21 +479,22 @@ TEST_F(OfficialRun, CostsTheSameForTenTimesTheBody)
 
 }  // namespace
 
-// A WPS Writer that lacks some of Word's members: the run does the rest,
-// in points where characters are missing, and says what it left out.
-TEST_F(OfficialRun, AServerLackingMembersGetsEveryOtherPointAndTheNearestEquivalents)
+// A WPS Writer that lacks some of Word's members and refuses a value: the
+// run does the rest, in points where characters are missing, is still one
+// undo step, and says what it left out.
+TEST_F(OfficialRun, AServerLackingOrRefusingMembersGetsEveryOtherPointAndTheNearestEquivalents)
 {
     model->application_name = "WPS 文字";
-    model->lacking = {"UndoRecord", "LayoutMode", "CharsLine", "LinesPage", "NameFarEast",
-                      "CharacterUnitFirstLineIndent", "Fields"};
+    model->lacking = {"NameFarEast", "CharacterUnitFirstLineIndent", "Fields"};
+    model->refused = {"LinesPage"};
     model->open(standin::load_text(sample()));
     run();
     ASSERT_EQ(dialog.messages.size(), 1u);
     const std::string& message = dialog.messages[0].text;
-    EXPECT_NE(message.find("\nWPS 文字不支持：整个排版作为一步撤销、文档网格、页码，已跳过"), std::string::npos) << message;
+    EXPECT_NE(message.find("\nWPS 文字不支持：页码、文档网格，已跳过"), std::string::npos) << message;
     EXPECT_NE(message.find("\nWPS 文字不支持：按字符缩进、单独设置中文字体，已改用按磅值缩进、西文也用中文字体"),
               std::string::npos) << message;
-    EXPECT_EQ(model->active().page_setup.layout_mode, word::LayoutMode::normal);
+    EXPECT_EQ(model->active().undo_steps.size(), 1u);
     EXPECT_EQ(model->active().page_setup.paper_size, word::PaperSize::a4);
     // 2 characters of a 16 pt body.
     const ParagraphState& body = starting(U"为切实做好");
@@ -514,15 +521,4 @@ TEST_F(OfficialRun, AServerLackingARequiredMemberIsToldBeforeAnyChange)
     EXPECT_EQ(standin::to_json(*model), before);
     EXPECT_TRUE(model->calls.empty());
     EXPECT_TRUE(dialog.button_enabled);
-}
-
-TEST_F(OfficialRun, AValueTheServerRefusesLeavesItsStepOut)
-{
-    model->refused = {"LinesPage"};
-    model->open(standin::load_text(sample()));
-    run();
-    ASSERT_EQ(dialog.messages.size(), 1u);
-    EXPECT_NE(dialog.messages[0].text.find("\nWord 不支持：文档网格，已跳过"), std::string::npos);
-    EXPECT_EQ(model->active().undo_steps.size(), 1u);
-    EXPECT_EQ(far_east(paragraphs()[0].chars[0]), "方正小标宋简体");
 }
