@@ -47,8 +47,9 @@ check_real_document() {
         "$(kept "$before")" "$(kept "$after")"
     check "the picture's paragraph: single spacing, no first-line indent" '[[0,0,0]]' \
         "$(query "$after" '[.paragraphs[] | select(.text | contains("{PICTURE}")) | [.line_spacing_rule, .first_line_indent, .character_unit_first_line_indent]]')"
-    check "the sign-off: plain paragraphs, no list number, no underline" '[["",[0]],["",[0]],["",[0]]]' \
-        "$(query "$after" '[.paragraphs[-3:][] | [.list_string, ([.runs[].underline, .mark.underline] | map(. // 0) | unique)]]')"
+    check "the sign-off: plain paragraphs, no list number, no underline, no colour" \
+        '[["",[0],[-16777216]],["",[0],[-16777216]],["",[0],[-16777216]]]' \
+        "$(query "$after" '[.paragraphs[-3:][] | [.list_string, ([.runs[].underline, .mark.underline] | map(. // 0) | unique), ([.runs[].color, .mark.color] | map(. // -16777216) | unique)]]')"
 }
 
 # A second run changes nothing, and Ctrl+Z once gives the original back.
