@@ -144,9 +144,12 @@ wine_server_start() {
     ) 9>"$WINEPREFIX.lock"
 }
 
-# Ends every Wine process of this prefix.
+# Ends every Wine process of this prefix, and waits for the server to go.
 wine_server_stop() {
-    if [ -d "$WINEPREFIX" ]; then "$WINESERVER" -k 2>/dev/null || true; fi
+    if [ -d "$WINEPREFIX" ]; then
+        "$WINESERVER" -k 2>/dev/null || true
+        "$WINESERVER" -w 2>/dev/null || true
+    fi
 }
 
 # Sets DISPLAY to a virtual screen when there is none. The server started

@@ -66,13 +66,14 @@ session_busy_word() {
 
 session_wps_alone() {
     say "== WPS Writer registered, no Word"
+    standins_ended
     "$WINE" "$standin_exe" /unregserver >/dev/null 2>&1
     "$WINE" "$standin_exe" /regserver --prog-id KWPS.Application --document "$document_path" \
         --idle-exit "${E2E_STANDIN_IDLE:-120}" >/dev/null 2>&1 || abort "the stand-in could not register as WPS"
     probe office wps
     program_start "$(program_folder)"
     run_to_completion "a run that starts WPS Writer"
-    probe standin-wait 0 || abort "WPS Writer's stand-in does not run"
+    probe standin-wait 0 || abort "WPS Writer's stand-in does not run; the box: $box_caption $box_text"
     probe render
     check "the document in WPS Writer is typeset as in Word" "$typeset_render" "$seen"
     check "WPS Writer's undo list holds the run as one step" "1" "$(standin_number UndoStepCount)"

@@ -58,6 +58,10 @@ check_match() {
 # A failure after which the session cannot go on.
 abort() {
     printf 'ABORTED: %s\n' "$*"
+    if [ -s "$e2e_work/program.log" ]; then
+        say "what tidyset.exe printed, last lines:"
+        tail -n 20 "$e2e_work/program.log"
+    fi
     e2e_failures=$((e2e_failures + 1))
     exit 1
 }
@@ -96,18 +100,23 @@ standin_register() {
         abort "the stand-in could not register"
 }
 
+# Waits up to 30 s for the stand-ins of an earlier session to end: one on
+# its way out may still hold its class, and a server started meanwhile
+# fails to register, or a program is handed the dying one.
+standins_ended() {
+    local waited=0
+    while pgrep -f 'standin_word\.exe' >/dev/null && [ $waited -lt 300 ]; do
+        sleep 0.1
+        waited=$((waited + 1))
+    done
+}
+
 # standin_start DOCUMENT: a running stand-in Word holding that text file.
 standin_start() {
-    local attempt waited
+    local attempt
     for attempt in 1 2; do
-        # Stand-ins of an earlier test may still be on their way out; one
-        # started among them can fail to register its classes, so a second
-        # attempt waits for them again.
-        waited=0
-        while pgrep -f 'standin_word\.exe' >/dev/null && [ $waited -lt 300 ]; do
-            sleep 0.1
-            waited=$((waited + 1))
-        done
+        # A second attempt waits for the first one's stand-in to end.
+        standins_ended
         "$WINE" "$standin_exe" --document "$(winpath "$1")" --idle-exit "${E2E_STANDIN_IDLE:-120}" \
             </dev/null >/dev/null 2>&1 &
         standin_pid=$!
@@ -294,18 +303,16 @@ e2e_start() {
     [ -x "$tidyset_exe" ] && [ -f "$standin_exe" ] && [ -f "$probe_exe" ] || abort "build tidyset, standin_word and e2e_probe in $E2E_BUILD first"
     xvfb_ensure || abort "no display"
     wine_prefix_setup || abort "no Wine prefix"
+    # Each session file starts on a Wine of its own. A server that an
+    # earlier file killed, or that was still on its way out, stays in COM's
+    # class table, and a program asking for its class is handed the dead
+    # one ("RPC 服务器不可用") instead of a new server.
+    wine_server_stop
     wine_server_start 30
     trap e2e_cleanup EXIT
     probe_start
     probe form >/dev/null || abort "the probe does not answer"
     [[ "$seen" == *missing* ]] || abort "a Tidyset window is open already: $seen"
-    # Word's stand-in of an earlier session, if any, must not answer here.
-    local tries=0
-    while probe standin-wait 0 && [ $tries -lt 5 ]; do
-        probe quit
-        probe standin-gone 10000
-        tries=$((tries + 1))
-    done
 }
 
 e2e_summary() {

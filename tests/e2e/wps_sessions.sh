@@ -18,6 +18,7 @@ lacking=UndoRecord,LayoutMode,CharsLine,LinesPage,NameFarEast,CharacterUnitFirst
 
 # register_wps OPTIONS...: the stand-in as WPS Writer, and nothing as Word.
 register_wps() {
+    standins_ended
     "$WINE" "$standin_exe" /unregserver >/dev/null 2>&1
     "$WINE" "$standin_exe" /regserver --prog-id KWPS.Application --idle-exit "${E2E_STANDIN_IDLE:-120}" "$@" \
         >/dev/null 2>&1 || abort "the stand-in could not register as WPS"
@@ -35,7 +36,7 @@ session_wps_lacking_members() {
     click Tab2
     click RzButton3
     wait_box 60000
-    probe standin-wait 0 || abort "WPS Writer's stand-in does not run"
+    probe standin-wait 0 || abort "WPS Writer's stand-in does not run; the box: $box_caption $box_text"
     check_match "the official page completes" "$completion" "$box_text"
     check_match "it names what it left out" '\\nWPS 文字不支持：整个排版作为一步撤销、文档网格、页码，已跳过\\n' "$box_text"
     check_match "and what it did instead" '\\nWPS 文字不支持：按字符缩进、单独设置中文字体，已改用按磅值缩进、西文也用中文字体$' "$box_text"
@@ -118,7 +119,7 @@ session_wps_without_paragraphs() {
     program_start "$(program_folder)"
     click RzButton2
     wait_box 60000
-    probe standin-wait 0 || abort "WPS Writer's stand-in does not run"
+    probe standin-wait 0 || abort "WPS Writer's stand-in does not run; the box: $box_caption $box_text"
     check "the run stops before it starts, naming the member" \
         "当前的文字处理程序（WPS 文字）不支持 Document.Paragraphs，无法排版。 提示 error" "$box_text $box_caption $box_icon"
     dismiss_box
@@ -135,6 +136,7 @@ session_wps_without_paragraphs() {
 
 session_broken_word_wps_for_the_user() {
     say "== Word.Application does not start; WPS Writer is registered for the user alone"
+    standins_ended
     "$WINE" "$standin_exe" /unregserver >/dev/null 2>&1
     "$WINE" "$standin_exe" /regbrokenword >/dev/null 2>&1 || abort "could not register a broken Word"
     "$WINE" "$standin_exe" /regserver --prog-id KWPS.Application --per-user --document "$(winpath "$report")" \
