@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <utility>
+#include <vector>
 
 #include "tests/standin/model.h"
 #include "tests/standin/story.h"
@@ -175,55 +176,33 @@ void append_json_format(std::string& out, const CharFormat& format)
     if (format.highlight != word::HighlightColor::none) out += ",\"highlight\":" + std::to_string(word::value_of(format.highlight));
 }
 
-std::string border_text(const BorderState& border)
+std::string border_json(const BorderState& border)
 {
-    return "style " + std::to_string(word::value_of(border.line_style)) + " width " +
-           std::to_string(word::value_of(border.line_width)) + " color " + std::to_string(word::value_of(border.color));
-}
-
-// What only some paragraphs have, once it differs from a new paragraph's.
-std::string layout_details(const ParagraphFormatState& f)
-{
-    const ParagraphFormatState plain;
-    std::string out;
-    if (f.space_before != 0) out += ", space before " + number(f.space_before);
-    if (f.page_break_before != 0) out += ", page break before";
-    if (!(f.border_top == plain.border_top)) out += ", top border " + border_text(f.border_top);
-    if (!(f.border_bottom == plain.border_bottom)) out += ", bottom border " + border_text(f.border_bottom);
-    if (f.border_distance_from_bottom != plain.border_distance_from_bottom)
-        out += ", bottom border distance " + number(f.border_distance_from_bottom);
-    for (const TabStopState& stop : f.tab_stops)
-        out += ", tab stop " + number(stop.position) + " alignment " + std::to_string(word::value_of(stop.alignment));
-    return out;
-}
-
-void append_json_border(std::string& out, const char* name, const BorderState& border)
-{
-    out += ",\"";
-    out += name;
-    out += "\":{\"line_style\":" + std::to_string(word::value_of(border.line_style)) +
+    return "{\"line_style\":" + std::to_string(word::value_of(border.line_style)) +
            ",\"line_width\":" + std::to_string(word::value_of(border.line_width)) +
            ",\"color\":" + std::to_string(word::value_of(border.color)) + "}";
 }
 
-// As layout_details: only what differs from a new paragraph's.
-void append_json_layout(std::string& out, const ParagraphFormatState& f)
+// What only some paragraphs have, once it differs from a new paragraph's, as
+// JSON names and values: the state and the render show the same.
+std::vector<std::pair<const char*, std::string>> layout_members(const ParagraphFormatState& f)
 {
     const ParagraphFormatState plain;
-    if (f.space_before != 0) out += ",\"space_before\":" + number(f.space_before);
-    if (f.page_break_before != 0) out += ",\"page_break_before\":" + std::to_string(f.page_break_before);
-    if (!(f.border_top == plain.border_top)) append_json_border(out, "border_top", f.border_top);
-    if (!(f.border_bottom == plain.border_bottom)) append_json_border(out, "border_bottom", f.border_bottom);
+    std::vector<std::pair<const char*, std::string>> members;
+    if (f.space_before != 0) members.emplace_back("space_before", number(f.space_before));
+    if (f.page_break_before != 0) members.emplace_back("page_break_before", std::to_string(f.page_break_before));
+    if (!(f.border_top == plain.border_top)) members.emplace_back("border_top", border_json(f.border_top));
+    if (!(f.border_bottom == plain.border_bottom)) members.emplace_back("border_bottom", border_json(f.border_bottom));
     if (f.border_distance_from_bottom != plain.border_distance_from_bottom)
-        out += ",\"border_distance_from_bottom\":" + number(f.border_distance_from_bottom);
-    if (f.tab_stops.empty()) return;
-    out += ",\"tab_stops\":[";
-    for (std::size_t i = 0; i < f.tab_stops.size(); ++i) {
-        if (i > 0) out += ",";
-        out += "{\"position\":" + number(f.tab_stops[i].position) +
-               ",\"alignment\":" + std::to_string(word::value_of(f.tab_stops[i].alignment)) + "}";
+        members.emplace_back("border_distance_from_bottom", number(f.border_distance_from_bottom));
+    if (!f.tab_stops.empty()) {
+        std::string stops;
+        for (const TabStopState& stop : f.tab_stops)
+            stops += std::string(stops.empty() ? "[" : ",") + "{\"position\":" + number(stop.position) +
+                     ",\"alignment\":" + std::to_string(word::value_of(stop.alignment)) + "}";
+        members.emplace_back("tab_stops", stops + "]");
     }
-    out += "]";
+    return members;
 }
 
 void append_json_paragraph(std::string& out, const ParagraphState& paragraph)
@@ -245,7 +224,7 @@ void append_json_paragraph(std::string& out, const ParagraphState& paragraph)
     out += ",\"character_unit_first_line_indent\":" + number(f.character_unit_first_line_indent);
     out += ",\"character_unit_left_indent\":" + number(f.character_unit_left_indent);
     out += ",\"character_unit_right_indent\":" + number(f.character_unit_right_indent);
-    append_json_layout(out, f);
+    for (const auto& [name, value] : layout_members(f)) out += std::string(",\"") + name + "\":" + value;
     out += ",\"list_string\":";
     append_json_string(out, paragraph.list_string);
     out += ",\"runs\":[";
@@ -298,7 +277,8 @@ std::string page_details(const PageSetupState& page)
 std::string paragraph_details(const ParagraphState& paragraph)
 {
     const ParagraphFormatState& f = paragraph.format;
-    std::string out = layout_details(f);
+    std::string out;
+    for (const auto& [name, value] : layout_members(f)) out += std::string(", ") + name + " " + value;
     if (f.left_indent != 0) out += ", left indent " + number(f.left_indent);
     if (f.character_unit_first_line_indent != 0 || f.character_unit_left_indent != 0 ||
         f.character_unit_right_indent != 0)
