@@ -184,6 +184,10 @@ session_full_document() {
     check "10. the body combo names the chain's standard font, the note says Word will substitute it" \
         "仿宋_GB2312|未安装仿宋_GB2312、仿宋、华文仿宋，Word 将替换显示" \
         "$(control_text gwZwFontName)|$(control_text gwZwFontNote)"
+    probe state || abort "no document: $seen"
+    local tables='[.documents[0].paragraphs[] | select(.table != 0) | del(.runs, .mark)]'
+    local table_before
+    table_before="$(jq -c "$tables" <<<"$seen")"
     press_official
     check_match "11. the message names every part recognised, and the font Word will substitute" \
         '\\n已识别：版头、标题（2 行）、主送机关、附件说明、落款、附注、附件、版记\\n未安装仿宋_GB2312、仿宋、华文仿宋，Word 将替换显示$' \
@@ -191,24 +195,39 @@ session_full_document() {
     dismiss_box
     probe state || abort "no document: $seen"
     official_state="$seen"
-    # p TEXT: the paragraph that starts with TEXT; q TEXT: the one that is TEXT.
+    check "the tables keep their layout" "$table_before" "$(jq -c "$tables" <<<"$seen")"
+    # p TEXT: the paragraph that starts with TEXT; q TEXT: the one that is
+    # TEXT; at TEXT: its index; fonts: its runs' East Asian fonts and sizes
+    # (and colour, when not automatic); indents: alignment, left, first line
+    # and right in characters, first line in points; pt: to 0.01 pt.
     local p='def p($t): [.paragraphs[] | select(.text | startswith($t))][0];
-        def q($t): [.paragraphs[] | select(.text == $t)][0];'
-    check "1. header: 份号, 密级, 紧急程度 16 pt 黑体 flush left; the mark red 48 pt, centred; the number centred over a red rule" \
-        '[[[0,[["黑体",16]]]],[1,[[48,255]]],[1,[1,12,255]]]' \
-        "$(state_query "$p"'[([(p("000001"), p("机密"), p("特急")) | [.alignment, ([.runs[] | [.name_far_east, .size]] | unique)]] | unique), (p("某某市人民政府文件") | [.alignment, ([.runs[] | [.size, .color]] | unique)]), (p("某政发") | [.alignment, (.border_bottom | [.line_style, .line_width, .color])])]')"
-    check "2. and 3. both title lines centred 22 pt, one empty line, the addressee flush left" \
-        '[[1,1],"",[0,0]]' \
-        "$(state_query "$p"'[([p("关于开展"), p("暨隐患")] | map(.alignment)), .paragraphs[([.paragraphs[].text] | index("暨隐患排查整治工作的通知")) + 1].text, (p("各区县") | [.alignment, .character_unit_first_line_indent])]')"
-    check "4. headings: 黑体, 楷体 up to the first 。, the third level bold, in the attachment too" \
-        '[["黑体"],["楷体_GB2312","仿宋_GB2312"],[1,0],["黑体"]]' \
-        "$(state_query "$p"'[(p("一、总体要求") | [.runs[].name_far_east] | unique), (p("（一）压实") | [.runs[].name_far_east]), (p("1.开展") | [.runs[].bold]), (p("一、检查范围") | [.runs[].name_far_east] | unique)]')"
-    check "5. to 7. the attachment note hanging under its first name; both organs and the date right-aligned; the annotation two characters in" \
-        '[[6,-4],[6,-1],[2,2.5],[2,2.5],[2,2],[0,2]]' \
-        "$(state_query "$p"'[(p("附件：1."), p("2.隐患")) | [.character_unit_left_indent, .character_unit_first_line_indent]] + [(q("某某市人民政府"), q("某某市应急管理局"), q("2026年12月8日")) | [.alignment, .character_unit_right_indent]] + [p("（此件") | [.alignment, .character_unit_first_line_indent]]')"
-    check "8. and 9. the attachment on a new page; the imprint 14 pt between thick rules, the date at a right tab stop" \
-        '[-1,[14],[1,8],[1,6],[1,8],"某某市人民政府办公室\t2026年12月8日印发",[2]]' \
-        "$(state_query "$p"'[p("附件1").page_break_before, (p("抄送") | [.runs[].size] | unique), (p("抄送") | .border_top | [.line_style, .line_width]), (p("抄送") | .border_bottom | [.line_style, .line_width]), (.paragraphs[-1] | .border_bottom | [.line_style, .line_width]), .paragraphs[-1].text, [.paragraphs[-1].tab_stops[].alignment]]')"
+        def q($t): [.paragraphs[] | select(.text == $t)][0];
+        def at($t): [.paragraphs[].text] | map(startswith($t)) | index(true);
+        def fonts: [.runs[] | [.name_far_east, .size] + (if .color then [.color] else [] end)] | unique;
+        def indents: [.alignment, .character_unit_left_indent, .character_unit_first_line_indent,
+            .character_unit_right_indent, .first_line_indent];
+        def pt: . * 100 | round / 100;'
+    # A line of the body is exactly 28.95 pt; a millimetre is 72 / 25.4 pt.
+    check "1. header: 份号, 密级, 紧急程度 16 pt 黑体 flush left; the red 48 pt mark centred and single-spaced, 35 mm down less those three lines; right under it the number, centred, two lines down, over a red 1.5 pt rule 4 mm under it" \
+        '[[[[["黑体",16]],[0,0,0,0,0]]],[[["方正小标宋简体",48,255]],1,0,12.36],1,[[["仿宋_GB2312",16]],1,57.9,[1,12,255],11.34]]' \
+        "$(state_query "$p"'[([(p("000001"), p("机密"), p("特急")) | [fonts, indents]] | unique), (p("某某市人民政府文件") | [fonts, .alignment, .line_spacing_rule, (.space_before | pt)]), at("某政发") - at("某某市人民政府文件"), (p("某政发") | [fonts, .alignment, .space_before, (.border_bottom | [.line_style, .line_width, .color]), (.border_distance_from_bottom | pt)])]')"
+    check "2. and 3. the title right under the number, two lines under the rule, both lines centred in 22 pt 方正小标宋简体 (Times New Roman for Latin), one empty line, the addressee flush left" \
+        '[1,57.9,[1,1],[["Times New Roman","方正小标宋简体",22,0]],"",2,[0,0,0,0,0]]' \
+        "$(state_query "$p"'[at("关于开展") - at("某政发"), p("关于开展").space_before, ([p("关于开展"), p("暨隐患")] | map(.alignment)), ([p("关于开展"), p("暨隐患")] | [.[].runs[] | [.font_name, .name_far_east, .size, .bold]] | unique), .paragraphs[at("暨隐患") + 1].text, at("各区县") - at("暨隐患"), (p("各区县") | indents)]')"
+    check "4. headings: 黑体; 楷体 up to the first 。; the third level bold up to its 。; in the attachment too" \
+        '[[["黑体",16]],[["（一）压实安全责任。","楷体_GB2312",0],["各地要落实党政领导责任、部门监管责任和企业主体责任。","仿宋_GB2312",0]],[["1.开展隐患排查。",1],[1,0]],[["黑体",16]]]' \
+        "$(state_query "$p"'[(p("一、总体要求") | fonts), (p("（一）压实") | [.runs[] | [.text, .name_far_east, .bold]]), (p("1.开展") | [[.runs[0] | .text, .bold], [.runs[].bold]]), (p("一、检查范围") | fonts)]')"
+    check "5. to 7. after an empty line, the attachment note hanging under its first name; after another, both organs and the date right-aligned; the annotation two characters in" \
+        '["",[0,6,-4,0,0],[0,6,-1,0,0],["","某某市人民政府","某某市应急管理局","2026年12月8日"],[[2,0,0,2.5,0],[2,0,0,2.5,0],[2,0,0,2,0]],[0,0,2,0,0]]' \
+        "$(state_query "$p"'[.paragraphs[at("附件：1.") - 1].text, (p("附件：1."), p("2.隐患") | indents), [.paragraphs[at("附件：1.") + 2:at("附件：1.") + 6][].text], [(q("某某市人民政府"), q("某某市应急管理局"), q("2026年12月8日")) | indents], (p("（此件") | indents)]')"
+    # The type area is 595.3 pt less margins of 2.8 and 2.6 cm; the date
+    # stops one character of 14 pt before its edge.
+    check "8. the attachment on a new page, its label 16 pt 黑体 flush left, its title centred in 22 pt 方正小标宋简体 on the third line" \
+        '[-1,[["黑体",16]],[0,0,0,0,0],[1,[["方正小标宋简体",22]],28.95]]' \
+        "$(state_query "$p"'[p("附件1").page_break_before, (p("附件1") | fonts, indents), (p("安全生产大检查工作方案") | [.alignment, fonts, .space_before])]')"
+    check "9. the imprint: 14 pt 仿宋_GB2312 one character in on both sides, 抄送 wrapped after its colon, the date at a right tab stop on the edge; thick rules above and below, a thin one between" \
+        '[[["仿宋_GB2312",14]],[0,4,-3,1,0],[0,1,0,1,0],"某某市人民政府办公室\t2026年12月8日印发",[[428.23,2]],[1,8],[1,6],[1,8]]' \
+        "$(state_query "$p"'[(p("抄送") | fonts), (p("抄送") | indents), (.paragraphs[-1] | indents), .paragraphs[-1].text, [.paragraphs[-1].tab_stops[] | [(.position | pt), .alignment]], (p("抄送") | .border_top | [.line_style, .line_width]), (p("抄送") | .border_bottom | [.line_style, .line_width]), (.paragraphs[-1] | .border_bottom | [.line_style, .line_width])]')"
     press_official
     dismiss_box
     probe state
