@@ -7,6 +7,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "tests/standin/dump.h"
@@ -58,20 +59,6 @@ protected:
         throw std::runtime_error("no paragraph starts with " + platform::encode_utf8(text));
     }
     const ParagraphState& starting(std::u32string_view text) { return paragraphs()[index_of(text)]; }
-    void expect_indents(std::size_t i, word::ParagraphAlignment alignment, float left, float first, float right = 0)
-    {
-        const auto& f = paragraphs()[i].format;
-        const std::string text = platform::encode_utf8(paragraphs()[i].text);
-        EXPECT_EQ(f.alignment, alignment) << text;
-        EXPECT_EQ(f.character_unit_left_indent, left) << text;
-        EXPECT_EQ(f.character_unit_first_line_indent, first) << text;
-        EXPECT_EQ(f.first_line_indent, 0) << text;
-        EXPECT_EQ(f.character_unit_right_indent, right) << text;
-    }
-    void expect_indents(std::u32string_view start, word::ParagraphAlignment alignment, float left, float first, float right = 0)
-    {
-        expect_indents(index_of(start), alignment, left, first, right);
-    }
     // The characters before `length` in the East Asian font and boldness
     // given, the rest (and the mark) in the body's.
     // A run-in heading whose number Word draws has the number in the
@@ -269,7 +256,10 @@ TEST_F(OfficialRun, PlacesANewSignOffAboveTheAttachmentsAndNamesFontsWordWillRep
     // The number one character in, 签发人 at a right tab stop, its name in 楷体.
     const ParagraphState& number = starting(U"某发");
     EXPECT_EQ(number.text, U"某发〔2026〕3号\t签发人：张三");
-    expect_indents(U"某发", word::ParagraphAlignment::left, 1, 0, 1);
+    const auto& f = number.format;
+    EXPECT_EQ(std::tuple(f.alignment, f.character_unit_left_indent, f.character_unit_first_line_indent, f.first_line_indent,
+                         f.character_unit_right_indent),
+              std::tuple(word::ParagraphAlignment::left, 1.f, 0.f, 0.f, 1.f));
     ASSERT_EQ(number.format.tab_stops.size(), 1u);
     EXPECT_NEAR(number.format.tab_stops[0].position, 595.3f - 5.4f * 28.346f - 16, 0.01f);
     EXPECT_EQ(far_east(number.chars.at(number.text.size() - 1)), "楷体_GB2312");
