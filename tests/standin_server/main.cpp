@@ -8,7 +8,9 @@
 //                    [/regserver | /regbrokenword | /unregserver]
 //
 // /regserver records the other options in the registration, so that a
-// server that COM starts gets them too (COM adds -Embedding). With
+// server that COM starts gets them too (COM adds -Embedding); they sit in
+// a value of their own, as Wine's COM reads no server command longer than
+// MAX_PATH. With
 // --prog-id the stand-in plays WPS Writer under that name: a class id of
 // its own, no Word interface, registered for all users or (--per-user) for
 // the current one. --without makes those member names unknown on every
@@ -89,15 +91,44 @@ std::wstring quoted(const std::wstring& text)
     return L"\"" + text + L"\"";
 }
 
-Options parse(int count, wchar_t** arguments)
+// The words of a command line after the program's name.
+std::vector<std::wstring> arguments_of(const std::wstring& command_line)
+{
+    int count = 0;
+    wchar_t** words = CommandLineToArgvW(command_line.c_str(), &count);
+    std::vector<std::wstring> split;
+    for (int i = 1; words && i < count; ++i) split.emplace_back(words[i]);
+    LocalFree(words);
+    return split;
+}
+
+// A server that COM started reads the options /regserver recorded for its
+// class in place of "--recorded word|wps".
+std::vector<std::wstring> with_recorded_options(const std::vector<std::wstring>& arguments)
+{
+    std::vector<std::wstring> expanded;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == L"--recorded" && i + 1 < arguments.size()) {
+            const auto recorded = arguments_of(L"standin_word.exe " + recorded_options(arguments[++i] == L"wps"));
+            expanded.insert(expanded.end(), recorded.begin(), recorded.end());
+        } else {
+            expanded.push_back(arguments[i]);
+        }
+    }
+    return expanded;
+}
+
+Options parse(const std::vector<std::wstring>& given)
 {
     Options options;
     auto record = [&](const std::wstring& text) {
         if (!options.recorded.empty()) options.recorded += L" ";
         options.recorded += text;
     };
-    for (int i = 1; i < count; ++i) {
-        const std::wstring argument = arguments[i];
+    const std::vector<std::wstring> arguments = with_recorded_options(given);
+    const std::size_t count = arguments.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::wstring& argument = arguments[i];
         if (argument == L"--document" && i + 1 < count) {
             options.document = arguments[++i];
             record(L"--document " + quoted(options.document));
@@ -121,7 +152,7 @@ Options parse(int count, wchar_t** arguments)
         } else if (argument == L"--per-user") {
             options.per_user = true;
         } else if (argument == L"--idle-exit" && i + 1 < count) {
-            options.idle_exit_seconds = std::wcstol(arguments[++i], nullptr, 10);
+            options.idle_exit_seconds = std::wcstol(arguments[++i].c_str(), nullptr, 10);
             record(L"--idle-exit " + std::to_wstring(options.idle_exit_seconds));
         } else if (argument == L"/regserver" || argument == L"-regserver") {
             options.register_only = true;
@@ -234,10 +265,7 @@ int serve(const Options& options)
 
 int main()
 {
-    int count = 0;
-    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    const auto options = standin_server::parse(count, arguments);
-    LocalFree(arguments);
+    const auto options = standin_server::parse(standin_server::arguments_of(GetCommandLineW()));
 
     if (options.register_broken_word) return standin_server::register_broken_word() ? 0 : 1;
     if (options.unregister_only) {

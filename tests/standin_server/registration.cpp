@@ -4,6 +4,9 @@
 #include <oleauto.h>
 #include <wrl/client.h>
 
+#include <cwchar>
+#include <optional>
+
 #include "tests/standin_server/standin_ids.h"
 
 namespace standin_server {
@@ -47,6 +50,24 @@ bool set_value(const Classes& classes, const std::wstring& key, const wchar_t* n
     return written;
 }
 
+// The options a server started by COM gets sit beside its class, not in
+// its command: Wine's COM reads no command longer than MAX_PATH, and a
+// document's path alone may be long.
+constexpr const wchar_t* kOptionsValue = L"StandinOptions";
+
+std::optional<std::wstring> get_value(const Classes& classes, const std::wstring& key, const wchar_t* name)
+{
+    DWORD size = 0;
+    const std::wstring path = classes.prefix + key;
+    if (RegGetValueW(classes.root, path.c_str(), name, RRF_RT_REG_SZ, nullptr, nullptr, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    std::wstring value(size / sizeof(wchar_t), L'\0');
+    if (RegGetValueW(classes.root, path.c_str(), name, RRF_RT_REG_SZ, nullptr, value.data(), &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    value.resize(wcsnlen(value.c_str(), value.size()));
+    return value;
+}
+
 void delete_tree(const Classes& classes, const std::wstring& key)
 {
     RegDeleteTreeW(classes.root, (classes.prefix + key).c_str());
@@ -63,6 +84,15 @@ std::wstring executable_path()
         }
         path.resize(path.size() * 2);
     }
+}
+
+// The server's command and the options it is to be started with.
+bool set_server(const Classes& classes, const std::wstring& class_key, const wchar_t* kind,
+                const std::wstring& options)
+{
+    return set_value(classes, class_key, kOptionsValue, options) &&
+           set_value(classes, class_key + L"\\LocalServer32", nullptr,
+                     L"\"" + executable_path() + L"\" --recorded " + kind);
 }
 
 std::wstring type_library_path()
@@ -108,8 +138,6 @@ bool register_server(const std::wstring& options)
 {
     const std::wstring class_key = kClassKey;
     const std::wstring interface_key = kInterfaceKey;
-    std::wstring command = L"\"" + executable_path() + L"\"";
-    if (!options.empty()) command += L" " + options;
     const std::wstring library_path = type_library_path();
     const std::wstring library_key = std::wstring(L"TypeLib\\") + kTypeLibraryKey + L"\\1.0";
     const wchar_t* platform = kSystem == SYS_WIN64 ? L"\\0\\win64" : L"\\0\\win32";
@@ -118,7 +146,7 @@ bool register_server(const std::wstring& options)
            set_value(kMachine, library_key + platform, nullptr, library_path) &&
            set_value(kMachine, library_key + L"\\FLAGS", nullptr, L"0") &&
            set_value(kMachine, class_key, nullptr, L"Tidyset stand-in Word") &&
-           set_value(kMachine, class_key + L"\\LocalServer32", nullptr, command) &&
+           set_server(kMachine, class_key, L"word", options) &&
            set_value(kMachine, class_key + L"\\ProgID", nullptr, kProgIdKey) &&
            set_value(kMachine, std::wstring(kProgIdKey) + L"\\CLSID", nullptr, L"{000209FF-0000-0000-C000-000000000046}") &&
            set_value(kMachine, interface_key, nullptr, L"_Application") &&
@@ -141,12 +169,19 @@ bool register_wps_server(const std::wstring& prog_id, bool per_user, const std::
 {
     const Classes& classes = per_user ? kUser : kMachine;
     const std::wstring class_key = std::wstring(L"CLSID\\") + kStandinWpsClassText;
-    std::wstring command = L"\"" + executable_path() + L"\"";
-    if (!options.empty()) command += L" " + options;
     return set_value(classes, class_key, nullptr, L"Tidyset stand-in WPS Writer") &&
-           set_value(classes, class_key + L"\\LocalServer32", nullptr, command) &&
+           set_server(classes, class_key, L"wps", options) &&
            set_value(classes, class_key + L"\\ProgID", nullptr, prog_id) &&
            set_value(classes, prog_id + L"\\CLSID", nullptr, kStandinWpsClassText);
+}
+
+std::wstring recorded_options(bool wps)
+{
+    if (!wps) return get_value(kMachine, kClassKey, kOptionsValue).value_or(L"");
+    const std::wstring class_key = std::wstring(L"CLSID\\") + kStandinWpsClassText;
+    for (const Classes* classes : {&kUser, &kMachine})
+        if (auto options = get_value(*classes, class_key, kOptionsValue)) return *options;
+    return L"";
 }
 
 void unregister_server()

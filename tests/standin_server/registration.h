@@ -14,6 +14,9 @@ bool register_wps_server(const std::wstring& prog_id, bool per_user, const std::
 // Registers Word.Application with a local server that is not there: Word
 // removed, its registration left behind.
 bool register_broken_word();
+// The options recorded with the registration of the stand-in as Word or
+// as WPS (the user's own first).
+std::wstring recorded_options(bool wps);
 // Removes every registration of the stand-in, as Word and as WPS.
 void unregister_server();
 
