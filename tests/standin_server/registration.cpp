@@ -4,7 +4,6 @@
 #include <oleauto.h>
 #include <wrl/client.h>
 
-#include <cwchar>
 #include <optional>
 
 #include "tests/standin_server/standin_ids.h"
@@ -57,14 +56,11 @@ constexpr const wchar_t* kOptionsValue = L"StandinOptions";
 
 std::optional<std::wstring> get_value(const Classes& classes, const std::wstring& key, const wchar_t* name)
 {
-    DWORD size = 0;
-    const std::wstring path = classes.prefix + key;
-    if (RegGetValueW(classes.root, path.c_str(), name, RRF_RT_REG_SZ, nullptr, nullptr, &size) != ERROR_SUCCESS)
+    wchar_t value[4096];
+    DWORD size = sizeof value;
+    if (RegGetValueW(classes.root, (classes.prefix + key).c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size) !=
+        ERROR_SUCCESS)
         return std::nullopt;
-    std::wstring value(size / sizeof(wchar_t), L'\0');
-    if (RegGetValueW(classes.root, path.c_str(), name, RRF_RT_REG_SZ, nullptr, value.data(), &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    value.resize(wcsnlen(value.c_str(), value.size()));
     return value;
 }
 

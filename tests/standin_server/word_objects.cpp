@@ -1,5 +1,7 @@
 #include "tests/standin_server/word_objects.h"
 
+#include <initializer_list>
+#include <type_traits>
 #include <utility>
 
 #include "tests/standin_server/server_state.h"
@@ -173,20 +175,35 @@ protected:
     }
 };
 
-class CharactersObject : public WordObject<word::Characters> {
+// Word's collections as the callers use them: Count, and Item(Index) where
+// the collection's items are objects of their own.
+template <class Collection, class ItemObject = void>
+class CollectionObject : public WordObject<Collection> {
 public:
-    CharactersObject(ServerState& state, std::unique_ptr<word::Characters> characters)
-        : WordObject(state, "Characters", {L"Count"}, std::move(characters))
+    CollectionObject(ServerState& state, const char* kind, std::unique_ptr<Collection> items)
+        : WordObject<Collection>(state, kind, std::is_void_v<ItemObject> ? kCount : kCountAndItem, std::move(items))
     {
     }
 
 protected:
-    Variant invoke_member(std::size_t, const Arguments& arguments) override
+    Variant invoke_member(std::size_t member, const Arguments& arguments) override
     {
+        if constexpr (!std::is_void_v<ItemObject>) {
+            if (member == 1) {
+                arguments.expect(1);
+                return object_result(new ItemObject(this->state_, this->word_->item(arguments.int32(0))));
+            }
+        }
         expect_get(arguments);
-        return int32_result(word_->count());
+        return int32_result(this->word_->count());
     }
+
+private:
+    static constexpr std::initializer_list<const wchar_t*> kCount{L"Count"};
+    static constexpr std::initializer_list<const wchar_t*> kCountAndItem{L"Count", L"Item"};
 };
+using CharactersObject = CollectionObject<word::Characters>;
+using DocumentsObject = CollectionObject<word::Documents>;
 
 class ListFormatObject : public WordObject<word::ListFormat> {
 public:
@@ -287,7 +304,7 @@ protected:
             return Variant::float32(word_->information(arguments.enumeration<word::Information>(0)));
         case 3:
             expect_get(arguments);
-            return object_result(new CharactersObject(state_, word_->characters()));
+            return object_result(new CharactersObject(state_, "Characters", word_->characters()));
         case 4:
             expect_get(arguments);
             return object_result(new ParagraphFormatObject(state_, word_->paragraph_format()));
@@ -448,25 +465,6 @@ protected:
     }
 };
 
-class SectionsObject : public WordObject<word::Sections> {
-public:
-    SectionsObject(ServerState& state, std::unique_ptr<word::Sections> sections)
-        : WordObject(state, "Sections", {L"Item", L"Count"}, std::move(sections))
-    {
-    }
-
-protected:
-    Variant invoke_member(std::size_t member, const Arguments& arguments) override
-    {
-        if (member == 1) {
-            expect_get(arguments);
-            return int32_result(word_->count());
-        }
-        arguments.expect(1);
-        return object_result(new SectionObject(state_, word_->item(arguments.int32(0))));
-    }
-};
-
 class TableObject : public WordObject<word::Table> {
 public:
     TableObject(ServerState& state, std::unique_ptr<word::Table> table)
@@ -479,44 +477,6 @@ protected:
     {
         expect_get(arguments);
         return object_result(new RangeObject(state_, word_->range()));
-    }
-};
-
-class TablesObject : public WordObject<word::Tables> {
-public:
-    TablesObject(ServerState& state, std::unique_ptr<word::Tables> tables)
-        : WordObject(state, "Tables", {L"Count", L"Item"}, std::move(tables))
-    {
-    }
-
-protected:
-    Variant invoke_member(std::size_t member, const Arguments& arguments) override
-    {
-        if (member == 0) {
-            expect_get(arguments);
-            return int32_result(word_->count());
-        }
-        arguments.expect(1);
-        return object_result(new TableObject(state_, word_->item(arguments.int32(0))));
-    }
-};
-
-class ListParagraphsObject : public WordObject<word::ListParagraphs> {
-public:
-    ListParagraphsObject(ServerState& state, std::unique_ptr<word::ListParagraphs> paragraphs)
-        : WordObject(state, "ListParagraphs", {L"Count", L"Item"}, std::move(paragraphs))
-    {
-    }
-
-protected:
-    Variant invoke_member(std::size_t member, const Arguments& arguments) override
-    {
-        if (member == 0) {
-            expect_get(arguments);
-            return int32_result(word_->count());
-        }
-        arguments.expect(1);
-        return object_result(new ParagraphObject(state_, word_->item(arguments.int32(0))));
     }
 };
 
@@ -546,20 +506,9 @@ protected:
     }
 };
 
-class DocumentsObject : public WordObject<word::Documents> {
-public:
-    DocumentsObject(ServerState& state, std::unique_ptr<word::Documents> documents)
-        : WordObject(state, "Documents", {L"Count"}, std::move(documents))
-    {
-    }
-
-protected:
-    Variant invoke_member(std::size_t, const Arguments& arguments) override
-    {
-        expect_get(arguments);
-        return int32_result(word_->count());
-    }
-};
+using SectionsObject = CollectionObject<word::Sections, SectionObject>;
+using ListParagraphsObject = CollectionObject<word::ListParagraphs, ParagraphObject>;
+using TablesObject = CollectionObject<word::Tables, TableObject>;
 
 class DocumentObject : public WordObject<word::Document> {
 public:
@@ -586,11 +535,11 @@ protected:
             if (arguments.omitted(0) && arguments.omitted(1))
                 return object_result(new RangeObject(state_, word_->range()));
             return object_result(new RangeObject(state_, word_->range(arguments.int32(0), arguments.int32(1))));
-        case 6: expect_get(arguments); return object_result(new SectionsObject(state_, word_->sections()));
+        case 6: expect_get(arguments); return object_result(new SectionsObject(state_, "Sections", word_->sections()));
         case 7:
             expect_get(arguments);
-            return object_result(new ListParagraphsObject(state_, word_->list_paragraphs()));
-        case 8: expect_get(arguments); return object_result(new TablesObject(state_, word_->tables()));
+            return object_result(new ListParagraphsObject(state_, "ListParagraphs", word_->list_paragraphs()));
+        case 8: expect_get(arguments); return object_result(new TablesObject(state_, "Tables", word_->tables()));
         default:
             // Undo(Times): the tests' way to Word's undo list, one step.
             if (arguments.is_put()) throw BadCall{DISP_E_MEMBERNOTFOUND};
@@ -643,7 +592,9 @@ protected:
     {
         switch (member) {
         case 0: expect_put(arguments); word_->set_visible(arguments.boolean(0)); return {};
-        case 1: expect_get(arguments); return object_result(new DocumentsObject(state_, word_->documents()));
+        case 1:
+            expect_get(arguments);
+            return object_result(new DocumentsObject(state_, "Documents", word_->documents()));
         case 2: {
             expect_get(arguments);
             auto document = word_->active_document();
