@@ -4,8 +4,6 @@
 #include <oleauto.h>
 #include <wrl/client.h>
 
-#include <optional>
-
 #include "tests/standin_server/standin_ids.h"
 
 namespace standin_server {
@@ -53,16 +51,6 @@ bool set_value(const Classes& classes, const std::wstring& key, const wchar_t* n
 // its command: Wine's COM reads no command longer than MAX_PATH, and a
 // document's path alone may be long.
 constexpr const wchar_t* kOptionsValue = L"StandinOptions";
-
-std::optional<std::wstring> get_value(const Classes& classes, const std::wstring& key, const wchar_t* name)
-{
-    wchar_t value[4096];
-    DWORD size = sizeof value;
-    if (RegGetValueW(classes.root, (classes.prefix + key).c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    return value;
-}
 
 void delete_tree(const Classes& classes, const std::wstring& key)
 {
@@ -173,10 +161,14 @@ bool register_wps_server(const std::wstring& prog_id, bool per_user, const std::
 
 std::wstring recorded_options(bool wps)
 {
-    if (!wps) return get_value(kMachine, kClassKey, kOptionsValue).value_or(L"");
-    const std::wstring class_key = std::wstring(L"CLSID\\") + kStandinWpsClassText;
-    for (const Classes* classes : {&kUser, &kMachine})
-        if (auto options = get_value(*classes, class_key, kOptionsValue)) return *options;
+    const std::wstring class_key = wps ? std::wstring(L"CLSID\\") + kStandinWpsClassText : kClassKey;
+    for (const Classes* classes : {&kUser, &kMachine}) {
+        wchar_t options[4096];
+        DWORD size = sizeof options;
+        if (RegGetValueW(classes->root, (classes->prefix + class_key).c_str(), kOptionsValue, RRF_RT_REG_SZ, nullptr,
+                         options, &size) == ERROR_SUCCESS)
+            return options;
+    }
     return L"";
 }
 
