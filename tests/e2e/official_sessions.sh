@@ -220,12 +220,12 @@ session_full_document() {
     check "5. to 7. after an empty line, the attachment note hanging under its first name; after another, both organs and the date right-aligned; the annotation two characters in" \
         '["",[0,6,-4,0,0],[0,6,-1,0,0],["","某某市人民政府","某某市应急管理局","2026年12月8日"],[[2,0,0,2.5,0],[2,0,0,2.5,0],[2,0,0,2,0]],[0,0,2,0,0]]' \
         "$(state_query "$p"'[.paragraphs[at("附件：1.") - 1].text, (p("附件：1."), p("2.隐患") | indents), [.paragraphs[at("附件：1.") + 2:at("附件：1.") + 6][].text], [(q("某某市人民政府"), q("某某市应急管理局"), q("2026年12月8日")) | indents], (p("（此件") | indents)]')"
-    # The type area is 595.3 pt less margins of 2.8 and 2.6 cm; the date
-    # stops one character of 14 pt before its edge.
     check "8. the attachment on a new page, its label 16 pt 黑体 flush left, its title centred in 22 pt 方正小标宋简体 on the third line" \
         '[-1,[["黑体",16]],[0,0,0,0,0],[1,[["方正小标宋简体",22]],28.95]]' \
         "$(state_query "$p"'[p("附件1").page_break_before, (p("附件1") | fonts, indents), (p("安全生产大检查工作方案") | [.alignment, fonts, .space_before])]')"
-    check "9. the imprint: 14 pt 仿宋_GB2312 one character in on both sides, 抄送 wrapped after its colon, the date at a right tab stop on the edge; thick rules above and below, a thin one between" \
+    # The type area is 595.3 pt less margins of 2.8 and 2.6 cm; the date
+    # stops one character of 14 pt before its edge.
+    check "9. the imprint: 14 pt 仿宋_GB2312 one character in on both sides, 抄送 wrapped after its colon, the date at a right tab stop one character inside the edge; thick rules above and below, a thin one between" \
         '[[["仿宋_GB2312",14]],[0,4,-3,1,0],[0,1,0,1,0],"某某市人民政府办公室\t2026年12月8日印发",[[428.23,2]],[1,8],[1,6],[1,8]]' \
         "$(state_query "$p"'[(p("抄送") | fonts), (p("抄送") | indents), (.paragraphs[-1] | indents), .paragraphs[-1].text, [.paragraphs[-1].tab_stops[] | [(.position | pt), .alignment]], (p("抄送") | .border_top | [.line_style, .line_width]), (p("抄送") | .border_bottom | [.line_style, .line_width]), (.paragraphs[-1] | .border_bottom | [.line_style, .line_width])]')"
     press_official
